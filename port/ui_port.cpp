@@ -1,0 +1,1 @@
+#include "port/ui_port.h"

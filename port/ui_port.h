@@ -1,0 +1,44 @@
+#pragma once
+// The one way the core talks to the user. The desktop application implements it
+// with modal Qt dialogs; the command line prints to stderr; tests script it.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tk48 {
+
+enum class Icon : std::uint8_t { None, Error, Warning, Information, Question };
+enum class Buttons : std::uint8_t { Ok, OkCancel, YesNo };
+enum class Answer : std::uint8_t { Ok, Cancel, Yes, No };
+
+struct FileDialog {
+  bool save = false;
+  std::string filter;       // "TK48GCFG File(*.xml)|*.xml||" form
+  std::string initialName;  // "tk48gcfg.xml"
+  std::string defaultExt;
+};
+
+struct Credentials {
+  std::string login;
+  std::string password;
+};
+
+class UiPort {
+ public:
+  virtual ~UiPort() = default;
+  // A modal message box. Icon::None picks warning for Ok/OkCancel and question for YesNo.
+  virtual Answer Message(std::string_view text, Icon icon, Buttons buttons = Buttons::Ok) = 0;
+  // File open/save dialog; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
+  // The login prompt; nullopt when cancelled.
+  virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
+};
+
+// The icon a box actually shows.
+inline Icon EffectiveIcon(Icon icon, Buttons buttons) {
+  if (icon != Icon::None) return icon;
+  return buttons == Buttons::YesNo ? Icon::Question : Icon::Warning;
+}
+
+}  // namespace tk48
