@@ -29,6 +29,8 @@ ReadResult ParseConfiguration(SettingData& record, std::string_view text);
 
 // The consistency rules checked after a read; true when the record passes.
 bool CheckConsistency(const SettingData& record);
+// COM.WEB.PORT, COM.FTP.PORT and COM.MODBUS_TCP.PORT differ pairwise.
+bool ComPortsDistinct(const SettingData& record);
 
 // ParseConfiguration, then the outcome to the user: 5104 (error icon) or 5105
 // (warning) on failure; 5106 (warning) on success with unknown elements, only
