@@ -5,8 +5,16 @@
 
 namespace tk48 {
 
+// One monitored process: its state channels and the numbers shown beside it.
+struct OpemonProc {
+  char NAME[97];
+  ChannelRef CH[5];            // CH1..5
+  ChannelRef NUM_MAIN;
+  ChannelRef NUM_SUB[3];       // NUM_SUB1..3
+};
+
 struct OpemonSection {
-  std::int32_t reserved_;  // the section's fields follow
+  OpemonProc PROC[32];         // PROC1..32
 };
 
 }  // namespace tk48
