@@ -18,7 +18,6 @@ Node Field(std::string name, Kind kind, std::uint32_t offset) {
   return n;
 }
 
-bool IsUnsigned(Width w) { return w == Width::U8 || w == Width::U16 || w == Width::U32; }
 }  // namespace
 
 Node Container(std::string name, std::uint32_t offset, std::vector<Node> children) {
@@ -190,8 +189,19 @@ void FinalizeNode(Node& n, const Node* group) {
     n.close.push_back("</" + item + ">\r\n");
     n.itemNames.push_back(std::move(item));
   }
-  (void)IsUnsigned;
   for (Node& c : n.children) FinalizeNode(c, nullptr);
+  // The lookup lists point into `children`, which no longer changes.
+  n.exactChildren.clear();
+  n.numberedChildren.clear();
+  for (const Node& c : n.children) {
+    if (c.kind == Kind::Group) {
+      for (const Node& gc : c.children) n.numberedChildren.push_back({gc.name, &gc, &c});
+    } else if (c.numbered) {
+      n.numberedChildren.push_back({c.name, &c, nullptr});
+    } else {
+      n.exactChildren.push_back({c.name, &c, nullptr});
+    }
+  }
 }
 }  // namespace
 

@@ -31,6 +31,8 @@ enum class Kind : std::uint8_t {
 
 enum class Width : std::uint8_t { U8, S8, U16, S16, S32, U32 };
 
+inline bool IsUnsigned(Width w) { return w == Width::U8 || w == Width::U16 || w == Width::U32; }
+
 enum class Fmt : std::uint8_t {
   Dec,    // %d (and %ld)
   UDec,   // %u
@@ -45,6 +47,7 @@ struct Family {
   std::string_view keyword;
   std::int16_t max = 0;   // channel numbers 1..max; 0 for families taken without a number
   bool noNumber = false;  // NONE, LOW, HIGH: written and read as the bare keyword
+  bool zeroNumber = false;  // a bare keyword read stores number 0 (LOW/HIGH); NONE keeps the number
 };
 
 using Keywords = std::vector<std::string_view>;
@@ -83,8 +86,8 @@ struct Node {
   char suffix = 0;                     // Suffixed
 
   // Default. n is the number of the innermost numbered element (this node's own
-  // number for a numbered field). Numbers: def + defStep * n, or defByIndex[i]
-  // for the i-th item when present. Reals: defReal + defRealStep * n. Texts:
+  // number for a numbered field), i its 0-based position. Numbers: def +
+  // defStep * n, or defByIndex[i] where present (AUTH0 alone in use). Reals: defReal + defRealStep * n. Texts:
   // defText with "%d" replaced by n. References: kind def, number defNo.
   std::int64_t def = 0, defStep = 0;
   std::vector<std::int64_t> defByIndex;
@@ -93,6 +96,14 @@ struct Node {
   std::int16_t defNo = 0;
 
   std::vector<Node> children;
+
+  // Filled by Finalize(): the reader's view of the children, for name lookup.
+  struct Child {
+    std::string_view name;    // exact name, or the stem of a numbered child
+    const Node* node;
+    const Node* group;        // the Group that numbers this child, if any
+  };
+  std::vector<Child> exactChildren, numberedChildren;
 
   // Filled by Finalize(): the element tags of every item, pre-rendered.
   std::vector<std::string> open, close;  // "<AI12>" / "</AI12>\r\n" (a field's close tag ends its line)

@@ -1,0 +1,365 @@
+#include "model/reader.h"
+
+#include <expat.h>
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "model/field_access.h"
+#include "model/schema.h"
+#include "model/text_codec.h"
+#include "model/value_parse.h"
+#include "port/ui_port.h"
+#include "resources/strings.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kMaxDepth = 10;
+constexpr std::size_t kMaxName = 32;  // a name of 32 bytes or more breaks the document
+constexpr int kMaxPieces = 100;
+constexpr std::size_t kValueBuffer = 4096;
+constexpr std::size_t kMaxPath = 127;
+
+// What the element at one level of the path resolved to.
+enum class At : std::uint8_t {
+  Container,  // a known container: text here is only the line breaks between children
+  Field,      // a known field (names below a field's own level are not looked at)
+  Unknown,    // not known here: text anywhere below marks the file unrecognised
+  Invalid,    // a numbered name out of its range where that is an error
+  BadRoot,    // the root is not TK48G_CFG
+};
+
+struct Level {
+  At at;
+  const Node* node;
+  unsigned char* base;  // container: its item's base; field: the parent's base
+  std::size_t item;     // field: which item of the field
+  char name[kMaxName];
+};
+
+class Reader {
+ public:
+  Reader(SettingData& record, const Node& schema) : record_(record), schema_(schema) {}
+
+  ReadResult Run(std::string_view text);
+
+ private:
+  static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char**) {
+    static_cast<Reader*>(self)->Start(name);
+  }
+  static void XMLCALL OnEnd(void* self, const XML_Char*) { static_cast<Reader*>(self)->End(); }
+  static void XMLCALL OnText(void* self, const XML_Char* s, int len) {
+    static_cast<Reader*>(self)->Text(std::string_view(s, static_cast<std::size_t>(len)));
+  }
+
+  void Start(const char* name);
+  void End();
+  void Text(std::string_view piece);
+  void Dispatch(std::string_view text);
+  void Resolve(Level& level, const Level* parent);
+  bool StoreField(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text);
+  void Mark(std::uint32_t flag);
+  std::string Path() const;
+
+  SettingData& record_;
+  const Node& schema_;
+  XML_Parser parser_ = nullptr;
+  Level levels_[kMaxDepth];
+  int depth_ = 0;
+  int skipped_ = 0;  // elements ignored below a depth or name fault (already fatal)
+  int pieces_ = 0;
+  std::uint32_t flags_ = 0;
+  std::string firstInvalid_, firstUnknown_;
+  bool sawAccess_ = false, sawIp_ = false;
+};
+
+void Reader::Start(const char* name) {
+  const std::size_t len = std::strlen(name);
+  if (skipped_ > 0 || depth_ >= kMaxDepth || len >= kMaxName) {
+    flags_ |= kReadFatal;
+    ++skipped_;
+    return;
+  }
+  Level& level = levels_[depth_];
+  std::memcpy(level.name, name, len + 1);
+  Resolve(level, depth_ > 0 ? &levels_[depth_ - 1] : nullptr);
+  ++depth_;
+  pieces_ = 0;
+}
+
+void Reader::End() {
+  if (skipped_ > 0) {
+    --skipped_;
+    return;
+  }
+  if (depth_ == 0) {
+    flags_ |= kReadFatal;
+    return;
+  }
+  if (pieces_ == 0) Dispatch({});  // <NAME1></NAME1> stores an empty text
+  --depth_;
+  pieces_ = 0;
+}
+
+void Reader::Text(std::string_view piece) {
+  if (pieces_ > kMaxPieces) {
+    XML_StopParser(parser_, XML_FALSE);
+    return;
+  }
+  if (skipped_ == 0 && depth_ > 0) Dispatch(piece);
+  ++pieces_;
+}
+
+// Finds the child of the parent's container that `level.name` names.
+void Reader::Resolve(Level& level, const Level* parent) {
+  level.node = nullptr;
+  level.base = nullptr;
+  level.item = 0;
+  if (!parent) {
+    level.at = std::strcmp(level.name, "TK48G_CFG") == 0 ? At::Container : At::BadRoot;
+    level.node = &schema_;
+    level.base = reinterpret_cast<unsigned char*>(&record_);
+    return;
+  }
+  if (parent->at != At::Container) {  // below a field, an unknown name or a bad root: same verdict
+    level.at = parent->at;
+    level.node = parent->node;
+    level.base = parent->base;
+    level.item = parent->item;
+    return;
+  }
+  const Node& c = *parent->node;
+  const std::string_view name(level.name);
+  const Node* found = nullptr;
+  std::size_t index = 0;
+  for (const Node::Child& e : c.exactChildren) {
+    if (e.name == name) {
+      found = e.node;
+      break;
+    }
+  }
+  if (!found) {
+    // A numbered name: the longest stem followed by the number's first character.
+    const Node::Child* best = nullptr;
+    for (const Node::Child& e : c.numberedChildren) {
+      if (name.size() > e.name.size() && name.compare(0, e.name.size(), e.name) == 0 &&
+          (std::isdigit(static_cast<unsigned char>(name[e.name.size()])) || name[e.name.size()] == '-') &&
+          (!best || e.name.size() > best->name.size()))
+        best = &e;
+    }
+    if (!best) {
+      level.at = At::Unknown;
+      return;
+    }
+    const Node& numbering = best->group ? *best->group : *best->node;
+    const std::int64_t number = ParseInt32(name.substr(best->name.size()));
+    if (number < numbering.first || number >= numbering.first + static_cast<std::int64_t>(numbering.count)) {
+      level.at = best->node->outOfRangeInvalid ? At::Invalid : At::Unknown;
+      return;
+    }
+    found = best->node;
+    index = static_cast<std::size_t>(number - numbering.first);
+  }
+  level.node = found;
+  if (found->IsField()) {
+    level.at = At::Field;
+    level.base = parent->base;
+    level.item = index;
+  } else {
+    level.at = At::Container;
+    level.base = parent->base + found->offset + index * found->stride;
+    if (found->name == "TK48GCFG" && depth_ == 1) sawAccess_ = true;
+    if (found->name == "IP_ADDRESS" && depth_ == 3) sawIp_ = true;
+  }
+}
+
+void Reader::Mark(std::uint32_t flag) {
+  if (flag == kReadInvalid && !(flags_ & kReadInvalid)) firstInvalid_ = Path();
+  if (flag == kReadUnrecognised && !(flags_ & kReadUnrecognised)) firstUnknown_ = Path();
+  flags_ |= flag;
+}
+
+std::string Reader::Path() const {
+  std::string path;
+  for (int i = 0; i < depth_; ++i) {
+    path += '<';
+    path += levels_[i].name;
+    path += '>';
+  }
+  if (path.size() > kMaxPath) path.resize(kMaxPath);
+  return path;
+}
+
+void Reader::Dispatch(std::string_view text) {
+  if (text.size() > kValueBuffer - 1) text = text.substr(0, kValueBuffer - 1);
+  const Level& level = levels_[depth_ - 1];
+  switch (level.at) {
+    case At::Container: return;  // line breaks between child elements
+    case At::BadRoot: flags_ |= kReadFatal; return;
+    case At::Unknown: Mark(kReadUnrecognised); return;
+    case At::Invalid: Mark(kReadInvalid); return;
+    case At::Field: break;
+  }
+  const Node& n = *level.node;
+  if (!StoreField(n, SlotOf(n, level.base, level.item), level.base, text)) Mark(kReadInvalid);
+}
+
+// Converts and stores one value; false when the value is refused (the field
+// keeps its value). Reals that are refused break the whole read.
+bool Reader::StoreField(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text) {
+  switch (n.kind) {
+    case Kind::Int: {
+      std::int64_t v;
+      if (n.viaReal) {
+        const double r = ParseReal(text);
+        if (!(r >= 0 && r <= 4294967295.0)) {
+          flags_ |= kReadFatal;
+          return true;
+        }
+        v = static_cast<std::int64_t>(r);  // the fraction is dropped
+      } else {
+        const std::uint32_t raw = static_cast<std::uint32_t>(ParseInt32(text));
+        v = IsUnsigned(n.width) ? static_cast<std::int64_t>(raw) : static_cast<std::int32_t>(raw);
+        if (!AcceptsInt(n, v)) return false;
+      }
+      StoreInt(slot.value, n.width, v);
+      return true;
+    }
+    case Kind::Real: {
+      if (text.size() > n.maxRealChars) {
+        flags_ |= kReadFatal;
+        return true;
+      }
+      const double r = ParseReal(text);
+      if (!(r >= -1e10 && r <= 1e10)) {
+        flags_ |= kReadFatal;
+        return true;
+      }
+      StoreReal(slot.value, r);
+      return true;
+    }
+    case Kind::Text: {
+      if (n.ascii)
+        for (char c : text)
+          if (static_cast<unsigned char>(c) >= 0x80) return false;
+      UnescapeText(text, reinterpret_cast<char*>(slot.value), n.capacity);
+      return true;
+    }
+    case Kind::Keyword: {
+      const int k = FindKeyword(*n.keywords, text);
+      if (k < 0) return false;
+      StoreI32(slot.value, k);
+      return true;
+    }
+    case Kind::Ref: {
+      const RefValue r = ParseRef(*n.families, text);
+      if (r.kind < 0) return false;
+      StoreI32(slot.value, r.kind);
+      const Family& f = (*n.families)[static_cast<std::size_t>(r.kind)];
+      if (!f.noNumber || f.zeroNumber) StoreI16(slot.number, static_cast<std::int16_t>(r.number));
+      return true;
+    }
+    case Kind::MdNumber: {
+      const int v = ParseMdNumber(text);
+      if (v < 0) return false;
+      StoreInt(slot.value, n.width, v);
+      return true;
+    }
+    case Kind::Suffixed: {
+      const std::int64_t v = ParseSuffixed(n, text);
+      if (v < 0) return false;
+      StoreI32(slot.value, static_cast<std::int32_t>(v));
+      return true;
+    }
+    case Kind::PenChannel: {
+      // Read against the pen type already stored beside it.
+      const std::int32_t type = LoadI32(base + n.depOffset);
+      if (type < 0 || static_cast<std::size_t>(type) >= n.families->size()) return false;
+      const Family& f = (*n.families)[static_cast<std::size_t>(type)];
+      std::int32_t v = ParseInt32(text);
+      if (f.max == 0) {
+        v = 0;  // no pen: the channel is 0 whatever the text
+      } else if (v < 1 || v > f.max) {
+        return false;
+      }
+      StoreInt(slot.value, n.width, v);
+      return true;
+    }
+    case Kind::Container:
+    case Kind::Group:
+      break;
+  }
+  return true;
+}
+
+// The parser allocates through these, so its memory is the program's own.
+void* XMLCALL Alloc(size_t n) { return std::malloc(n); }
+void* XMLCALL Realloc(void* p, size_t n) { return std::realloc(p, n); }
+void XMLCALL Free(void* p) { std::free(p); }
+
+ReadResult Reader::Run(std::string_view text) {
+  static const XML_Memory_Handling_Suite suite{Alloc, Realloc, Free};
+  ReadResult result;
+  parser_ = XML_ParserCreate_MM(nullptr, &suite, nullptr);
+  if (!parser_) {
+    std::fputs("failed to XML_ParserCreate()\r\n", stderr);
+    result.flags = kReadFatal;
+    return result;
+  }
+  XML_SetUserData(parser_, this);
+  XML_SetElementHandler(parser_, OnStart, OnEnd);
+  XML_SetCharacterDataHandler(parser_, OnText);
+  // The text is parsed in pieces of at most INT_MAX bytes; the last one is final.
+  std::size_t at = 0;
+  bool ok = true;
+  do {
+    const std::size_t n = std::min<std::size_t>(text.size() - at, 1u << 30);
+    const bool last = at + n == text.size();
+    if (XML_Parse(parser_, text.data() + at, static_cast<int>(n), last) != XML_STATUS_OK) ok = false;
+    at += n;
+  } while (ok && at < text.size());
+  if (!ok) flags_ |= kReadFatal;
+  XML_ParserFree(parser_);
+  parser_ = nullptr;
+  if (depth_ != 0 || skipped_ != 0) flags_ |= kReadFatal;
+  if (!(flags_ & kReadFatal) && !CheckConsistency(record_)) flags_ |= kReadFatal;
+  result.flags = flags_;
+  if (flags_ & kReadInvalid) {
+    result.path = firstInvalid_;
+  } else if (flags_ & kReadUnrecognised) {
+    result.path = firstUnknown_;
+  }
+  result.sawAccessBlock = sawAccess_;
+  result.sawIpAddress = sawIp_;
+  return result;
+}
+
+}  // namespace
+
+ReadResult ParseConfiguration(SettingData& record, std::string_view text) {
+  auto reader = std::make_unique<Reader>(record, ReaderSchema());
+  return reader->Run(text);
+}
+
+ReadMessage ReadOutcomeMessage(const ReadResult& result, bool tagMessage) {
+  if (result.flags & kReadFatal) return {std::string(LoadText(5104)), true};
+  // The path is shown as the user's screen would decode it.
+  const std::string path = Utf16ToUtf8(Utf8ToUtf16(result.path));
+  if (result.flags & kReadInvalid) return {FormatText(5105, path.c_str()), false};
+  if ((result.flags & kReadUnrecognised) && tagMessage) return {FormatText(5106, path.c_str()), false};
+  return {};
+}
+
+bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage) {
+  const ReadResult result = ParseConfiguration(record, text);
+  const ReadMessage message = ReadOutcomeMessage(result, tagMessage);
+  if (!message.text.empty()) ui.Message(message.text, message.error ? Icon::Error : Icon::Warning);
+  return result.ok();
+}
+
+}  // namespace tk48
