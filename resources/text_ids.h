@@ -1,0 +1,154 @@
+#pragma once
+// Names of string-table entries (resources/string_table.h) that code refers to.
+// Load them with LoadText or FormatText (resources/strings.h).
+
+namespace tk48::text {
+
+// device result messages (a device result code of 210 shows kDeviceError)
+inline constexpr int kDeviceProcessing = 1;
+inline constexpr int kFailedToSaveSetting = 3;
+inline constexpr int kUnsupportedSettingValues = 101;
+inline constexpr int kSettingDataCorrupted = 102;
+inline constexpr int kLoggingSettingLocked = 103;
+
+// network session errors, numbered by their error code
+inline constexpr int kEncryptionFailure = 195;
+inline constexpr int kDecryptionFailure = 196;
+inline constexpr int kHeaderError = 224;
+inline constexpr int kReceiveHeaderFailed = 225;
+inline constexpr int kOutOfMemory = 226;
+inline constexpr int kSendFailed = 227;
+inline constexpr int kInvalidReceiveSize = 228;
+inline constexpr int kReceiveFailed = 229;
+inline constexpr int kFailed = 233;
+inline constexpr int kConnectionFailure = 254;
+inline constexpr int kStatusUnavailable = 1204;
+inline constexpr int kPasswordIncorrect = 1205;
+inline constexpr int kUnsupportedDevice = 1206;
+
+// setting data transfer
+inline constexpr int kFailedToDecompress = 1200;
+inline constexpr int kCannotOpenComPort = 1201;
+inline constexpr int kFailedToCompress = 1232;
+inline constexpr int kConfirmUpload = 1260;
+inline constexpr int kSettingDataOverCapacity = 1261;
+
+// configuration files
+inline constexpr int kFileSaved = 5101;
+inline constexpr int kConfigFileFilter = 5103;
+inline constexpr int kFailedToConvert = 5104;
+inline constexpr int kUnsupportedParameter = 5105;
+inline constexpr int kUnsupportedInformation = 5106;
+
+// input check rule suffixes, appended to a field message
+inline constexpr int kSuffixFreeTextLength = 5000;
+inline constexpr int kSuffixRealRange = 5001;
+inline constexpr int kSuffixRealRangeNonZero = 5002;
+inline constexpr int kSuffixIntRange = 5003;
+inline constexpr int kSuffixHexRange = 5004;
+inline constexpr int kSuffixUIntRange = 5005;
+inline constexpr int kSuffixReal4RangeNonZero = 5006;
+inline constexpr int kSuffixAsciiTextLength = 5007;
+inline constexpr int kSuffixLength = 5008;
+
+// start-up
+inline constexpr int kSocketsInitFailed = 21101;
+
+// main window
+inline constexpr int kAppTitle = 21201;
+inline constexpr int kUsb = 21202;
+inline constexpr int kNetwork = 21203;
+inline constexpr int kAccessMode = 21204;
+inline constexpr int kConfiguration = 21205;
+inline constexpr int kNewSetting = 21206;
+inline constexpr int kDownloadFromDevice = 21207;
+inline constexpr int kReadFile = 21208;
+inline constexpr int kMaintenance = 21209;
+inline constexpr int kCommunicationLog = 21210;
+inline constexpr int kGeneral = 21211;
+inline constexpr int kConfirmAccessModeCheck = 21212;
+inline constexpr int kConnect = 21213;
+inline constexpr int kQuit = 21214;
+inline constexpr int kReadCsvFile = 21215;
+inline constexpr int kAboutMenu = 21216;
+inline constexpr int kAboutVersion = 21217;
+inline constexpr int kRemoteConfigTitle = 21218;
+inline constexpr int kXmlFilePattern = 21219;
+inline constexpr int kFailedToOpenFile = 21220;
+
+// connection, address book, login and access-mode dialogs
+inline constexpr int kComPortName = 21301;
+inline constexpr int kSetNetworkAddress = 21302;
+inline constexpr int kConfirmAccessMode = 21303;
+inline constexpr int kLogin = 21304;
+inline constexpr int kPortAddressDefault = 21305;
+inline constexpr int kCom = 21306;
+inline constexpr int kOk = 21307;
+inline constexpr int kCancel = 21308;
+inline constexpr int kPortOutOfRange = 21309;
+inline constexpr int kSelectNetworkAddress = 21310;
+inline constexpr int kDeviceName = 21311;
+inline constexpr int kDomainOrIpAddress = 21312;
+inline constexpr int kName = 21313;
+inline constexpr int kDuplicateDeviceNames = 21314;
+inline constexpr int kDevice = 21315;
+inline constexpr int kChange = 21316;
+inline constexpr int kLoginId = 21317;
+inline constexpr int kPassword = 21318;
+inline constexpr int kInvalidLogin = 21319;
+
+// configuration hub
+inline constexpr int kSystem = 21401;
+inline constexpr int kInputOutput = 21402;
+inline constexpr int kCommunication = 21403;
+inline constexpr int kEmail = 21404;
+inline constexpr int kGraphDisplay = 21405;
+inline constexpr int kRecord = 21406;
+inline constexpr int kScheduler = 21407;
+inline constexpr int kProcessMonitor = 21408;
+inline constexpr int kUploadToDevice = 21409;
+inline constexpr int kSaveFile = 21410;
+inline constexpr int kSaveCsvFile = 21411;
+inline constexpr int kShowInvalidSettingCheck = 21412;
+inline constexpr int kBack = 21413;
+inline constexpr int kIdPasswordTitle = 21414;
+inline constexpr int kDiscardChanges = 21415;
+inline constexpr int kDefaultConfigFileName = 21416;
+inline constexpr int kFailedToSaveFile = 21417;
+inline constexpr int kCredentialsWarning = 21418;
+inline constexpr int kSetIdAndPassword = 21419;
+inline constexpr int kWebServer = 21420;
+inline constexpr int kFtpServer = 21421;
+inline constexpr int kCredentialsStillWeak = 21422;
+
+// communication log
+inline constexpr int kClearLog = 21501;
+inline constexpr int kSaveLog = 21502;
+inline constexpr int kDipSwitchOn = 21503;
+inline constexpr int kDipSwitchOff = 21504;
+inline constexpr int kDeletingLog = 21505;
+inline constexpr int kTextFileFilter = 21506;
+inline constexpr int kComLogFileName = 21507;
+inline constexpr int kCannotOpenFile = 21508;
+inline constexpr int kExitingLog = 21509;
+
+// network session: error titles and layout
+inline constexpr int kErrorOpen = 22201;
+inline constexpr int kErrorConnect = 22202;
+inline constexpr int kErrorLogin = 22203;
+inline constexpr int kErrorGet = 22204;
+inline constexpr int kErrorPut = 22205;
+inline constexpr int kSessionErrorFormat = 22206;
+
+// device transfer messages
+inline constexpr int kPleaseWait = 22301;
+inline constexpr int kDeviceVersion = 22302;
+inline constexpr int kDeviceError = 22303;
+inline constexpr int kDeviceErrorCode = 22304;
+inline constexpr int kIllegalNetworkAddress = 22305;
+inline constexpr int kFailedToTransmit = 22306;
+inline constexpr int kFailedToReceive = 22307;
+inline constexpr int kResultPollFailed = 22308;
+inline constexpr int kSlmpDeviceNotSupported = 22309;
+
+}  // namespace tk48::text
