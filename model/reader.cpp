@@ -62,7 +62,6 @@ class Reader {
   void Text(std::string_view piece);
   void Dispatch(std::string_view text);
   void Resolve(Level& level, const Level* parent);
-  bool StoreField(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text);
   void Mark(std::uint32_t flag);
   std::string Path() const;
 
@@ -206,95 +205,11 @@ void Reader::Dispatch(std::string_view text) {
     case At::Field: break;
   }
   const Node& n = *level.node;
-  if (!StoreField(n, SlotOf(n, level.base, level.item), level.base, text)) Mark(kReadInvalid);
-}
-
-// Converts and stores one value; false when the value is refused (the field
-// keeps its value). Reals that are refused break the whole read.
-bool Reader::StoreField(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text) {
-  switch (n.kind) {
-    case Kind::Int: {
-      std::int64_t v;
-      if (n.viaReal) {
-        const double r = ParseReal(text);
-        if (!(r >= 0 && r <= 4294967295.0)) {
-          flags_ |= kReadFatal;
-          return true;
-        }
-        v = static_cast<std::int64_t>(r);  // the fraction is dropped
-      } else {
-        const std::uint32_t raw = static_cast<std::uint32_t>(ParseInt32(text));
-        v = IsUnsigned(n.width) ? static_cast<std::int64_t>(raw) : static_cast<std::int32_t>(raw);
-        if (!AcceptsInt(n, v)) return false;
-      }
-      StoreInt(slot.value, n.width, v);
-      return true;
-    }
-    case Kind::Real: {
-      if (text.size() > n.maxRealChars) {
-        flags_ |= kReadFatal;
-        return true;
-      }
-      const double r = ParseReal(text);
-      if (!(r >= -1e10 && r <= 1e10)) {
-        flags_ |= kReadFatal;
-        return true;
-      }
-      StoreReal(slot.value, r);
-      return true;
-    }
-    case Kind::Text: {
-      if (n.ascii)
-        for (char c : text)
-          if (static_cast<unsigned char>(c) >= 0x80) return false;
-      UnescapeText(text, reinterpret_cast<char*>(slot.value), n.capacity);
-      return true;
-    }
-    case Kind::Keyword: {
-      const int k = FindKeyword(*n.keywords, text);
-      if (k < 0) return false;
-      StoreI32(slot.value, k);
-      return true;
-    }
-    case Kind::Ref: {
-      const RefValue r = ParseRef(*n.families, text);
-      if (r.kind < 0) return false;
-      StoreI32(slot.value, r.kind);
-      const Family& f = (*n.families)[static_cast<std::size_t>(r.kind)];
-      if (!f.noNumber || f.zeroNumber) StoreI16(slot.number, static_cast<std::int16_t>(r.number));
-      return true;
-    }
-    case Kind::MdNumber: {
-      const int v = ParseMdNumber(text);
-      if (v < 0) return false;
-      StoreInt(slot.value, n.width, v);
-      return true;
-    }
-    case Kind::Suffixed: {
-      const std::int64_t v = ParseSuffixed(n, text);
-      if (v < 0) return false;
-      StoreI32(slot.value, static_cast<std::int32_t>(v));
-      return true;
-    }
-    case Kind::PenChannel: {
-      // Read against the pen type already stored beside it.
-      const std::int32_t type = LoadI32(base + n.depOffset);
-      if (type < 0 || static_cast<std::size_t>(type) >= n.families->size()) return false;
-      const Family& f = (*n.families)[static_cast<std::size_t>(type)];
-      std::int32_t v = ParseInt32(text);
-      if (f.max == 0) {
-        v = 0;  // no pen: the channel is 0 whatever the text
-      } else if (v < 1 || v > f.max) {
-        return false;
-      }
-      StoreInt(slot.value, n.width, v);
-      return true;
-    }
-    case Kind::Container:
-    case Kind::Group:
-      break;
+  switch (StoreFieldValue(n, SlotOf(n, level.base, level.item), level.base, text)) {
+    case Store::Stored: break;
+    case Store::Refused: Mark(kReadInvalid); break;
+    case Store::Fatal: flags_ |= kReadFatal; break;
   }
-  return true;
 }
 
 // The parser allocates through these, so its memory is the program's own.

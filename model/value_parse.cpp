@@ -1,5 +1,7 @@
 #include "model/value_parse.h"
 
+#include "model/field_access.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -141,6 +143,89 @@ std::int64_t ParseSuffixed(const Node& n, std::string_view text) {
   const int v = ChannelNumber(text.substr(0, text.size() - 1), 1 << 20);
   if (v < 0 || std::find(n.allowed.begin(), n.allowed.end(), v) == n.allowed.end()) return -1;
   return v;
+}
+
+Store StoreFieldValue(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text) {
+  switch (n.kind) {
+    case Kind::Int: {
+      std::int64_t v;
+      if (n.viaReal) {
+        const double r = ParseReal(text);
+        if (!(r >= 0 && r <= 4294967295.0)) {
+          return Store::Fatal;
+        }
+        v = static_cast<std::int64_t>(r);  // the fraction is dropped
+      } else {
+        const std::uint32_t raw = static_cast<std::uint32_t>(ParseInt32(text));
+        v = IsUnsigned(n.width) ? static_cast<std::int64_t>(raw) : static_cast<std::int32_t>(raw);
+        if (!AcceptsInt(n, v)) return Store::Refused;
+      }
+      StoreInt(slot.value, n.width, v);
+      return Store::Stored;
+    }
+    case Kind::Real: {
+      if (text.size() > n.maxRealChars) {
+        return Store::Fatal;
+      }
+      const double r = ParseReal(text);
+      if (!(r >= -1e10 && r <= 1e10)) {
+        return Store::Fatal;
+      }
+      StoreReal(slot.value, r);
+      return Store::Stored;
+    }
+    case Kind::Text: {
+      if (n.ascii)
+        for (char c : text)
+          if (static_cast<unsigned char>(c) >= 0x80) return Store::Refused;
+      UnescapeText(text, reinterpret_cast<char*>(slot.value), n.capacity);
+      return Store::Stored;
+    }
+    case Kind::Keyword: {
+      const int k = FindKeyword(*n.keywords, text);
+      if (k < 0) return Store::Refused;
+      StoreI32(slot.value, k);
+      return Store::Stored;
+    }
+    case Kind::Ref: {
+      const RefValue r = ParseRef(*n.families, text);
+      if (r.kind < 0) return Store::Refused;
+      StoreI32(slot.value, r.kind);
+      const Family& f = (*n.families)[static_cast<std::size_t>(r.kind)];
+      if (!f.noNumber || f.zeroNumber) StoreI16(slot.number, static_cast<std::int16_t>(r.number));
+      return Store::Stored;
+    }
+    case Kind::MdNumber: {
+      const int v = ParseMdNumber(text);
+      if (v < 0) return Store::Refused;
+      StoreInt(slot.value, n.width, v);
+      return Store::Stored;
+    }
+    case Kind::Suffixed: {
+      const std::int64_t v = ParseSuffixed(n, text);
+      if (v < 0) return Store::Refused;
+      StoreI32(slot.value, static_cast<std::int32_t>(v));
+      return Store::Stored;
+    }
+    case Kind::PenChannel: {
+      // Read against the pen type already stored beside it.
+      const std::int32_t type = LoadI32(base + n.depOffset);
+      if (type < 0 || static_cast<std::size_t>(type) >= n.families->size()) return Store::Refused;
+      const Family& f = (*n.families)[static_cast<std::size_t>(type)];
+      std::int32_t v = ParseInt32(text);
+      if (f.max == 0) {
+        v = 0;  // no pen: the channel is 0 whatever the text
+      } else if (v < 1 || v > f.max) {
+        return Store::Refused;
+      }
+      StoreInt(slot.value, n.width, v);
+      return Store::Stored;
+    }
+    case Kind::Container:
+    case Kind::Group:
+      break;
+  }
+  return Store::Stored;
 }
 
 }  // namespace tk48

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/field_access.h"
 #include "model/schema.h"
 
 namespace tk48 {
@@ -41,5 +42,14 @@ int ParseMdNumber(std::string_view text);
 
 // "30S": one of the allowed values followed by the suffix; -1 when refused.
 std::int64_t ParseSuffixed(const Node& n, std::string_view text);
+
+enum class Store : std::uint8_t {
+  Stored,
+  Refused,  // the field keeps its value; the read is invalid
+  Fatal,    // a real number (or a width read as one) out of its bounds: the read fails outright
+};
+// Converts `text` by the field's rules and stores it in item `slot`; `base` is
+// the parent's base (a pen channel reads its pen type there).
+Store StoreFieldValue(const Node& n, const FieldSlot& slot, unsigned char* base, std::string_view text);
 
 }  // namespace tk48

@@ -1,5 +1,6 @@
 #include "model/writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -216,6 +217,13 @@ std::size_t WriteConfiguration(const SettingData& record, std::span<char> out) {
 
 std::size_t WriteAccessSettings(const SettingData& record, std::span<char> out) {
   return WriteDocument(AccessSchema(), record, out);
+}
+
+std::string FormatFieldValue(const Node& n, const FieldSlot& slot) {
+  char buf[8192];  // the longest text escapes to 6,144 bytes
+  Out out(buf);
+  PutValue(out, n, slot);
+  return std::string(buf, std::min(out.Length(), sizeof buf));
 }
 
 std::string ConfigurationText(const SettingData& record) { return DocumentText(ConfigurationSchema(), record); }

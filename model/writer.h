@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "model/field_access.h"
 #include "model/setting_data.h"
 
 namespace tk48 {
@@ -21,5 +22,8 @@ std::size_t WriteAccessSettings(const SettingData& record, std::span<char> out);
 // Convenience forms that size the result exactly.
 std::string ConfigurationText(const SettingData& record);
 std::string AccessSettingsText(const SettingData& record);
+
+// One field item's value as its line in the file carries it.
+std::string FormatFieldValue(const Node& n, const FieldSlot& slot);
 
 }  // namespace tk48

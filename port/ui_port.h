@@ -24,21 +24,27 @@ struct Credentials {
   std::string password;
 };
 
-class UiPort {
- public:
-  virtual ~UiPort() = default;
-  // A modal message box. Icon::None picks warning for Ok/OkCancel and question for YesNo.
-  virtual Answer Message(std::string_view text, Icon icon, Buttons buttons = Buttons::Ok) = 0;
-  // File open/save dialog; nullopt when cancelled.
-  virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
-  // The login prompt; nullopt when cancelled.
-  virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
-};
-
 // The icon a box actually shows.
 inline Icon EffectiveIcon(Icon icon, Buttons buttons) {
   if (icon != Icon::None) return icon;
   return buttons == Buttons::YesNo ? Icon::Question : Icon::Warning;
 }
+
+class UiPort {
+ public:
+  virtual ~UiPort() = default;
+  // A modal message box. Icon::None picks warning for Ok/OkCancel and question for YesNo.
+  Answer Message(std::string_view text, Icon icon, Buttons buttons = Buttons::Ok) {
+    return ShowMessage(text, EffectiveIcon(icon, buttons), buttons);
+  }
+  // File open/save dialog; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
+  // The login prompt; nullopt when cancelled.
+  virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
+
+ protected:
+  // Implementations show the box; the icon is already the effective one.
+  virtual Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) = 0;
+};
 
 }  // namespace tk48

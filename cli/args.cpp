@@ -1,0 +1,32 @@
+#include "cli/args.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+namespace tk48::cli {
+
+std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions) {
+  Args args;
+  for (std::size_t i = 0; i < argv.size(); ++i) {
+    const std::string_view a = argv[i];
+    if (a.size() > 1 && a[0] == '-') {
+      const bool known = std::any_of(valueOptions.begin(), valueOptions.end(),
+                                     [&](const char* o) { return a == o; });
+      if (!known) {
+        std::fprintf(stderr, "unknown option %s\n", argv[i]);
+        return std::nullopt;
+      }
+      if (i + 1 >= argv.size()) {
+        std::fprintf(stderr, "option %s needs a value\n", argv[i]);
+        return std::nullopt;
+      }
+      args.options[std::string(a)] = argv[++i];
+    } else {
+      args.positional.emplace_back(a);
+    }
+  }
+  return args;
+}
+
+}  // namespace tk48::cli

@@ -1,0 +1,24 @@
+#pragma once
+// The command line's side of the UI port: messages go to stderr; questions are
+// answered yes (the command itself is the user's confirmation); the login comes
+// from the command's options.
+#include <optional>
+
+#include "port/ui_port.h"
+
+namespace tk48::cli {
+
+class CliUi : public UiPort {
+ public:
+  explicit CliUi(std::optional<Credentials> login = std::nullopt) : login_(std::move(login)) {}
+  std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
+  std::optional<Credentials> AskLogin(const Credentials&) override { return login_; }
+
+ protected:
+  Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;
+
+ private:
+  std::optional<Credentials> login_;
+};
+
+}  // namespace tk48::cli

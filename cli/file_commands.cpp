@@ -1,0 +1,142 @@
+// Commands on configuration files: no device involved.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/cli_ui.h"
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "model/defaults.h"
+#include "model/field_path.h"
+#include "model/gzlib.h"
+#include "model/reader.h"
+#include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
+
+namespace tk48::cli {
+namespace {
+
+int EmitText(const Args& args, const std::string& text) {
+  return EmitDocument(args.Get("-o"), text) ? kExitOk : kExitFailed;
+}
+
+// Reads a configuration file as "Read file" does: defaults first, then the text.
+std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage = true) {
+  const auto text = LoadInput(path);
+  if (!text) return nullptr;
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  CliUi ui;
+  if (!ReadConfiguration(*record, *text, ui, tagMessage)) return nullptr;
+  return record;
+}
+
+int New(const Args& args) {
+  auto record = NewSettingData();
+  ApplyNewSetting(*record);
+  return EmitText(args, ConfigurationText(*record));
+}
+
+int Defaults(const Args& args) {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  return EmitText(args, ConfigurationText(*record));
+}
+
+int Check(const Args& args) { return ReadRecord(args.positional[0]) ? kExitOk : kExitFailed; }
+
+int Normalize(const Args& args) {
+  auto record = ReadRecord(args.positional[0]);
+  return record ? EmitText(args, ConfigurationText(*record)) : kExitFailed;
+}
+
+int AccessDoc(const Args& args) {
+  std::unique_ptr<SettingData> record;
+  if (args.positional.empty()) {
+    record = NewSettingData();
+    ApplyDefaults(*record);
+  } else {
+    record = ReadRecord(args.positional[0]);
+  }
+  return record ? EmitText(args, AccessSettingsText(*record)) : kExitFailed;
+}
+
+std::span<const std::uint8_t> Bytes(const std::string& s) {
+  return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+int Pack(const Args& args) {
+  const auto text = LoadInput(args.positional[0]);
+  if (!text) return kExitFailed;
+  CliUi ui;
+  if (text->size() + kUploadMargin > kTextBufferSize) {
+    ui.Message(LoadText(text::kSettingDataOverCapacity), Icon::Error);
+    return kExitFailed;
+  }
+  CGzlib zip;
+  if (!zip.Compress(Bytes(*text))) {
+    ui.Message(LoadText(text::kFailedToCompress), Icon::Error);
+    return kExitFailed;
+  }
+  const auto out = zip.Compressed();
+  return EmitDocument(args.Get("-o"), {reinterpret_cast<const char*>(out.data()), out.size()}) ? kExitOk
+                                                                                               : kExitFailed;
+}
+
+int Unpack(const Args& args) {
+  const auto data = LoadInput(args.positional[0]);
+  if (!data) return kExitFailed;
+  CGzlib zip;
+  if (!zip.Decompress(Bytes(*data))) {
+    CliUi().Message(LoadText(text::kFailedToDecompress), Icon::Error);
+    return kExitFailed;
+  }
+  const auto out = zip.Decompressed();
+  return EmitDocument(args.Get("-o"), {reinterpret_cast<const char*>(out.data()), out.size()}) ? kExitOk
+                                                                                               : kExitFailed;
+}
+
+// Like diff(1): 0 equal, 1 different, 2 when a file cannot be read.
+int Diff(const Args& args) {
+  auto a = ReadRecord(args.positional[0], false);
+  if (!a) return kExitUsage;
+  auto b = ReadRecord(args.positional[1], false);
+  if (!b) return kExitUsage;
+  if (SameRecord(*a, *b)) return kExitOk;
+  // Walk both records in file order; B's field sits at the same offset as A's.
+  const auto delta = reinterpret_cast<unsigned char*>(b.get()) - reinterpret_cast<unsigned char*>(a.get());
+  bool differ = false;
+  ForEachField(*a, [&](const std::string& path, const FieldRef& fa) {
+    FieldRef fb = fa;
+    fb.slot.value += delta;
+    if (fb.slot.number) fb.slot.number += delta;
+    fb.base += delta;
+    const std::string va = FieldText(fa), vb = FieldText(fb);
+    if (va != vb) {
+      differ = true;
+      std::printf("%s: %s -> %s\n", path.c_str(), va.c_str(), vb.c_str());
+    }
+  });
+  return differ ? 1 : kExitOk;
+}
+
+constexpr Command kCommands[] = {
+    {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
+    {"defaults", "defaults [-o OUT]              the plain defaults (holiday calendar generated)", 0, 0,
+     Defaults},
+    {"check", "check FILE                     read FILE as \"Read file\" does", 1, 1, Check},
+    {"normalize", "normalize FILE [-o OUT]        read FILE and write it back", 1, 1, Normalize},
+    {"access-doc", "access-doc [FILE] [-o OUT]     the access-settings document of FILE or of the defaults", 0,
+     1, AccessDoc},
+    {"pack", "pack FILE [-o OUT]             compress a configuration file to the CONFIG_P form", 1, 1, Pack},
+    {"unpack", "unpack FILE [-o OUT]           decompress a CONFIG_P file", 1, 1, Unpack},
+    {"diff", "diff A B                       the fields that differ (exit 0 equal, 1 differ, 2 unreadable)", 2,
+     2, Diff},
+};
+
+}  // namespace
+
+std::span<const Command> FileCommands() { return kCommands; }
+
+}  // namespace tk48::cli

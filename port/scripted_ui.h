@@ -1,0 +1,54 @@
+#pragma once
+// A UI port that tests script: it records every message box and answers from
+// queues (OK / the first option when a queue is empty).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "port/ui_port.h"
+
+namespace tk48 {
+
+class ScriptedUi : public UiPort {
+ public:
+  struct Shown {
+    std::string text;
+    Icon icon;
+    Buttons buttons;
+  };
+
+  std::vector<Shown> messages;
+  std::deque<Answer> answers;
+  std::deque<std::optional<std::string>> files;
+  std::deque<std::optional<Credentials>> logins;
+  int loginPrompts = 0;
+
+  std::optional<std::string> ChooseFile(const FileDialog&) override {
+    if (files.empty()) return std::nullopt;
+    auto f = files.front();
+    files.pop_front();
+    return f;
+  }
+  std::optional<Credentials> AskLogin(const Credentials&) override {
+    ++loginPrompts;
+    if (logins.empty()) return std::nullopt;
+    auto l = logins.front();
+    logins.pop_front();
+    return l;
+  }
+  // The last message's text, or "" when none was shown.
+  std::string Last() const { return messages.empty() ? std::string() : messages.back().text; }
+
+ protected:
+  Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override {
+    messages.push_back({std::string(text), icon, buttons});
+    if (!answers.empty()) {
+      const Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+};
+
+}  // namespace tk48
