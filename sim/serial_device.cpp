@@ -1,0 +1,284 @@
+#include "sim/serial_device.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <future>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "link/serial_frame.h"
+#include "sim/paced_line.h"
+
+namespace tk48::sim {
+namespace {
+
+using Clock = PacedLine::Clock;
+using std::chrono::milliseconds;
+
+// How long the device waits for the rest of a frame, and for the answer to a
+// reply block before sending it again.
+constexpr milliseconds kFrameWait{3000};
+constexpr milliseconds kAnswerWait{1000};
+constexpr int kReplyAttempts = 10;
+
+constexpr std::int8_t kNoOperation = 0;
+
+struct ReceivedFrame {
+  FrameHeader header;
+  std::vector<std::uint8_t> payload;
+  bool last = false;
+};
+
+std::string_view AsText(std::span<const std::uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace
+
+// One serving run: the line, the put being received and the result of the last put.
+struct SerialDevice::Impl {
+  Impl(DeviceState& device, const SerialConfig& config, int fd, const StopSignal& stop)
+      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()) {}
+
+  DeviceState& device;
+  SerialFaults faults;
+  PacedLine line;
+
+  struct PendingPut {
+    std::string name;
+    std::vector<std::uint8_t> data;
+    std::uint8_t nextBlock = 1;
+    int blocks = 0;
+  };
+  std::optional<PendingPut> put;
+  std::future<PutOutcome> lastResult;  // the check runs while the peer polls
+  PutOutcome settled{kNoOperation, kResultDone, {}};
+  std::int8_t pendingOperation = kNoOperation;
+  int processingLeft = 0;
+
+  struct Reply {
+    char letter = 0;
+    std::vector<std::uint8_t> data;
+  };
+  std::optional<Reply> reply;  // sent on ENQ
+  int nakLeft = 0;
+  bool checkSpoiled = false;
+  bool complementSpoiled = false;
+
+  void Serve() {
+    nakLeft = faults.nakTimes;
+    while (!line.Stopped()) {
+      const auto byte = line.ReadByte(PacedLine::Forever());
+      if (!byte || faults.silent) continue;
+      switch (*byte) {
+        case kStx:
+          if (auto frame = ReadFrame()) Dispatch(*frame);
+          break;
+        case kEnq:
+          if (reply) SendReply(*std::exchange(reply, std::nullopt));
+          break;
+        default:  // a stray ACK, NAK or EOT
+          break;
+      }
+    }
+  }
+
+  bool Send(std::span<const std::uint8_t> bytes) { return line.Write(bytes); }
+  bool SendByte(std::uint8_t byte) { return Send({&byte, 1}); }
+
+  // The frame after its STX; nullopt when it is dropped (it is NAKed when only its check was wrong).
+  std::optional<ReceivedFrame> ReadFrame() {
+    std::array<std::uint8_t, kMaxFrameSize> bytes{kStx};
+    const auto deadline = PacedLine::After(kFrameWait);
+    if (!line.Read(std::span(bytes).subspan(1, 5), deadline)) return std::nullopt;
+    ReceivedFrame frame;
+    frame.header = ParseFrameHeader(std::span(bytes).subspan<1, 5>());
+    if (!frame.header.ComplementMatches() || frame.header.length > kMaxPayload) return std::nullopt;
+    const std::size_t size = kFrameOverhead + frame.header.length;
+    if (!line.Read(std::span(bytes).subspan(kFrameHeaderSize, size - kFrameHeaderSize), deadline))
+      return std::nullopt;
+    const auto terminator = bytes[size - 3];
+    if ((terminator != kEtx && terminator != kEtb) || !FrameCheckMatches({bytes.data(), size})) {
+      SendByte(kNak);
+      return std::nullopt;
+    }
+    frame.payload.assign(bytes.begin() + kFrameHeaderSize, bytes.begin() + kFrameHeaderSize + frame.header.length);
+    frame.last = terminator == kEtb;
+    return frame;
+  }
+
+  void Dispatch(const ReceivedFrame& frame) {
+    if (frame.header.letter == 'p') return DataBlock(frame);
+    // Any request ends a put that never sent a data block: that was an empty file.
+    if (put && put->blocks == 0) FinishPut();
+    put.reset();
+    reply.reset();
+    switch (frame.header.letter) {
+      case 'P':
+        put = PendingPut{std::string(AsText(frame.payload)), {}, 1, 0};
+        SendByte(kAck);
+        return;
+      case 'S':
+        return Answer('s', StatusReply());
+      case 'A':
+        return Answer('a', PollReply());
+      case 'G':
+        if (auto file = device.ReadFile(AsText(frame.payload))) return Answer('g', std::move(*file));
+        return Answer('*', {});  // no such file: the special reply, an empty answer
+      default:
+        SendByte(kNak);
+        return;
+    }
+  }
+
+  void Answer(char letter, std::vector<std::uint8_t> data) {
+    reply = Reply{letter, std::move(data)};
+    SendByte(kAck);
+  }
+
+  void DataBlock(const ReceivedFrame& frame) {
+    if (!put) return void(SendByte(kNak));
+    const std::uint8_t block = frame.header.block;
+    const bool repeat = block == static_cast<std::uint8_t>(put->nextBlock - 1) && put->blocks > 0;
+    if (block != put->nextBlock && !repeat) return void(SendByte(kNak));
+    if (!repeat) {
+      if (put->blocks + 1 == faults.nakBlock && nakLeft > 0) {
+        --nakLeft;
+        return void(SendByte(kNak));
+      }
+      put->data.insert(put->data.end(), frame.payload.begin(), frame.payload.end());
+      ++put->blocks;
+      ++put->nextBlock;
+    }
+    if (!frame.last) return void(SendByte(kAck));
+    static constexpr std::uint8_t kAckEot[] = {kAck, kEot};
+    Send(kAckEot);
+    if (!repeat) FinishPut();
+    // A repeated last block keeps the put open for nothing: it was already taken.
+    if (repeat) put.reset();
+  }
+
+  void FinishPut() {
+    PendingPut done = std::move(*put);
+    put.reset();
+    pendingOperation = OperationCode(done.name);
+    processingLeft = faults.processingPolls;
+    const auto forced = faults.putResult;
+    const auto message = faults.putMessage;
+    lastResult = std::async(std::launch::async, [this, done = std::move(done), forced, message] {
+      if (forced < 0) return device.Put(done.name, done.data);
+      PutOutcome outcome{OperationCode(done.name), static_cast<std::uint8_t>(forced), message};
+      if (forced == kResultDone) device.Put(done.name, done.data);
+      return outcome;
+    });
+  }
+
+  std::vector<std::uint8_t> StatusReply() const {
+    auto status = device.StatusBytes();
+    status.resize(static_cast<std::size_t>(std::max(0, faults.statusLength)), 0);
+    return status;
+  }
+
+  // The result poll: operation code, result, and the message with its NUL.
+  std::vector<std::uint8_t> PollReply() {
+    if (lastResult.valid()) {
+      if (processingLeft > 0 || lastResult.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        if (processingLeft > 0) --processingLeft;
+        return {static_cast<std::uint8_t>(pendingOperation), kResultProcessing};
+      }
+      settled = lastResult.get();
+    }
+    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(settled.operation), settled.result};
+    if (!settled.message.empty()) {
+      out.insert(out.end(), settled.message.begin(), settled.message.end());
+      out.push_back(0);
+    }
+    return out;
+  }
+
+  // Sends the reply blocks, each until the peer ACKs it.
+  void SendReply(const Reply& r) {
+    const std::size_t blocks = std::max<std::size_t>(1, (r.data.size() + kMaxPayload - 1) / kMaxPayload);
+    for (std::size_t i = 0; i < blocks; ++i) {
+      const auto chunk =
+          std::span(r.data).subspan(i * kMaxPayload, std::min(kMaxPayload, r.data.size() - i * kMaxPayload));
+      if (!SendBlock(static_cast<std::uint8_t>(i), r.letter, chunk, i + 1 == blocks, static_cast<int>(i))) return;
+    }
+  }
+
+  bool SendBlock(std::uint8_t block, char letter, std::span<const std::uint8_t> chunk, bool last, int index) {
+    for (int attempt = 0; attempt < kReplyAttempts; ++attempt) {
+      Frame frame = MakeFrame(block, letter, chunk, last);
+      if (index == faults.corruptCheckBlock && !checkSpoiled) {
+        checkSpoiled = true;
+        frame.bytes[frame.size - 1] ^= 0xFF;
+      }
+      if (index == faults.corruptComplementBlock && !complementSpoiled) {
+        complementSpoiled = true;
+        frame.bytes[2] ^= 0x01;
+      }
+      if (!Send(frame.View())) return false;
+      // ACK: done; NAK or silence (the peer drained a damaged block): send again;
+      // a new frame: the peer gave up on this reply.
+      const auto deadline = PacedLine::After(kAnswerWait);
+      for (;;) {
+        const auto answer = line.PeekByte(deadline);
+        if (!answer || *answer == kNak) {
+          if (answer) line.ReadByte(deadline);
+          break;
+        }
+        if (*answer == kStx) return false;
+        line.ReadByte(deadline);
+        if (*answer == kAck) return true;
+      }
+      if (line.Stopped()) return false;
+    }
+    return false;
+  }
+};
+
+SerialDevice::SerialDevice(DeviceState& device, SerialConfig config) : device_(device), config_(std::move(config)) {}
+
+SerialDevice::~SerialDevice() {
+  if (master_ >= 0) {
+    close(master_);
+    std::error_code ec;
+    std::filesystem::remove(config_.link, ec);
+  }
+}
+
+bool SerialDevice::Start(std::string* error) {
+  master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
+    if (error) *error = std::string("cannot create a pty: ") + std::strerror(errno);
+    return false;
+  }
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  const char* slave = ptsname(master_);
+  std::error_code ec;
+  if (std::filesystem::is_symlink(config_.link, ec)) std::filesystem::remove(config_.link, ec);
+  std::filesystem::create_symlink(slave, config_.link, ec);
+  if (ec) {
+    if (error) *error = "cannot link " + config_.link + " to " + slave + ": " + ec.message();
+    close(master_);
+    master_ = -1;
+    return false;
+  }
+  return true;
+}
+
+void SerialDevice::Run(const StopSignal& stop) {
+  Impl impl(device_, config_, master_, stop);
+  impl.Serve();
+  if (impl.lastResult.valid()) impl.lastResult.wait();
+}
+
+}  // namespace tk48::sim
