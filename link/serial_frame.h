@@ -46,8 +46,7 @@ struct FrameHeader {
 };
 FrameHeader ParseFrameHeader(std::span<const std::uint8_t, 5> afterStx);
 
-// The check of a whole frame of `frameSize` bytes (check included) and whether
-// the received check matches it.
+// Whether the check at the end of a whole frame matches its other bytes.
 bool FrameCheckMatches(std::span<const std::uint8_t> frame);
 
 }  // namespace tk48
