@@ -11,29 +11,18 @@
 #include <cstring>
 #include <new>
 
+#include "resources/strings.h"
+#include "resources/text_ids.h"
+
 namespace tk48 {
 
 namespace {
 
-struct CodeText {
-  std::int32_t code;
-  std::string_view text;
-};
-
-constexpr CodeText kErrorTexts[] = {
-    {kNetEncryptionFailure, "Encryption failure"},
-    {kNetDecryptionFailure, "Decryption failure"},
-    {kNetHeaderError, "Header error"},
-    {kNetHeaderNotReceived, "Failed in receiving header"},
-    {kNetNoMemory, "Failed in securing memory"},
-    {kNetSendFailed, "Failed in sending"},
-    {kNetInvalidSize, "Invalid receiving data size"},
-    {kNetReceiveFailed, "Failed in receiving"},
-    {kNetRefused, "Failed"},
-    {kNetConnectionFailure, "Connection failure"},
-    {kNetNoStatus, "Error: Failed to obtain status information."},
-    {kNetBadPassword, "Password is incorrect."},
-    {kNetUnsupportedDevice, "Unsupported device"},
+// The codes this session sets; each is also the number of its text.
+constexpr std::int32_t kErrorCodes[] = {
+    kNetEncryptionFailure, kNetDecryptionFailure, kNetHeaderError, kNetHeaderNotReceived, kNetNoMemory,
+    kNetSendFailed,        kNetInvalidSize,       kNetReceiveFailed, kNetRefused,         kNetConnectionFailure,
+    kNetNoStatus,          kNetBadPassword,       kNetUnsupportedDevice,
 };
 
 // Codes whose own text is the message's second line; the rest show "Failed".
@@ -84,13 +73,11 @@ bool SetKeepAlive(const Socket& socket) {
 }  // namespace
 
 std::string_view NetErrorText(std::int32_t code) {
-  for (const auto& entry : kErrorTexts)
-    if (entry.code == code) return entry.text;
-  return {};
+  return std::ranges::find(kErrorCodes, code) != std::end(kErrorCodes) ? LoadText(code) : std::string_view{};
 }
 
 SessionErrorMessage SessionErrorFor(std::int32_t code, std::string_view title) {
-  std::string_view line = "Failed";
+  std::string_view line = LoadText(text::kFailed);
   Icon icon = Icon::Error;
   if (std::ranges::find(kCodesShownAsText, code) != std::end(kCodesShownAsText)) {
     line = NetErrorText(code);
@@ -98,10 +85,9 @@ SessionErrorMessage SessionErrorFor(std::int32_t code, std::string_view title) {
     line = NetErrorText(code);
     icon = Icon::Warning;
   }
-  std::string text(title);
-  text += '\n';
-  text += line;
-  return {std::move(text), icon};
+  const std::string titleText(title);
+  const std::string lineText(line);
+  return {FormatText(text::kSessionErrorFormat, titleText.c_str(), lineText.c_str()), icon};
 }
 
 NetSession::NetSession(LoginState& login, NetSessionOptions options)
