@@ -164,7 +164,7 @@ TEST(ComPorts, WebFtpAndModbusPortsMustDiffer) {
   };
   const Case cases[] = {
       {80, 21, 502, true}, {80, 80, 502, false}, {80, 21, 80, false}, {21, 21, 502, false},
-      {502, 21, 502, false}, {0, 1, 2, true},  {7, 7, 7, false},
+      {502, 21, 502, false}, {80, 502, 502, false}, {0, 1, 2, true}, {7, 7, 7, false},
   };
   auto record = Defaults();
   for (const Case& c : cases) {
@@ -176,11 +176,9 @@ TEST(ComPorts, WebFtpAndModbusPortsMustDiffer) {
 }
 
 TEST(ComPorts, ASharedPortFailsTheRead) {
-  for (const char* path : {"COM.MODBUS_TCP.PORT", "COM.FTP.PORT", "COM.WEB.PORT"}) {
-    const char* port = std::strcmp(path, "COM.WEB.PORT") == 0 ? "21" : "80";
-    const Loaded l = Read({{path, port}});
-    EXPECT_EQ(OutcomeOf(l.result), Outcome::Fatal) << path;
-  }
+  // Each moves one port onto another service's default (web 80, FTP 21, Modbus 502).
+  const Element clashes[] = {{"COM.MODBUS_TCP.PORT", "80"}, {"COM.FTP.PORT", "502"}, {"COM.WEB.PORT", "21"}};
+  for (const Element& e : clashes) EXPECT_EQ(OutcomeOf(Read({e}).result), Outcome::Fatal) << e.first;
   // Services not in use still count, and a move to a free port is fine.
   EXPECT_EQ(OutcomeOf(Read({{"COM.MODBUS_TCP.PORT", "8080"}}).result), Outcome::Stored);
 }

@@ -4,9 +4,16 @@
 // raises the expected flag with its path.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/model/section_doc.h"
 
 namespace tk48::testing {
+
+// gtest names a failing row by its element under test.
+inline void PrintTo(const ElementCase& c, std::ostream* os) {
+  *os << c.elements.back().first << " = \"" << c.elements.back().second << "\" -> " << ToString(c.outcome);
+}
 
 inline void CheckElementCase(const ElementCase& c) {
   const std::vector<Element> before(c.elements.begin(), c.elements.end() - 1);
