@@ -29,8 +29,12 @@ void Check(const Case& c) {
   const testing::Loaded l = testing::Read(c.elements);
   EXPECT_EQ(testing::OutcomeOf(l.result), c.outcome)
       << "got " << testing::ToString(testing::OutcomeOf(l.result)) << ", path " << l.result.path;
-  if (c.outcome == Outcome::Invalid) EXPECT_EQ(l.result.path, testing::ReportedPath(path));
-  if (c.outcome != Outcome::Fatal) EXPECT_EQ(c.get(*l.record), c.expected);
+  if (c.outcome == Outcome::Invalid) {
+    EXPECT_EQ(l.result.path, testing::ReportedPath(path));
+  }
+  if (c.outcome != Outcome::Fatal) {
+    EXPECT_EQ(c.get(*l.record), c.expected);
+  }
 }
 
 TEST(IoRead, SlaveNodes) {
