@@ -12,7 +12,19 @@ std::string Numbered(const std::string& prefix, const std::string& stem, std::in
   return prefix + stem + "[" + std::to_string(number) + "]";
 }
 
+// A list container named like its items ("AI" holding AI1..AI128) is left out
+// of the path: the items are IO.AI[n], not IO.AI.AI[n].
+const Node* ItemsOf(const Node& n) {
+  if (n.kind != Kind::Container || n.numbered || n.children.size() != 1) return nullptr;
+  const Node& c = n.children.front();
+  return c.kind == Kind::Container && c.numbered && c.name == n.name ? &c : nullptr;
+}
+
 void Walk(const Node& n, unsigned char* base, const std::string& prefix, const Visit& fn) {
+  if (const Node* items = ItemsOf(n)) {
+    Walk(*items, base + n.offset, prefix, fn);
+    return;
+  }
   if (n.kind == Kind::Group) {
     for (std::size_t i = 0; i < n.count; ++i)
       for (const Node& c : n.children)
@@ -75,6 +87,15 @@ std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
         found = c.node;
         numbering = c.group ? c.group : c.node;
         break;
+      }
+    }
+    if (!found && numbered) {  // IO.AI[12]: the items inside the list container AI
+      for (const auto& c : container->exactChildren) {
+        if (c.name == stem && ItemsOf(*c.node)) {
+          base += c.node->offset;
+          found = numbering = ItemsOf(*c.node);
+          break;
+        }
       }
     }
     if (!found) return std::nullopt;
