@@ -2,6 +2,7 @@
 // A UI port that tests script: it records every message box and answers from
 // queues (OK / the first option when a queue is empty).
 #include <deque>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,13 @@ class ScriptedUi : public UiPort {
     auto l = logins.front();
     logins.pop_front();
     return l;
+  }
+  int progressDialogs = 0;
+  void RunWithProgress(WaitKind, std::int64_t, const std::function<void()>& work,
+                       const std::function<std::int64_t()>&) override {
+    ++progressDialogs;
+    std::thread worker(work);  // a real worker thread, as the dialog runs it
+    worker.join();
   }
   // The last message's text, or "" when none was shown.
   std::string Last() const { return messages.empty() ? std::string() : messages.back().text; }

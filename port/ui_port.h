@@ -2,6 +2,7 @@
 // The one way the core talks to the user. The desktop application implements it
 // with modal Qt dialogs; the command line prints to stderr; tests script it.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ struct FileDialog {
   std::string initialName;  // "tk48gcfg.xml"
   std::string defaultExt;
 };
+
+// Which "Please wait" dialog a transfer shows.
+enum class WaitKind : std::uint8_t { Usb, Network };
 
 struct Credentials {
   std::string login;
@@ -41,6 +45,11 @@ class UiPort {
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
   // The login prompt; nullopt when cancelled.
   virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
+  // The modal "Please wait" dialog: starts `work` on a worker thread, shows
+  // progress() over 0..length every 500 ms, and returns once `work` has
+  // returned. It has no buttons; Enter and Escape do not close it.
+  virtual void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
+                               const std::function<std::int64_t()>& progress) = 0;
 
  protected:
   // Implementations show the box; the icon is already the effective one.
