@@ -1,0 +1,101 @@
+#pragma once
+// Device file transfers: the connection checks, the "Please wait" transfer on a
+// worker thread, the USB result poll, the device's result codes, and the
+// download and upload of the setting data. Everything the user sees goes
+// through the UI port, so every flow runs headless in tests and the CLI.
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/connection.h"
+#include "link/net_session.h"
+#include "link/serial_link.h"
+#include "model/setting_data.h"
+#include "port/ui_port.h"
+
+namespace tk48 {
+
+inline constexpr std::size_t kReceiveBufferSize = 6815744;  // 0x680000
+inline constexpr int kConfigOperationCode = 2;               // result poll code of "CONFIG_P"
+inline constexpr std::string_view kConfigFile = "CONFIG_P";
+
+struct DeviceStatus {
+  int model = 0;
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+  std::uint8_t flags = 0;  // bit 0: SD card inserted; bit 1: logging running
+  bool sdCard() const { return flags & 1; }
+  bool logging() const { return flags & 2; }
+};
+
+// "TK48-G Ver. %d.%d.%d".
+std::string VersionText(const DeviceStatus& status);
+
+// Everything a device operation needs from the application.
+struct DeviceContext {
+  const ConnectionSettings& settings;
+  LoginState& login;
+  UiPort& ui;
+  ComPathResolver comPath;  // COM number -> device path
+  bool tagMessage = false;  // the "TAG_MESSAGE" preference (message 5106 on reads)
+  SerialTiming serialTiming = {};
+  NetSessionOptions netOptions = {};
+};
+
+// Shared between the worker thread and the progress dialog: the worker writes,
+// the dialog reads progress and state while it runs, the rest after state 2.
+struct TransferJob {
+  enum class Op : std::uint8_t { Put, Get };
+  std::atomic<std::int32_t> state{0};  // 0 not started, 1 running, 2 finished
+  Op op = Op::Get;
+  SerialLink* serial = nullptr;  // exactly one transport is set
+  NetSession* net = nullptr;
+  std::string fileName;
+  std::span<const std::uint8_t> putData;
+  std::span<std::uint8_t> getBuffer;
+  std::int64_t length = 0;          // put: bytes to send; get: capacity, then (network) bytes received
+  std::int32_t resultPollCode = 0;  // USB put
+  std::size_t received = 0;         // get: bytes received
+  char message[128] = {};           // network put refused: the device's text
+  bool failed = false;
+  std::int32_t deviceResult = 0;    // network: result code of a refused transfer
+  std::int32_t sessionError = 0;    // network: the session's error code of a failed transfer
+  bool outcome = false;
+};
+
+bool CheckUsbDevice(SerialLink& link, UiPort& ui, DeviceStatus& status);
+std::optional<std::string> ResolveNetworkAddress(const ConnectionSettings& settings, UiPort& ui);
+bool EnsureLogin(LoginState& login, UiPort& ui);
+bool ConnectNetwork(NetSession& session, const std::string& address, const DeviceContext& ctx, DeviceStatus& status);
+bool RunTransfer(TransferJob& job, UiPort& ui);
+bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui);
+void ShowDeviceResult(std::int32_t code, std::string_view message, UiPort& ui);
+bool LoadSettingsText(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage);
+
+// The firmware check before an upload: a device below major version 2 reads
+// only some SLMP device codes for PI channels. Shows the message and returns
+// false at the first channel it cannot read.
+bool FirmwareAccepts(const SettingData& record, int majorVersion, UiPort& ui);
+
+// The whole sequences. A failure shows its message and leaves `record` as it was.
+bool DownloadSettings(SettingData& record, DeviceContext& ctx);
+bool UploadSettings(const SettingData& record, DeviceContext& ctx);
+// The access-settings document as "CONFIG_P" (the direct network settings screens).
+bool UploadAccessSettings(const SettingData& record, DeviceContext& ctx);
+
+// Generic named device files, for maintenance: status check, optional login,
+// one transfer, close. Get returns the file's bytes; put returns the outcome
+// (USB: after the result poll with `operationCode`).
+std::optional<std::vector<std::uint8_t>> GetDeviceFile(DeviceContext& ctx, std::string_view name,
+                                                       std::size_t capacity, DeviceStatus* status = nullptr);
+bool PutDeviceFile(DeviceContext& ctx, std::string_view name, std::span<const std::uint8_t> data,
+                   std::int32_t operationCode);
+// Only the status exchange.
+std::optional<DeviceStatus> ReadDeviceStatus(DeviceContext& ctx);
+
+}  // namespace tk48
