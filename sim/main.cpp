@@ -1,6 +1,7 @@
 // tk48sim: a stand-in TK48-G device for the tests and benchmarks.
 //
 //   tk48sim --pty LINK [--state DIR] [--version MAJ.MIN.REV] [--baud 38400] [faults...]
+//   tk48sim --tcp [ADDR:]PORT [--account ID:PW]... [--state DIR] [faults...]
 //
 // Each side (serial, network) is set up first, then served on its own thread;
 // "ready" is printed once all of them serve. SIGTERM or SIGINT end the program.
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "sim/device_state.h"
+#include "sim/net_device.h"
 #include "sim/serial_device.h"
 #include "sim/stop_signal.h"
 
@@ -27,6 +29,7 @@ using namespace tk48::sim;
 struct Options {
   DeviceConfig device;
   SerialConfig serial;
+  NetConfig net;
 };
 
 template <typename T>
@@ -96,6 +99,22 @@ const std::vector<OptionRow>& OptionTable() {
        Store<int>([](Options& o) -> int& { return o.serial.faults.putResult; })},
       {"--put-message", "TEXT", "... and the message TEXT",
        [](Options& o, std::string_view v) { o.serial.faults.putMessage = std::string(v); return true; }},
+      // Network side
+      {"--tcp", "[ADDR:]PORT", "serve the network side (default 127.0.0.1:30341; port 0: any free port)",
+       [](Options& o, std::string_view v) { return o.net.enabled = ParseNetAddress(v, o.net); }},
+      {"--account", "ID:PW", "also accept this login (repeatable)",
+       [](Options& o, std::string_view v) { return ParseNetAccount(v, o.net.accounts.emplace_back()); }},
+      // Network faults
+      {"--net-model", "CODE", "answer the network status with model CODE",
+       Store<int>([](Options& o) -> int& { return o.net.faults.model; })},
+      {"--net-no-challenge", "", "answer the network status without the challenge",
+       [](Options& o, std::string_view) { return o.net.faults.noChallenge = true; }},
+      {"--net-cut-header", "CMD", "cut the reply header to CMD (C, L, G or P) short and hang up",
+       [](Options& o, std::string_view v) { o.net.faults.cutHeader = v.size() == 1 ? v[0] : 0; return v.size() == 1; }},
+      {"--net-refuse-put", "CODE", "refuse every network put with result CODE",
+       Store<int>([](Options& o) -> int& { return o.net.faults.refusePut; })},
+      {"--net-refuse-message", "TEXT", "... and the message TEXT",
+       [](Options& o, std::string_view v) { o.net.faults.refuseMessage = std::string(v); return true; }},
   };
   return rows;
 }
@@ -181,8 +200,18 @@ int main(int argc, char** argv) {
     sides.push_back([&] { serial->Run(stop); });
   }
 
+  std::optional<NetDevice> net;
+  if (options.net.enabled) {
+    net.emplace(device, options.net);
+    if (!net->Start(&error)) {
+      std::fprintf(stderr, "tk48sim: %s\n", error.c_str());
+      return 1;
+    }
+    sides.push_back([&] { net->Run(stop); });
+  }
+
   if (sides.empty()) {
-    std::fputs("tk48sim: nothing to serve (give --pty)\n", stderr);
+    std::fputs("tk48sim: nothing to serve (give --pty or --tcp)\n", stderr);
     return 2;
   }
 
