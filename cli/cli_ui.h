@@ -13,6 +13,8 @@ class CliUi : public UiPort {
   explicit CliUi(std::optional<Credentials> login = std::nullopt) : login_(std::move(login)) {}
   std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
   std::optional<Credentials> AskLogin(const Credentials&) override { return login_; }
+  void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
+                       const std::function<std::int64_t()>& progress) override;
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;
