@@ -6,9 +6,10 @@
 
 namespace tk48 {
 
+// The work buffers are not cleared: only the bytes a call reports are ever read.
 CGzlib::CGzlib()
-    : compressed_(std::make_unique<std::uint8_t[]>(kWorkBufferSize)),
-      decompressed_(std::make_unique<std::uint8_t[]>(kWorkBufferSize)) {}
+    : compressed_(std::make_unique_for_overwrite<std::uint8_t[]>(kWorkBufferSize)),
+      decompressed_(std::make_unique_for_overwrite<std::uint8_t[]>(kWorkBufferSize)) {}
 
 bool CGzlib::Compress(std::span<const std::uint8_t> data) {
   compressedLength_ = 0;

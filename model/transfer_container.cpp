@@ -30,7 +30,7 @@ std::optional<std::vector<std::uint8_t>> PackForUpload(std::string_view text, Ui
 namespace {
 template <class Writer>
 std::optional<std::vector<std::uint8_t>> Pack(const SettingData& record, UiPort& ui, Writer write) {
-  auto buffer = std::make_unique<char[]>(kTextBufferSize);
+  auto buffer = std::make_unique_for_overwrite<char[]>(kTextBufferSize);
   const std::size_t len = write(record, std::span<char>(buffer.get(), kTextBufferSize));
   if (len + kUploadMargin > kTextBufferSize) {
     ui.Message(LoadText(text::kSettingDataOverCapacity), Icon::Error);

@@ -16,11 +16,15 @@ scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTK48_SANITIZE=ON -DTK48_G
    ctest --output-on-failure --timeout 900 -j2 -L core)
 
 if command -v clang++ >/dev/null; then
-  CC=clang CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTK48_FUZZ=ON \
+  CC=clang CXX=clang++ TK48_TARGETS="$(sed -n 's/^tk48_fuzz(\(.*\))$/fuzz_\1/p' tests/fuzz/CMakeLists.txt)" \
+    scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTK48_FUZZ=ON \
      -DTK48_GUI=OFF -DTK48_BENCH=OFF -DTK48_TESTS=OFF
   for f in build-fuzz/bin/fuzz_*; do
     [ -x "$f" ] || continue
     echo "fuzz smoke: $f"
-    "$f" -max_total_time=20 -rss_limit_mb=2048 -print_final_stats=0 tests/fuzz/corpus/"$(basename "$f" | sed 's/^fuzz_//')" 2>&1 | tail -n 2
+    name=$(basename "$f"); name=${name#fuzz_}
+    work=$(mktemp -d)  # new inputs go here; the seeds in the repository stay as they are
+    "$f" -max_total_time=30 -rss_limit_mb=2048 -timeout=10 "$work" "tests/fuzz/corpus/$name" 2>&1 | tail -n 3
+    rm -rf "$work"
   done
 fi
