@@ -64,7 +64,8 @@ bool SerialPort::Open(const std::string& path) {
     Close();
     return false;
   }
-  Purge();
+  held_.clear();
+  tcflush(fd_, TCIOFLUSH);
   return true;
 }
 
@@ -155,10 +156,10 @@ bool SerialPort::SkipTo(std::uint8_t marker, std::chrono::milliseconds wait) {
   }
 }
 
-void SerialPort::Purge() {
-  held_.clear();
-  if (fd_ >= 0) tcflush(fd_, TCIOFLUSH);
-}
+// Every write has been drained, so the output queue is already empty: only
+// the input needs clearing. (An output flush on a pseudo-terminal would also
+// throw away what the other end has not read yet: the last ACK and EOT.)
+void SerialPort::Purge() { ClearInput(); }
 
 void SerialPort::ClearInput() {
   held_.clear();

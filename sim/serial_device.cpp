@@ -94,6 +94,13 @@ struct SerialDevice::Impl {
   bool Send(std::span<const std::uint8_t> bytes) { return line.Write(bytes); }
   bool SendByte(std::uint8_t byte) { return Send({&byte, 1}); }
 
+  // The sender of a put reads a second byte after its last block, where only
+  // EOT means "taken": a refused last block gets a second NAK.
+  void Reject(bool lastOfPut) {
+    static constexpr std::uint8_t kNakNak[] = {kNak, kNak};
+    Send(std::span(kNakNak).first(lastOfPut ? 2 : 1));
+  }
+
   // The frame after its STX; nullopt when it is dropped (it is NAKed when only its check was wrong).
   std::optional<ReceivedFrame> ReadFrame() {
     std::array<std::uint8_t, kMaxFrameSize> bytes{kStx};
@@ -107,7 +114,7 @@ struct SerialDevice::Impl {
       return std::nullopt;
     const auto terminator = bytes[size - 3];
     if ((terminator != kEtx && terminator != kEtb) || !FrameCheckMatches({bytes.data(), size})) {
-      SendByte(kNak);
+      Reject(frame.header.letter == 'p' && terminator == kEtb);
       return std::nullopt;
     }
     frame.payload.assign(bytes.begin() + kFrameHeaderSize, bytes.begin() + kFrameHeaderSize + frame.header.length);
@@ -145,14 +152,14 @@ struct SerialDevice::Impl {
   }
 
   void DataBlock(const ReceivedFrame& frame) {
-    if (!put) return void(SendByte(kNak));
+    if (!put) return Reject(frame.last);
     const std::uint8_t block = frame.header.block;
     const bool repeat = block == static_cast<std::uint8_t>(put->nextBlock - 1) && put->blocks > 0;
-    if (block != put->nextBlock && !repeat) return void(SendByte(kNak));
+    if (block != put->nextBlock && !repeat) return Reject(frame.last);
     if (!repeat) {
       if (put->blocks + 1 == faults.nakBlock && nakLeft > 0) {
         --nakLeft;
-        return void(SendByte(kNak));
+        return Reject(frame.last);
       }
       put->data.insert(put->data.end(), frame.payload.begin(), frame.payload.end());
       ++put->blocks;
