@@ -16,31 +16,31 @@ void WriteLe32(std::uint8_t* p, std::uint32_t v) {
 
 }  // namespace
 
-FrameHeader DecodeFrameHeader(std::span<const std::uint8_t, kFrameHeaderSize> bytes) {
+MessageHeader DecodeMessageHeader(std::span<const std::uint8_t, kMessageHeaderSize> bytes) {
   return {bytes[2], bytes[3], ReadLe32(&bytes[4]), ReadLe32(&bytes[8])};
 }
 
-ReplyKind ClassifyReply(const FrameHeader& header) {
+ReplyKind ClassifyReply(const MessageHeader& header) {
   if (header.letter == kReplyRefused) return ReplyKind::Refused;
   if (header.letter == kReplyAccepted && header.check == static_cast<std::uint8_t>(~kReplyAccepted))
     return ReplyKind::Accepted;
   return ReplyKind::Invalid;
 }
 
-std::vector<std::uint8_t> BuildFrame(std::uint8_t letter, std::span<const std::uint8_t> payload1,
+std::vector<std::uint8_t> BuildNetMessage(std::uint8_t letter, std::span<const std::uint8_t> payload1,
                                      std::span<const std::uint8_t> payload2, std::uint16_t random) {
   const auto length1 = static_cast<std::uint32_t>(payload1.size());
   const auto length2 = static_cast<std::uint32_t>(payload2.size());
-  std::vector<std::uint8_t> frame(FrameSize(length1, length2), 0);
-  frame[0] = kFrameMagic[0];
-  frame[1] = kFrameMagic[1];
+  std::vector<std::uint8_t> frame(NetMessageSize(length1, length2), 0);
+  frame[0] = kNetMagic[0];
+  frame[1] = kNetMagic[1];
   frame[2] = letter;
   frame[3] = static_cast<std::uint8_t>(~letter);
   WriteLe32(&frame[4], length1);
   WriteLe32(&frame[8], length2);
   WriteLe32(&frame[12], random);
-  std::copy(payload1.begin(), payload1.end(), frame.begin() + kFrameHeaderSize);
-  std::copy(payload2.begin(), payload2.end(), frame.begin() + kFrameHeaderSize + Pad16(length1));
+  std::copy(payload1.begin(), payload1.end(), frame.begin() + kMessageHeaderSize);
+  std::copy(payload2.begin(), payload2.end(), frame.begin() + kMessageHeaderSize + Pad16(length1));
   return frame;
 }
 

@@ -138,7 +138,7 @@ bool NetSession::SendRequest(std::uint8_t letter, std::span<const std::uint8_t> 
   if (payload1.size() > UINT32_MAX - 16 || payload2.size() > UINT32_MAX - 16) return Fail(kNetNoMemory);
   std::vector<std::uint8_t> frame;
   try {
-    frame = BuildFrame(letter, payload1, payload2, static_cast<std::uint16_t>(random_() & 0x7FFF));
+    frame = BuildNetMessage(letter, payload1, payload2, static_cast<std::uint16_t>(random_() & 0x7FFF));
   } catch (const std::bad_alloc&) {
     return Fail(kNetNoMemory);
   }
@@ -154,13 +154,13 @@ bool NetSession::SendRequest(std::uint8_t letter, std::span<const std::uint8_t> 
 }
 
 bool NetSession::ReceiveHeader(Reply& reply, bool encrypted) {
-  std::array<std::uint8_t, kFrameHeaderSize> bytes;
+  std::array<std::uint8_t, kMessageHeaderSize> bytes;
   if (!socket_.valid() || !ReceiveAll(socket_, bytes)) return Fail(kNetHeaderNotReceived);
   if (encrypted) {
     chain_ = vector_;
     if (!cipher_.HasKey() || !CbcDecrypt(cipher_, chain_, bytes)) return Fail(kNetDecryptionFailure);
   }
-  reply.header = DecodeFrameHeader(bytes);
+  reply.header = DecodeMessageHeader(bytes);
   reply.kind = ClassifyReply(reply.header);
   if (reply.kind == ReplyKind::Refused) error_ = kNetRefused;
   if (reply.kind == ReplyKind::Invalid) error_ = kNetHeaderError;
@@ -194,7 +194,7 @@ bool NetSession::Status(SessionStatus* status) {
   if (!SendRequest('C', {}, {}, false, false)) return FailSession(error_);
   Reply reply;
   if (!ReceiveHeader(reply, false) || reply.kind != ReplyKind::Accepted) return FailSession(error_);
-  const FrameHeader& h = reply.header;
+  const MessageHeader& h = reply.header;
   // Everything that fails on the lengths alone fails before anything is read.
   if (h.length1 == 0) return FailSession(kNetNoStatus);
   if (h.length2 == 0) return FailSession(kNetConnectionFailure);
@@ -247,7 +247,7 @@ bool NetSession::Get(std::string_view name, std::span<std::uint8_t> buffer, std:
   if (!SendRequest('G', Bytes(name), {}, true, false)) return false;
   Reply reply;
   if (!ReceiveHeader(reply, true)) return false;
-  const FrameHeader& h = reply.header;
+  const MessageHeader& h = reply.header;
   const bool sized = h.length1 <= buffer.size() && h.length2 <= kMaxSidePayload;
   std::vector<std::uint8_t> area;
   if (reply.kind == ReplyKind::Accepted) {
@@ -274,7 +274,7 @@ bool NetSession::Put(std::string_view name, std::span<const std::uint8_t> data, 
   if (!ReceiveHeader(reply, true)) return false;
   if (reply.kind == ReplyKind::Accepted) return true;
   if (reply.kind != ReplyKind::Refused) return false;
-  const FrameHeader& h = reply.header;
+  const MessageHeader& h = reply.header;
   if (h.length1 > kMaxSidePayload || h.length2 > kMaxSidePayload) return Fail(kNetInvalidSize);
   std::vector<std::uint8_t> area;
   if (!ReceivePayloads(reply, true, false, area)) return false;

@@ -120,7 +120,7 @@ class NetSession {
 
  private:
   struct Reply {
-    FrameHeader header;
+    MessageHeader header;
     ReplyKind kind = ReplyKind::Invalid;
   };
 

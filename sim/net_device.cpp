@@ -85,12 +85,12 @@ void Linger(const Socket& socket, const StopSignal& stop) {
   }
 }
 
-bool IsPlainStatus(std::span<const std::uint8_t, kFrameHeaderSize> header) {
-  return header[0] == kFrameMagic[0] && header[1] == kFrameMagic[1] && header[2] == 'C' &&
+bool IsPlainStatus(std::span<const std::uint8_t, kMessageHeaderSize> header) {
+  return header[0] == kNetMagic[0] && header[1] == kNetMagic[1] && header[2] == 'C' &&
          header[3] == static_cast<std::uint8_t>(~'C');
 }
 
-bool WellFormed(const FrameHeader& h, std::uint8_t letter) {
+bool WellFormed(const MessageHeader& h, std::uint8_t letter) {
   return h.letter == letter && h.check == static_cast<std::uint8_t>(~letter);
 }
 
@@ -153,7 +153,7 @@ struct NetDevice::Connection {
   CipherBlock challenge{};
   bool challenged = false;
   bool loggedIn = false;
-  std::array<std::uint8_t, kFrameHeaderSize> header{};  // the request header as it came
+  std::array<std::uint8_t, kMessageHeaderSize> header{};  // the request header as it came
 };
 
 namespace {
@@ -226,9 +226,9 @@ void NetDevice::Serve(Connection& c) {
       continue;
     }
     CipherBlock chain = c.keys.vector;
-    std::array<std::uint8_t, kFrameHeaderSize> plain = c.header;
+    std::array<std::uint8_t, kMessageHeaderSize> plain = c.header;
     CbcDecrypt(c.keys.cipher, chain, plain);
-    const FrameHeader h = DecodeFrameHeader(plain);
+    const MessageHeader h = DecodeMessageHeader(plain);
     if (h.check != static_cast<std::uint8_t>(~h.letter) || PayloadAreaSize(h.length1, h.length2) > kMaxRequestArea)
       return;
     std::vector<std::uint8_t> area(PayloadAreaSize(h.length1, h.length2));
@@ -246,7 +246,7 @@ void NetDevice::Serve(Connection& c) {
 // The fault that cuts a header short ends the connection.
 bool NetDevice::Send(Connection& c, char command, std::uint8_t letter,
           std::span<const std::uint8_t> payload1, std::span<const std::uint8_t> payload2, bool encrypted) {
-  std::vector<std::uint8_t> frame = BuildFrame(letter, payload1, payload2, 0);
+  std::vector<std::uint8_t> frame = BuildNetMessage(letter, payload1, payload2, 0);
   if (encrypted) {
     CipherBlock chain = c.keys.vector;
     if (!CbcEncrypt(c.keys.cipher, chain, frame)) return false;
@@ -259,7 +259,7 @@ bool NetDevice::Send(Connection& c, char command, std::uint8_t letter,
 }
 
 bool NetDevice::AnswerStatus(Connection& c) {
-  const FrameHeader h = DecodeFrameHeader(c.header);
+  const MessageHeader h = DecodeMessageHeader(c.header);
   if (PayloadAreaSize(h.length1, h.length2) > kMaxRequestArea) return false;
   std::vector<std::uint8_t> ignored(PayloadAreaSize(h.length1, h.length2));
   if (!ReadExact(c.socket, c.stop, ignored)) return false;
@@ -301,9 +301,9 @@ bool NetDevice::AnswerLogin(Connection& c) {
     SessionKeys keys;
     if (!MakeKeys(candidate.password, c.challenge, keys)) return false;
     CipherBlock chain = keys.vector;
-    std::array<std::uint8_t, kFrameHeaderSize> plain = c.header;
+    std::array<std::uint8_t, kMessageHeaderSize> plain = c.header;
     CbcDecrypt(keys.cipher, chain, plain);
-    const FrameHeader h = DecodeFrameHeader(plain);
+    const MessageHeader h = DecodeMessageHeader(plain);
     if (!WellFormed(h, 'L') || h.length1 > kMaxLoginPayload || h.length2 > kMaxLoginPayload) continue;
 
     std::vector<std::uint8_t> area(PayloadAreaSize(h.length1, h.length2));

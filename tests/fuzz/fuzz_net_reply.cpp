@@ -28,7 +28,7 @@ const CipherBlock kChallenge = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1
 
 std::vector<std::uint8_t> StatusReply() {
   const std::uint8_t status[] = {0x3E, 0, 2, 0, 0, 0, 0, 0, 0};
-  return BuildFrame('o', status, kChallenge, 0);
+  return BuildNetMessage('o', status, kChallenge, 0);
 }
 
 // Encrypts the whole blocks as the device would; a trailing partial block

@@ -39,11 +39,11 @@ bool PeerLink::ReadRaw(std::vector<std::uint8_t>& bytes, std::size_t n) {
 }
 
 bool PeerLink::ReadRequest(PeerRequest& request, bool encrypted) {
-  std::array<std::uint8_t, kFrameHeaderSize> head;
+  std::array<std::uint8_t, kMessageHeaderSize> head;
   if (!ReceiveAll(socket_, head)) return false;
   CipherBlock chain = vector_;
   if (encrypted) CbcDecrypt(cipher_, chain, head);
-  request.header = DecodeFrameHeader(head);
+  request.header = DecodeMessageHeader(head);
   const std::uint64_t area = PayloadAreaSize(request.header.length1, request.header.length2);
   if (area > (std::uint64_t{64} << 20)) return false;
   request.area.assign(area, 0);
@@ -54,14 +54,14 @@ bool PeerLink::ReadRequest(PeerRequest& request, bool encrypted) {
 
 void PeerLink::Reply(std::uint8_t letter, std::span<const std::uint8_t> payload1,
                      std::span<const std::uint8_t> payload2, bool encrypted) {
-  std::vector<std::uint8_t> frame = BuildFrame(letter, payload1, payload2, 0);
+  std::vector<std::uint8_t> frame = BuildNetMessage(letter, payload1, payload2, 0);
   CipherBlock chain = vector_;
   if (encrypted) CbcEncrypt(cipher_, chain, frame);
   SendAll(socket_, frame);
 }
 
 void PeerLink::ReplyHeaderOnly(std::uint8_t letter, std::uint32_t length1, std::uint32_t length2, bool encrypted) {
-  std::vector<std::uint8_t> frame = BuildFrame(letter, {}, {}, 0);
+  std::vector<std::uint8_t> frame = BuildNetMessage(letter, {}, {}, 0);
   for (int i = 0; i < 4; ++i) {
     frame[4 + i] = static_cast<std::uint8_t>(length1 >> (8 * i));
     frame[8 + i] = static_cast<std::uint8_t>(length2 >> (8 * i));

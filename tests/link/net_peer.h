@@ -25,7 +25,7 @@ std::vector<std::uint8_t> StatusPayload(std::uint16_t model = 0x003E);
 CipherBlock TestChallenge();
 
 struct PeerRequest {
-  FrameHeader header;
+  MessageHeader header;
   std::vector<std::uint8_t> area;  // the raw (decrypted) payload area
   std::span<const std::uint8_t> payload1() const;
   std::span<const std::uint8_t> payload2() const;

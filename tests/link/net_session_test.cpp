@@ -105,7 +105,7 @@ TEST_F(NetSessionTest, StatusFailuresEndWithTheirCodeAndClearTheLoginFlag) {
        kNetHeaderNotReceived},
       {"payloads cut short",
        [&](PeerLink& l) {
-         auto frame = BuildFrame('o', status, challenge, 0);
+         auto frame = BuildNetMessage('o', status, challenge, 0);
          frame.resize(frame.size() - 1);
          l.SendRaw(frame);
          l.Hangup();
@@ -290,7 +290,7 @@ TEST_F(NetSessionTest, GetFailuresLeaveTheDeviceDetailOrZero) {
        kNetHeaderNotReceived, 0},
       {"file cut short",
        [](PeerLink& l) {
-         auto frame = BuildFrame('o', std::vector<std::uint8_t>(64, 1), {}, 0);
+         auto frame = BuildNetMessage('o', std::vector<std::uint8_t>(64, 1), {}, 0);
          CipherBlock chain = l.vector();
          CbcEncrypt(l.cipher(), chain, frame);
          frame.resize(frame.size() - 16);
@@ -341,7 +341,7 @@ TEST_F(NetSessionTest, PutSendsNameAndDataAndCountsEveryByte) {
   reference.UsePassword("secret");
   CipherBlock chain = reference.vector();
   ASSERT_TRUE(CbcDecrypt(reference.cipher(), chain, wire));
-  const FrameHeader h = DecodeFrameHeader(std::span<const std::uint8_t, 160>(wire.data(), 160));
+  const MessageHeader h = DecodeMessageHeader(std::span<const std::uint8_t, 160>(wire.data(), 160));
   EXPECT_EQ(h.letter, 'P');
   EXPECT_EQ(h.length1, 1u);
   EXPECT_EQ(h.length2, 17u);
