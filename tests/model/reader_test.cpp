@@ -126,6 +126,8 @@ TEST(Reader, TextsUnescapeCutAndRefuseNonAscii) {
       {"SYSTEM.NAME1", std::string(95, 'x') + "#D", Outcome::Stored, std::string(95, 'x')},  // CR LF does not fit
       {"SYSTEM.NAME1", std::string(94, 'x') + "#D", Outcome::Stored, std::string(94, 'x') + "\r\n"},
       {"SYSTEM.NAME1", "", Outcome::Stored, ""},
+      // An entity reference splits the text into pieces, and the last piece decides.
+      {"SYSTEM.NAME1", "A&amp;B", Outcome::Stored, "B"},
   };
   for (const auto& c : cases) {
     auto l = Read({{c.path, c.value}});
