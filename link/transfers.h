@@ -4,6 +4,7 @@
 // download and upload of the setting data. Everything the user sees goes
 // through the UI port, so every flow runs headless in tests and the CLI.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -36,6 +37,12 @@ struct DeviceStatus {
 // "TK48-G Ver. %d.%d.%d".
 std::string VersionText(const DeviceStatus& status);
 
+// The fixed pauses of a transfer. Tests shorten them; the defaults are the device's.
+struct TransferTiming {
+  std::chrono::milliseconds workerPause{500};  // the worker's last act before it reports "finished"
+  std::chrono::milliseconds pollPause{500};    // between result polls while the device is still processing
+};
+
 // Everything a device operation needs from the application.
 struct DeviceContext {
   const ConnectionSettings& settings;
@@ -45,6 +52,7 @@ struct DeviceContext {
   bool tagMessage = false;  // the "TAG_MESSAGE" preference (message 5106 on reads)
   SerialTiming serialTiming = {};
   NetSessionOptions netOptions = {};
+  TransferTiming transferTiming = {};
 };
 
 // Shared between the worker thread and the progress dialog: the worker writes,
@@ -66,14 +74,19 @@ struct TransferJob {
   std::int32_t deviceResult = 0;    // network: result code of a refused transfer
   std::int32_t sessionError = 0;    // network: the session's error code of a failed transfer
   bool outcome = false;
+  TransferTiming timing = {};
 };
 
 bool CheckUsbDevice(SerialLink& link, UiPort& ui, DeviceStatus& status);
 std::optional<std::string> ResolveNetworkAddress(const ConnectionSettings& settings, UiPort& ui);
 bool EnsureLogin(LoginState& login, UiPort& ui);
 bool ConnectNetwork(NetSession& session, const std::string& address, const DeviceContext& ctx, DeviceStatus& status);
+// The "Please wait" dialog around the worker. The worker never calls the UI
+// port: a session error it met is shown here, once the dialog has closed and
+// before the dialog's own outcome message.
 bool RunTransfer(TransferJob& job, UiPort& ui);
-bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui);
+bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui,
+                   std::chrono::milliseconds pollPause = TransferTiming{}.pollPause);
 void ShowDeviceResult(std::int32_t code, std::string_view message, UiPort& ui);
 bool LoadSettingsText(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage);
 
@@ -95,7 +108,8 @@ std::optional<std::vector<std::uint8_t>> GetDeviceFile(DeviceContext& ctx, std::
                                                        std::size_t capacity, DeviceStatus* status = nullptr);
 bool PutDeviceFile(DeviceContext& ctx, std::string_view name, std::span<const std::uint8_t> data,
                    std::int32_t operationCode);
-// Only the status exchange.
+// The connection check without a transfer: USB open and status; network
+// address, login prompt, open, status and login.
 std::optional<DeviceStatus> ReadDeviceStatus(DeviceContext& ctx);
 
 }  // namespace tk48
