@@ -42,11 +42,8 @@ std::span<const std::uint8_t> Bytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// The stored form of a login text: at most 48 bytes, then the terminator.
-std::string StoredText(std::string_view text) {
-  std::string stored(text.substr(0, std::min(text.size(), kLoginTextBytes)));
-  return stored;
-}
+// A login text as the application stores it: at most 48 bytes.
+std::string StoredText(std::string_view text) { return std::string(text.substr(0, kLoginTextBytes)); }
 
 std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
