@@ -1,0 +1,40 @@
+#include "app/CTK48CFGApp.h"
+
+#include "app/CTK48CFGDlg.h"
+
+namespace tk48 {
+
+void CTK48CFGApp::ReadPreferences() {
+  ReadConnection();
+  tagMessage = prefs.ReadInt(pref::kMain, pref::kTagMessage, pref::kDefaultTagMessage) == 1;
+  confirmAccessMode = prefs.ReadInt(pref::kMain, pref::kConnectConfirm, pref::kDefaultConnectConfirm) != 0;
+  csvDir = prefs.ReadText(pref::kMain, pref::kCsvDirPath);
+  Logout();
+}
+
+void CTK48CFGApp::ReadConnection() {
+  connection.usb = prefs.ReadInt(pref::kMain, pref::kComType, pref::kDefaultComType) != 0;
+  connection.comPort = prefs.ReadInt(pref::kMain, pref::kCom, pref::kDefaultCom);
+  connection.netPort = prefs.ReadInt(pref::kMain, pref::kNetPort, kDefaultNetPort);
+  connection.entryName = prefs.ReadText(pref::kMain, pref::kNet);
+}
+
+void CTK48CFGApp::Logout() {
+  login.loggedIn = false;
+  login.login = kLoginPlaceholder;
+  login.password = kLoginPlaceholder;
+}
+
+DeviceContext CTK48CFGApp::DeviceCtx() {
+  connection.addressBook = prefs.ReadAddressBook();
+  const PreferenceLookup lookup = Preferences::ComLookup();
+  return DeviceContext{connection, login, ui, [lookup](int com) { return ComPortPath(com, lookup); }, tagMessage};
+}
+
+int CTK48CFGApp::Run() {
+  CTK48CFGDlg window(*this);
+  window.exec();
+  return 0;
+}
+
+}  // namespace tk48

@@ -1,0 +1,63 @@
+#pragma once
+// CTK48CFGApp: the application object. It holds, for the whole run, the
+// connection preferences, the two behaviour switches, the CSV folder and the
+// login state, and the seams every screen reaches the rest of the program
+// through: the UI port, the device operations and the screens of other parts.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/preferences.h"
+#include "app/screen_table.h"
+#include "link/connection.h"
+#include "link/net_session.h"
+#include "link/transfers.h"
+#include "model/setting_data.h"
+#include "port/ui_port.h"
+
+namespace tk48 {
+
+// A fixed text standing for "no login ID yet". It is never sent: a network
+// login always follows the login dialog, which replaces it.
+inline constexpr std::string_view kLoginPlaceholder = "<not logged in>";
+
+// The device sequences the screens run; tests replace them.
+struct DeviceOps {
+  std::function<bool(SettingData&, DeviceContext&)> download = DownloadSettings;
+  std::function<bool(const SettingData&, DeviceContext&)> upload = UploadSettings;
+  // The maintenance menu's connection check: status, and the login on a network.
+  std::function<bool(DeviceContext&)> checkConnection = [](DeviceContext& ctx) {
+    return ReadDeviceStatus(ctx).has_value();
+  };
+};
+
+class CTK48CFGApp {
+ public:
+  CTK48CFGApp(Preferences& prefs, UiPort& ui) : prefs(prefs), ui(ui) {}
+
+  // Start-up: the preferences into this object, then logged out with the placeholder.
+  void ReadPreferences();
+  // "COMTYPE", "COM", "NETPORT" and "NET" again (after the Connect dialog's OK).
+  void ReadConnection();
+  // Logged out, login ID and password back to the placeholder.
+  void Logout();
+
+  // Everything a device operation needs; the address book is read afresh.
+  DeviceContext DeviceCtx();
+
+  // Runs the main window modally; the program ends when it returns.
+  int Run();
+
+  Preferences& prefs;
+  UiPort& ui;
+  DeviceOps device;
+  ScreenLookup screens = RegisteredScreen;
+
+  ConnectionSettings connection;  // connection type, COM port, network port, entry name (+ address book)
+  bool confirmAccessMode = true;
+  bool tagMessage = true;
+  std::string csvDir;
+  LoginState login;
+};
+
+}  // namespace tk48
