@@ -2,6 +2,7 @@
 // The command line's side of the UI port: messages go to stderr; questions are
 // answered yes (the command itself is the user's confirmation); the login comes
 // from the command's options.
+#include <chrono>
 #include <optional>
 
 #include "port/ui_port.h"
@@ -12,9 +13,14 @@ class CliUi : public UiPort {
  public:
   explicit CliUi(std::optional<Credentials> login = std::nullopt) : login_(std::move(login)) {}
   std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
-  std::optional<Credentials> AskLogin(const Credentials&) override { return login_; }
+  // The options' login, refused as the login dialog refuses a text of more than 16 characters.
+  std::optional<Credentials> AskLogin(const Credentials&) override;
+  // Runs `work` on a worker thread; while it runs, and stderr is a terminal,
+  // redraws a progress bar there every `tick`.
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                        const std::function<std::int64_t()>& progress) override;
+
+  std::chrono::milliseconds tick{500};
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;

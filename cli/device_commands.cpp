@@ -1,8 +1,108 @@
-// Commands that talk to a device (added with the device transfers).
+// Commands that talk to a device: over USB (--usb DEVICE, a serial device
+// path) or the network (--net HOST[:PORT] with --login ID --password PW).
+// Each runs the configurator's own sequence and shows its messages on stderr.
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "cli/cli_ui.h"
 #include "cli/commands.h"
+#include "cli/output.h"
+#include "link/transfers.h"
+#include "model/defaults.h"
+#include "model/writer.h"
 
 namespace tk48::cli {
+namespace {
 
-std::span<const Command> DeviceCommands() { return {}; }
+int UsageError(const char* what) {
+  std::fprintf(stderr, "tk48gcfg-cli: %s\n", what);
+  return kExitUsage;
+}
+
+// "HOST" or "HOST:PORT" (port 1 to 65535).
+bool ParseHost(const std::string& text, std::string& host, int& port) {
+  const auto colon = text.rfind(':');
+  host = text.substr(0, colon);
+  port = kDefaultNetPort;
+  if (colon != std::string::npos) {
+    const char* first = text.data() + colon + 1;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(first, last, port);
+    if (ec != std::errc{} || end != last || port < 1 || port > 65535) return false;
+  }
+  return !host.empty();
+}
+
+// Builds the connection the options describe and runs `command` on it.
+int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command) {
+  const auto usb = args.Get("--usb");
+  const auto net = args.Get("--net");
+  if (usb.has_value() == net.has_value()) return UsageError("give either --usb DEVICE or --net HOST[:PORT]");
+
+  ConnectionSettings settings;
+  ComPathResolver comPath;
+  std::optional<Credentials> credentials;
+  if (usb) {
+    settings.usb = true;
+    comPath = [path = *usb](int) { return std::optional<std::string>(path); };
+  } else {
+    std::string host;
+    if (!ParseHost(*net, host, settings.netPort)) return UsageError("--net takes HOST or HOST:PORT");
+    const auto login = args.Get("--login");
+    const auto password = args.Get("--password");
+    if (!login || !password) return UsageError("--net needs --login ID --password PW");
+    settings.usb = false;
+    settings.entryName = host;
+    settings.addressBook[0] = {host, host};
+    credentials = Credentials{*login, *password};
+  }
+  LoginState login;  // this run only; the password is never written anywhere
+  CliUi ui(std::move(credentials));
+  DeviceContext ctx{settings, login, ui, std::move(comPath)};
+  ctx.tagMessage = true;
+  return command(ctx) ? kExitOk : kExitFailed;
+}
+
+int Status(const Args& args) {
+  return WithDevice(args, [](DeviceContext& ctx) {
+    const auto status = ReadDeviceStatus(ctx);
+    if (!status) return false;
+    std::printf("model: 0x%02X\n%s\nSD card: %s\nlogging: %s\n", status->model, VersionText(*status).c_str(),
+                status->sdCard() ? "inserted" : "none", status->logging() ? "running" : "stopped");
+    return std::fflush(stdout) == 0;
+  });
+}
+
+int Download(const Args& args) {
+  return WithDevice(args, [&](DeviceContext& ctx) {
+    auto record = NewSettingData();
+    ApplyDefaults(*record);
+    return DownloadSettings(*record, ctx) && EmitDocument(args.Get("-o"), ConfigurationText(*record));
+  });
+}
+
+int Upload(const Args& args) {
+  const auto text = LoadInput(args.positional[0]);
+  if (!text) return kExitFailed;
+  return WithDevice(args, [&](DeviceContext& ctx) {
+    auto record = NewSettingData();
+    return LoadSettingsText(*record, *text, ctx.ui, ctx.tagMessage) && UploadSettings(*record, ctx);
+  });
+}
+
+constexpr Command kCommands[] = {
+    {"status", "status --usb DEV | --net HOST[:PORT] --login ID --password PW\n"
+               "                                 the device's model, version, SD card and logging",
+     0, 0, Status},
+    {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
+    {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1,
+     Upload},
+};
+
+}  // namespace
+
+std::span<const Command> DeviceCommands() { return kCommands; }
 
 }  // namespace tk48::cli

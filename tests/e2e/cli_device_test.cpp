@@ -1,0 +1,166 @@
+// tk48gcfg-cli's device commands against tk48sim, as a user runs them: what
+// goes to stdout, the configurator's messages on stderr, and the exit status.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "model/defaults.h"
+#include "model/writer.h"
+#include "tests/e2e/cli_device_run.h"
+#include "tests/e2e/transfer_sim.h"
+
+namespace tk48 {
+namespace {
+
+using namespace test;
+
+// The transport options for `sim`.
+std::vector<std::string> Via(const TransferSim& sim, Transport t, std::vector<std::string> command) {
+  if (t == Transport::Usb) {
+    command.insert(command.end(), {"--usb", sim.PtyPath()});
+  } else {
+    command.insert(command.end(), {"--net", "127.0.0.1:" + std::to_string(sim.port()), "--login", kLoginId,
+                                   "--password", kPassword});
+  }
+  return command;
+}
+
+std::string DefaultsText() {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  return ConfigurationText(*record);
+}
+
+class CliDevice : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& name, const std::string& text) {
+    const auto path = (dir_.Path() / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  TempDir dir_;
+};
+
+TEST_F(CliDevice, StatusPrintsModelVersionAndFlags) {
+  TransferSim sim({"--version", "1.12.300", "--sd", "--logging"});
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  for (const Transport t : kTransports) {
+    SCOPED_TRACE(Name(t));
+    const auto run = RunCli(Via(sim, t, {"status"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "model: 0x3E\nTK48-G Ver. 1.12.300\nSD card: inserted\nlogging: running\n");
+    EXPECT_EQ(run.err, "");
+  }
+}
+
+TEST_F(CliDevice, UploadThenDownloadGivesTheSameFile) {
+  TransferSim sim;
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  for (const Transport t : kTransports) {
+    SCOPED_TRACE(std::string("download of the default over ") + Name(t));
+    const auto run = RunCli(Via(sim, t, {"download"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, DefaultsText());
+    EXPECT_EQ(run.err, "");
+  }
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  record->SYSTEM.TIMEZONE = -3;
+  std::strcpy(record->SYSTEM.NAME2, "Boiler house");
+  const std::string text = ConfigurationText(*record);
+  const auto file = Write("changed.xml", text);
+  for (const Transport up : kTransports) {
+    SCOPED_TRACE(std::string("upload over ") + Name(up));
+    const auto run = RunCli(Via(sim, up, {"upload", file}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const auto out = (dir_.Path() / "downloaded.xml").string();
+    const auto down = RunCli(Via(sim, up == Transport::Usb ? Transport::Net : Transport::Usb, {"download", "-o", out}));
+    EXPECT_EQ(down.status, 0) << down.err;
+    EXPECT_EQ(ReadAll(out), text);
+  }
+}
+
+TEST_F(CliDevice, FailuresShowTheConfiguratorsMessagesOnStderr) {
+  const auto good = Write("good.xml", DefaultsText());
+  const auto broken = Write("broken.xml", "<TK48G_CFG><SYSTEM>");
+  const struct {
+    const char* name;
+    std::vector<std::string> simOptions;
+    Transport transport;
+    std::vector<std::string> command;
+    const char* err;
+  } cases[] = {
+      {"device refuses", {"--put-result", "103"}, Transport::Usb, {"upload", good},
+       "Cannot change logging setting during logging.\n"},
+      {"network refusal", {"--net-refuse-put", "210"}, Transport::Net, {"upload", good}, "Error: Put\nFailed\nError\n"},
+      {"get cut short", {"--net-cut-header", "G"}, Transport::Net, {"download"},
+       "Error: Get\nFailed in receiving header\nError.\nCODE:0\n"},
+      {"7-byte status", {"--status-length", "7"}, Transport::Usb, {"status"},
+       "Error: Failed to obtain status information.\n"},
+      {"no such file", {}, Transport::Usb, {"upload", "/nonexistent/tk48.xml"}, "Failed to open file.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TransferSim sim(c.simOptions);
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run = RunCli(Via(sim, c.transport, c.command));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, c.err);
+  }
+  {
+    SCOPED_TRACE("a file that does not read: the reader's message, nothing sent");
+    TransferSim sim;
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run = RunCli(Via(sim, Transport::Usb, {"upload", broken}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err, "");
+    EXPECT_EQ(RunCli(Via(sim, Transport::Usb, {"download"})).out, DefaultsText());
+  }
+  {
+    SCOPED_TRACE("wrong password, and a login the login dialog would refuse");
+    TransferSim sim;
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const std::string net = "127.0.0.1:" + std::to_string(sim.port());
+    auto run = RunCli({"status", "--net", net, "--login", kLoginId, "--password", "guess"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error: Login\nFailed\n");
+    run = RunCli({"status", "--net", net, "--login", "seventeen-chars-x", "--password", kPassword});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Invalid login ID and/or password\n");
+  }
+}
+
+TEST_F(CliDevice, TransportOptionsAreCheckedFirst) {
+  const std::vector<std::string> cases[] = {
+      {"status"},
+      {"status", "--usb", "/dev/null", "--net", "localhost"},
+      {"download", "--net", "localhost"},
+      {"download", "--net", "localhost", "--login", "a"},
+      {"download", "--net", "localhost:0", "--login", "a", "--password", "b"},
+      {"download", "--net", "localhost:65536", "--login", "a", "--password", "b"},
+      {"download", "--net", ":30341", "--login", "a", "--password", "b"},
+      {"upload", "--usb", "/dev/null"},
+  };
+  for (const auto& args : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const auto run = RunCli(args, false, std::chrono::seconds(10));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(CliDevice, ATerminalSeesAProgressBar) {
+  TransferSim sim({"--baud", "400000"});  // about two seconds for the default configuration
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  const auto run = RunCli(Via(sim, Transport::Usb, {"download", "-o", (dir_.Path() / "out.xml").string()}), true);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("\rPlease wait ["), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("%"), std::string::npos);
+  EXPECT_EQ(run.err.substr(run.err.size() - 4), "\r\x1b[K") << "the bar is erased when the transfer ends";
+}
+
+}  // namespace
+}  // namespace tk48
