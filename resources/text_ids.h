@@ -151,4 +151,53 @@ inline constexpr int kFailedToReceive = 22307;
 inline constexpr int kResultPollFailed = 22308;
 inline constexpr int kSlmpDeviceNotSupported = 22309;
 
+// channel list columns
+inline constexpr int kColumnCh = 230;
+inline constexpr int kColumnChName = 231;
+inline constexpr int kColumnChComment = 232;
+
+// direct network settings
+inline constexpr int kConnectionViaNetwork = 25150;
+inline constexpr int kPortAddressNote = 25151;
+inline constexpr int kAccountLabel = 25155;
+inline constexpr int kRestartNoteMarked = 25156;
+inline constexpr int kIpAddressSetting = 25157;
+inline constexpr int kIpAddress = 25158;
+inline constexpr int kSubnetMask = 25159;
+inline constexpr int kDefaultGateway = 25160;
+inline constexpr int kPreferredDns = 25161;
+inline constexpr int kAlternateDns = 25162;
+inline constexpr int kRestartNote = 25163;
+inline constexpr int kNoAccessBlocks = 25164;
+
+// editor framework
+inline constexpr int kCopy = 25201;
+inline constexpr int kPaste = 25202;
+inline constexpr int kIoSlaveSetting = 25203;
+inline constexpr int kAnalogInput = 25204;
+inline constexpr int kDiscreteInput = 25205;
+inline constexpr int kPulseInput = 25206;
+inline constexpr int kAnalogFunctionRegister = 25207;
+inline constexpr int kDigitalFunctionRegister = 25208;
+inline constexpr int kAnalogOutput = 25209;
+inline constexpr int kDiscreteOutput = 25210;
+inline constexpr int kGroupedDigitalOutput = 25211;
+
+// system editor
+inline constexpr int kSystemName = 25301;
+inline constexpr int kSystemName2 = 25302;
+inline constexpr int kSystemName3 = 25303;
+inline constexpr int kLanguage = 25304;
+inline constexpr int kTimeZone = 25305;
+inline constexpr int kHour = 25306;
+inline constexpr int kMinute = 25307;
+inline constexpr int kSamplingAdjustment = 25308;
+inline constexpr int kDaylightSavingTime = 25309;
+inline constexpr int kMode = 25310;
+inline constexpr int kStart = 25311;
+inline constexpr int kEnd = 25312;
+inline constexpr int kMonth = 25313;
+inline constexpr int kWeek = 25314;
+inline constexpr int kDayOfWeek = 25315;
+
 }  // namespace tk48::text

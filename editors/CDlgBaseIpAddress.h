@@ -1,0 +1,41 @@
+#pragma once
+// "Network": the device's own IP settings (manual or DHCP, address, mask,
+// gateway, DNS servers); uploaded to the device over USB as the
+// access-settings document.
+#include <QComboBox>
+#include <QPushButton>
+
+#include "editors/direct_network.h"
+#include "editors/ip_address_edit.h"
+#include "editors/item_editor.h"
+
+namespace tk48 {
+
+class CDlgBaseIpAddress : public ItemEditor {
+  Q_OBJECT
+
+ public:
+  CDlgBaseIpAddress(QWidget* parent, SettingData& record, DeviceContext& ctx,
+                    AccessUpload upload = UploadAccessSettings);
+
+  QComboBox* dhcp;
+  // IP address, subnet mask, default gateway, preferred DNS, alternate DNS.
+  IpAddressEdit* address[5];
+  QPushButton* uploadButton;
+  QPushButton* backButton;
+
+ protected:
+  void Load() override;
+  void UpdateEnables() override;
+  bool Validate() override { return true; }
+  bool CrossCheck() override;  // the confirmation
+  void Commit() override;
+  bool Finish() override;      // the upload
+
+ private:
+  SettingData& record_;
+  DeviceContext& ctx_;
+  AccessUpload upload_;
+};
+
+}  // namespace tk48

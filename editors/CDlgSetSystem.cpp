@@ -1,0 +1,141 @@
+#include "editors/CDlgSetSystem.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kNameChars = 32;
+constexpr int kNameMessages[3] = {160, 161, 162};
+constexpr int kZoneHourMessage = 163;
+constexpr int kZoneMinuteMessage = 164;
+constexpr int kDstSameMonth = 165;
+constexpr int kEnable = 1;  // "Enable" in the Disable / Enable lists
+constexpr int kJapanese = 120, kDisable = 131, kLastWeek = 133, kSunday = 150;
+
+CDlgSetSystem::DstRow MakeDstRow(QWidget* parent, FieldBindings& fields, DstPoint& point) {
+  CDlgSetSystem::DstRow row{
+      NumberList(parent, 1, 12),
+      NumberList(parent, 1, 4),
+      ChoiceList(parent, {kSunday, kSunday + 1, kSunday + 2, kSunday + 3, kSunday + 4, kSunday + 5, kSunday + 6}),
+      NumberList(parent, 0, 23),
+  };
+  row.week->addItem(Tx(kLastWeek));  // week 5
+  fields.Choice(row.month, point.MON, 1);
+  fields.Choice(row.week, point.WEEK1, 1);
+  fields.Choice(row.weekday, point.WEEK2);
+  fields.Choice(row.hour, point.HOUR);
+  return row;
+}
+
+QGroupBox* DstGroup(QWidget* parent, int titleId, const CDlgSetSystem::DstRow& row) {
+  auto* box = new QGroupBox(Tx(titleId), parent);
+  auto* form = new QFormLayout(box);
+  form->addRow(Tx(text::kMonth), row.month);
+  form->addRow(Tx(text::kWeek), row.week);
+  form->addRow(Tx(text::kDayOfWeek), row.weekday);
+  form->addRow(Tx(text::kHour), row.hour);
+  return box;
+}
+
+}  // namespace
+
+CDlgSetSystem::CDlgSetSystem(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
+  setWindowTitle(Tx(text::kSystem));
+  SystemSection& sys = record.SYSTEM;
+
+  char (*names[3])[97] = {&sys.NAME1, &sys.NAME2, &sys.NAME3};
+  for (int i = 0; i < 3; ++i) {
+    name[i] = EditField(this, 320);
+    fields_.Text(name[i], *names[i]);
+  }
+  language = ChoiceList(this, {kJapanese, kJapanese + 1});
+  zoneHour = EditField(this, 60);
+  zoneMinute = EditField(this, 60);
+  timeAve = ChoiceList(this, {kDisable, kDisable + 1});
+  dstMode = ChoiceList(this, {kDisable, kDisable + 1});
+  start = MakeDstRow(this, fields_, sys.DST.START);
+  end = MakeDstRow(this, fields_, sys.DST.END);
+  fields_.Choice(language, sys.LANGUAGE);
+  fields_.Int(zoneHour, sys.TIMEZONE);
+  fields_.Int(zoneMinute, sys.TIMEZONE_MIN);
+  fields_.Choice(timeAve, sys.TIME_AVE);
+  fields_.Choice(dstMode, sys.DST.MODE);
+  Unguarded(dstMode);
+
+  auto* top = new QFormLayout;
+  top->addRow(Tx(text::kSystemName), name[0]);
+  top->addRow(Tx(text::kSystemName2), name[1]);
+  top->addRow(Tx(text::kSystemName3), name[2]);
+  top->addRow(Tx(text::kLanguage), language);
+
+  auto* zone = new QGroupBox(Tx(text::kTimeZone), this);
+  auto* zoneRow = new QHBoxLayout(zone);
+  zoneRow->addWidget(new QLabel(Tx(text::kHour), zone));
+  zoneRow->addWidget(zoneHour);
+  zoneRow->addWidget(new QLabel(Tx(text::kMinute), zone));
+  zoneRow->addWidget(zoneMinute);
+  zoneRow->addStretch();
+
+  auto* sampling = new QFormLayout;
+  sampling->addRow(Tx(text::kSamplingAdjustment), timeAve);
+
+  auto* dst = new QGroupBox(Tx(text::kDaylightSavingTime), this);
+  auto* dstLayout = new QGridLayout(dst);
+  auto* modeRow = new QFormLayout;
+  modeRow->addRow(Tx(text::kMode), dstMode);
+  dstLayout->addLayout(modeRow, 0, 0, 1, 2);
+  dstLayout->addWidget(DstGroup(dst, text::kStart, start), 1, 0);
+  dstLayout->addWidget(DstGroup(dst, text::kEnd, end), 1, 1);
+
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  connect(foot.box, &QDialogButtonBox::accepted, this, &CDlgSetSystem::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(zone);
+  layout->addLayout(sampling);
+  layout->addWidget(dst);
+  layout->addWidget(foot.box);
+
+  Start();
+}
+
+bool CDlgSetSystem::DstInUse() const { return dstMode->currentIndex() == kEnable; }
+
+void CDlgSetSystem::UpdateEnables() {
+  const bool dst = DstInUse();
+  for (const DstRow* row : {&start, &end}) {
+    for (QComboBox* list : {row->month, row->week, row->weekday, row->hour}) list->setEnabled(dst);
+  }
+}
+
+bool CDlgSetSystem::Validate() {
+  return checks_.Text(name[0], kNameChars, kNameMessages[0]) &&
+         checks_.Text(name[1], kNameChars, kNameMessages[1]) &&
+         checks_.Text(name[2], kNameChars, kNameMessages[2]) &&
+         checks_.Int(zoneHour, -12, 13, kZoneHourMessage) &&
+         checks_.Int(zoneMinute, 0, 59, kZoneMinuteMessage);
+}
+
+bool CDlgSetSystem::CrossCheck() {
+  if (DstInUse() && start.month->currentIndex() == end.month->currentIndex())
+    return checks_.Refuse(LoadText(kDstSameMonth));
+  return true;
+}
+
+bool RunSetSystem(QWidget* parent, SettingData& record, UiPort& ui) {
+  CDlgSetSystem dialog(parent, record, ui);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace tk48

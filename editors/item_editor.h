@@ -1,0 +1,78 @@
+#pragma once
+// The shared steps of an item editor. A screen derives from ItemEditor, builds
+// its widgets, binds them to the record (FieldBindings), registers its guarded
+// and plain choice lists, and calls Start() at the end of its constructor; it
+// states only its fields, enables and checks:
+//   UpdateEnables  which fields the current choices use;
+//   Validate       the field checks, in the screen's order, first failure ends;
+//   CrossCheck     relations between fields or with other sections;
+//   Load / Commit  the bindings by default.
+// The OK step (OK button or Enter) is all-or-nothing: nothing reaches the
+// record unless every check passed. Cancel and Esc close without writing.
+#include <QComboBox>
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "editors/field_bindings.h"
+#include "editors/field_checks.h"
+#include "editors/keys.h"
+
+namespace tk48 {
+
+class UiPort;
+
+enum class EnterKey : std::uint8_t { OkStep, Nothing };
+
+class ItemEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Validate, CrossCheck, Commit, then Finish; closes with OK when all pass.
+  void OkStep();
+  // The OK button and the other routes to accept() run the OK step.
+  void accept() override { OkStep(); }
+
+ protected:
+  ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter = EnterKey::OkStep);
+
+  virtual void Load() { fields_.Load(); }
+  virtual void UpdateEnables() = 0;
+  virtual bool Validate() = 0;
+  virtual bool CrossCheck() { return true; }
+  virtual void Commit() { fields_.Commit(); }
+  // After the commit; false keeps the screen open (a failed upload).
+  virtual bool Finish() { return true; }
+
+  // Load, remember the guarded selections, UpdateEnables. Call once, last in
+  // the derived constructor.
+  void Start();
+
+  // A list that changes which fields are in use: picking another entry first
+  // validates the screen as it is; on failure the list keeps its old entry.
+  void Guard(QComboBox* list);
+  // The same with the screen's own test of the change (from, to); `allow`
+  // shows its own message when it refuses.
+  void GuardWith(QComboBox* list, std::function<bool(int from, int to)> allow);
+  // A list whose change takes effect at once.
+  void Unguarded(QComboBox* list);
+
+  UiPort& ui_;
+  FieldChecks checks_;
+  FieldBindings fields_;
+
+ private:
+  struct GuardedList {
+    QComboBox* list;
+    int remembered;
+    std::function<bool(int, int)> allow;
+  };
+  void Picked(GuardedList& guarded, int picked);
+  void Changed(QComboBox* list);
+  void RememberSelections();
+
+  std::vector<std::unique_ptr<GuardedList>> guarded_;
+};
+
+}  // namespace tk48
