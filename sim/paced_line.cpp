@@ -92,12 +92,15 @@ bool PacedLine::Read(std::span<std::uint8_t> out, Clock::time_point deadline) {
 }
 
 bool PacedLine::Write(std::span<const std::uint8_t> bytes) {
+  // The line sends without gaps from the moment it is idle: a late wake-up is
+  // made up by the next chunk rather than slowing the whole write down.
+  txLine_ = std::max(txLine_, Clock::now());
   while (!bytes.empty()) {
     auto chunk = bytes;
     if (byteTime_ != Clock::duration::zero()) {
       // A chunk becomes visible when its last byte would have been received.
       chunk = bytes.first(std::min(bytes.size(), kPacedChunk));
-      txLine_ = std::max(txLine_, Clock::now()) + byteTime_ * static_cast<long>(chunk.size());
+      txLine_ += byteTime_ * static_cast<long>(chunk.size());
       SleepUntil(txLine_);
     }
     while (!chunk.empty()) {

@@ -34,25 +34,35 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// tk48sim of this build: TK48_BIN_DIR where the tests define it, else next to
+// the running program.
+inline std::string DefaultSimPath() {
+#ifdef TK48_BIN_DIR
+  return std::string(TK48_BIN_DIR) + "/tk48sim";
+#else
+  std::error_code ec;
+  return (std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "tk48sim").string();
+#endif
+}
+
 class SimProcess {
  public:
-  SimProcess() = default;
+  explicit SimProcess(std::string exe = DefaultSimPath()) : exe_(std::move(exe)) {}
   ~SimProcess() { Stop(); }
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
-  // Starts TK48_BIN_DIR/tk48sim with `args`; true once it said "ready".
+  // Starts tk48sim with `args`; true once it said "ready".
   bool Start(const std::vector<std::string>& args, std::chrono::milliseconds wait = std::chrono::seconds(15)) {
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return false;
-    const std::string exe = std::string(TK48_BIN_DIR) + "/tk48sim";
-    std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+    std::vector<char*> argv{exe_.data()};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
       dup2(out[1], STDOUT_FILENO);
-      execv(exe.c_str(), argv.data());
+      execv(exe_.c_str(), argv.data());
       _exit(127);
     }
     close(out[1]);
@@ -100,6 +110,7 @@ class SimProcess {
     return true;
   }
 
+  std::string exe_;
   pid_t pid_ = -1;
   int out_ = -1;
   int status_ = -1;

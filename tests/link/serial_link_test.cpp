@@ -240,7 +240,7 @@ TEST(SerialGet, ReplyScripts) {
   const auto block1 = FrameBytes(1, 'g', Slice(data, 1024, 1024), false);
   const auto block2 = FrameBytes(2, 'g', Slice(data, 2048, 452), true);
   const auto only = FrameBytes(0, 'g', Slice(data, 0, 300), true);
-  const auto afterDrain = 150ms;  // the link's drain settles within two 20 ms samples
+  const auto afterDrain = 250ms;  // the link's drain settles within two 20 ms samples
 
   struct Case {
     const char* what;
@@ -285,7 +285,7 @@ TEST(SerialGet, ReplyScripts) {
        Slice(data, 0, 300),
        {kAck, kEot}},
       {"block cut short, then sent whole",
-       {{Slice(FrameBytes(0, 'g', Bytes(300, 'A'), true), 0, 100), 0}, {FrameBytes(0, 'g', Bytes(300, 'A'), true), 2, 300ms}},
+       {{Slice(FrameBytes(0, 'g', Bytes(300, 'A'), true), 0, 100), 0}, {FrameBytes(0, 'g', Bytes(300, 'A'), true), 2, 500ms}},
        true,
        Bytes(300, 'A'),
        {kAck, kEot}},

@@ -27,8 +27,8 @@ inline Bytes FrameBytes(std::uint8_t block, char letter, const Bytes& payload, b
   return {view.begin(), view.end()};
 }
 
-// Bounds short enough for tests; the proportions of the real ones.
-inline constexpr SerialTiming kFastTiming{200ms, 400ms, 50ms, 20ms, 3};
+// Bounds short enough for tests, long enough for a busy machine.
+inline constexpr SerialTiming kFastTiming{200ms, 1000ms, 50ms, 20ms, 3};
 
 struct PeerFrame {
   std::uint8_t block = 0;
