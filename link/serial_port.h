@@ -1,6 +1,7 @@
 #pragma once
 // A serial port through POSIX termios: 38400 bit/s, 8N1, raw, no flow control,
-// DTR and RTS off, reads that never block. Bytes the protocol has taken from the
+// DTR and RTS off, reads that never block. (The driver's queue sizes are its
+// own on Linux; they are not set here.) Bytes the protocol has taken from the
 // driver but not yet consumed wait in a look-aside buffer, so "bytes queued"
 // and "clear the input" mean the same as they do on the driver's own queue.
 #include <chrono>

@@ -20,7 +20,6 @@
 namespace tk48::sim {
 namespace {
 
-using Clock = PacedLine::Clock;
 using std::chrono::milliseconds;
 
 // How long the device waits for the rest of a frame, and for the answer to a
@@ -56,7 +55,8 @@ struct SerialDevice::Impl {
     std::string name;
     std::vector<std::uint8_t> data;
     std::uint8_t nextBlock = 1;
-    int blocks = 0;
+    int blocks = 0;         // taken
+    bool sawBlock = false;  // any data block, taken or refused
   };
   std::optional<PendingPut> put;
   std::future<PutOutcome> lastResult;  // the check runs while the peer polls
@@ -125,12 +125,12 @@ struct SerialDevice::Impl {
   void Dispatch(const ReceivedFrame& frame) {
     if (frame.header.letter == 'p') return DataBlock(frame);
     // Any request ends a put that never sent a data block: that was an empty file.
-    if (put && put->blocks == 0) FinishPut();
+    if (put && !put->sawBlock) FinishPut();
     put.reset();
     reply.reset();
     switch (frame.header.letter) {
       case 'P':
-        put = PendingPut{std::string(AsText(frame.payload)), {}, 1, 0};
+        put = PendingPut{std::string(AsText(frame.payload)), {}, 1, 0, false};
         SendByte(kAck);
         return;
       case 'S':
@@ -153,6 +153,7 @@ struct SerialDevice::Impl {
 
   void DataBlock(const ReceivedFrame& frame) {
     if (!put) return Reject(frame.last);
+    put->sawBlock = true;
     const std::uint8_t block = frame.header.block;
     const bool repeat = block == static_cast<std::uint8_t>(put->nextBlock - 1) && put->blocks > 0;
     if (block != put->nextBlock && !repeat) return Reject(frame.last);

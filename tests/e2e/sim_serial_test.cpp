@@ -177,7 +177,11 @@ TEST_F(SimSerial, FaultsTheLinkRecoversFrom) {
 TEST_F(SimSerial, NakedThreeTimesThePutFails) {
   Launch({"--nak-block", "1", "--nak-times", "3"});
   EXPECT_FALSE(link_.Put("JDAT_P", Bytes(100, 1)));
+  EXPECT_EQ(Poll(), (Bytes{0, 0}));  // no put was completed, not even an empty one
+  EXPECT_FALSE(std::filesystem::exists(State() / "JDAT_P"));
   EXPECT_TRUE(link_.Put("JDAT_P", Bytes(100, 1)));  // the fault is spent
+  EXPECT_EQ(SettledResult([&] { return Poll(); }), (Bytes{6, 0}));
+  EXPECT_EQ(GetFile("JDAT_P"), Bytes(100, 1));
 }
 
 TEST_F(SimSerial, StatusOfTheWrongLength) {
