@@ -125,20 +125,18 @@ class Generator {
       }
     }
     for (auto& c : r.IO.MA) areas(c.AREA);
-    for (std::size_t i = 0; i < std::size(r.IO.DO); ++i) {
-      auto& c = r.IO.DO[i];
-      c.CARD_NO = static_cast<std::int16_t>(i / 16 + 1);
-      c.CARD_CH = static_cast<std::int16_t>(i % 16 + 1);
-      c.MOD_ADDRESS = static_cast<std::uint32_t>(i + 1);
-      c.SLMP_DEV_NO = static_cast<std::uint32_t>(i);
-    }
-    for (std::size_t i = 0; i < std::size(r.IO.AO); ++i) {
-      auto& c = r.IO.AO[i];
-      c.CARD_NO = static_cast<std::int16_t>(i / 4 + 1);
-      c.CARD_CH = static_cast<std::int16_t>(i % 4 + 1);
-      c.MOD_ADDRESS = static_cast<std::uint32_t>(i + 1);
-      c.SLMP_DEV_NO = static_cast<std::uint32_t>(i);
-    }
+    // Every output on a point of its own: card and channel, address, device number.
+    auto distinct = [](auto& outputs, std::size_t channelsPerCard) {
+      for (std::size_t i = 0; i < std::size(outputs); ++i) {
+        auto& c = outputs[i];
+        c.CARD_NO = static_cast<std::int16_t>(i / channelsPerCard + 1);
+        c.CARD_CH = static_cast<std::int16_t>(i % channelsPerCard + 1);
+        c.MOD_ADDRESS = static_cast<std::uint32_t>(i + 1);
+        c.SLMP_DEV_NO = static_cast<std::uint32_t>(i);
+      }
+    };
+    distinct(r.IO.DO, 16);
+    distinct(r.IO.AO, 4);
     r.COM.WEB.PORT = static_cast<std::uint16_t>(Between(0, 20000));
     r.COM.FTP.PORT = static_cast<std::uint16_t>(Between(20001, 40000));
     r.COM.MODBUS_TCP.PORT = static_cast<std::uint16_t>(Between(40001, 65535));
