@@ -70,9 +70,13 @@ bool PacedLine::Fill(std::size_t count, Clock::time_point deadline) {
 
 std::optional<std::uint8_t> PacedLine::PeekByte(Clock::time_point deadline) {
   if (!Fill(1, deadline)) return std::nullopt;
-  SleepUntil(pending_.front().arrival);
+  Seen(pending_.front().arrival);
   return pending_.front().byte;
 }
+
+// What is read may be acted upon at once: only the answer has to wait for the
+// line, and Write() starts no earlier than the last byte read has arrived.
+void PacedLine::Seen(Clock::time_point arrival) { lastArrival_ = std::max(lastArrival_, arrival); }
 
 std::optional<std::uint8_t> PacedLine::ReadByte(Clock::time_point deadline) {
   auto byte = PeekByte(deadline);
@@ -83,7 +87,7 @@ std::optional<std::uint8_t> PacedLine::ReadByte(Clock::time_point deadline) {
 bool PacedLine::Read(std::span<std::uint8_t> out, Clock::time_point deadline) {
   if (out.empty()) return true;
   if (!Fill(out.size(), deadline)) return false;
-  SleepUntil(pending_[out.size() - 1].arrival);
+  Seen(pending_[out.size() - 1].arrival);
   for (auto& b : out) {
     b = pending_.front().byte;
     pending_.pop_front();
@@ -94,7 +98,7 @@ bool PacedLine::Read(std::span<std::uint8_t> out, Clock::time_point deadline) {
 bool PacedLine::Write(std::span<const std::uint8_t> bytes) {
   // The line sends without gaps from the moment it is idle: a late wake-up is
   // made up by the next chunk rather than slowing the whole write down.
-  txLine_ = std::max(txLine_, Clock::now());
+  txLine_ = std::max({txLine_, lastArrival_, Clock::now()});
   while (!bytes.empty()) {
     auto chunk = bytes;
     if (byteTime_ != Clock::duration::zero()) {

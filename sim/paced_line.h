@@ -1,8 +1,8 @@
 #pragma once
 // The device's end of a serial line on a pty master. With a baud rate it behaves
-// like the real line: a byte written by the peer becomes readable only when it
-// would have been fully received, and bytes written here reach the peer no
-// faster than the line carries them (10 bits a byte).
+// like the real line: an answer cannot leave before the bytes it answers would
+// have been fully received, and bytes written here reach the peer no faster
+// than the line carries them (10 bits a byte).
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -37,6 +37,7 @@ class PacedLine {
   bool Fill(std::size_t count, Clock::time_point deadline);
   bool WaitFd(short events, Clock::time_point deadline);
   void SleepUntil(Clock::time_point when) const;
+  void Seen(Clock::time_point arrival);
 
   int fd_;
   int stopFd_;
@@ -44,6 +45,7 @@ class PacedLine {
   std::deque<Received> pending_;
   Clock::time_point rxLine_{};  // when the receive side of the line is free
   Clock::time_point txLine_{};
+  Clock::time_point lastArrival_{};  // of the last byte read
   bool stopped_ = false;
 };
 
