@@ -46,7 +46,8 @@ Answer CliUi::ShowMessage(std::string_view text, Icon, Buttons buttons) {
 }
 
 std::optional<Credentials> CliUi::AskLogin(const Credentials&) {
-  if (login_ && (Characters(login_->login) > kMaxLoginCharacters || Characters(login_->password) > kMaxLoginCharacters)) {
+  const auto tooLong = [](const std::string& text) { return Characters(text) > kMaxLoginCharacters; };
+  if (login_ && (tooLong(login_->login) || tooLong(login_->password))) {
     Message(LoadText(text::kInvalidLogin), Icon::Information);
     return std::nullopt;
   }

@@ -93,12 +93,12 @@ int Upload(const Args& args) {
 }
 
 constexpr Command kCommands[] = {
-    {"status", "status --usb DEV | --net HOST[:PORT] --login ID --password PW\n"
-               "                                 the device's model, version, SD card and logging",
+    {"status",
+     "status TRANSPORT               the device's model, firmware version, SD card and logging flags\n"
+     "    TRANSPORT: --usb DEVICE | --net HOST[:PORT] --login ID --password PW (port 30341 by default)",
      0, 0, Status},
     {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
-    {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1,
-     Upload},
+    {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},
 };
 
 }  // namespace

@@ -241,7 +241,7 @@ TEST(UsbTransfer, FailuresShowTheDialogsMessageOnTheCallingThread) {
     device.RefusePuts();
     const Bytes data(10, 1);
     TransferJob job;
-  Prepare(job, device, TransferJob::Op::Put);
+    Prepare(job, device, TransferJob::Op::Put);
     job.putData = data;
     job.length = 10;
     TransferUi ui;
@@ -255,7 +255,7 @@ TEST(UsbTransfer, FailuresShowTheDialogsMessageOnTheCallingThread) {
     ScriptedDevice device;
     Bytes buffer(100);
     TransferJob job;
-  Prepare(job, device, TransferJob::Op::Get);
+    Prepare(job, device, TransferJob::Op::Get);
     job.getBuffer = buffer;
     job.length = 100;
     TransferUi ui;
