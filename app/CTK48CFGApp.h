@@ -9,6 +9,7 @@
 
 #include "app/preferences.h"
 #include "app/screen_table.h"
+#include "editors/direct_network.h"
 #include "link/connection.h"
 #include "link/net_session.h"
 #include "link/transfers.h"
@@ -24,6 +25,9 @@ inline constexpr std::string_view kLoginPlaceholder = "<not logged in>";
 // The device sequences the screens run; tests replace them.
 struct DeviceOps {
   std::function<bool(SettingData&, DeviceContext&)> download = DownloadSettings;
+  // The download before the "TK48GCFG" and "Network" screens: refused when the
+  // device's access and address blocks did not come with it.
+  std::function<bool(SettingData&, DeviceContext&)> downloadAccess = DownloadForAccessScreens;
   std::function<bool(const SettingData&, DeviceContext&)> upload = UploadSettings;
   // The maintenance menu's connection check: status, and the login on a network.
   std::function<bool(DeviceContext&)> checkConnection = [](DeviceContext& ctx) {

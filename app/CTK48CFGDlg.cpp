@@ -193,7 +193,7 @@ void CTK48CFGDlg::DownloadAndEdit(Screen screen) {
   const ScreenOpener editor = app_.screens(screen);
   if (!editor || !AccessModeGate()) return;
   DeviceContext ctx = app_.DeviceCtx();
-  if (!app_.device.download(*record_, ctx)) return;
+  if (!app_.device.downloadAccess(*record_, ctx)) return;
   editor({this, *record_, app_});
 }
 

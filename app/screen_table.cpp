@@ -2,8 +2,24 @@
 
 #include <vector>
 
+#include "app/CTK48CFGApp.h"
+#include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetSystem.h"
+#include "editors/direct_network.h"
+
 namespace tk48 {
 namespace {
+
+bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
+bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
+bool OpenRemoteConfig(const ScreenContext& c) {
+  DeviceContext ctx = c.app.DeviceCtx();
+  return RunRemoteConfigSettings(c.parent, c.record, ctx);
+}
+bool OpenNetworkSettings(const ScreenContext& c) {
+  DeviceContext ctx = c.app.DeviceCtx();
+  return RunNetworkSettings(c.parent, c.record, ctx);
+}
 
 struct ScreenRow {
   Screen screen;
@@ -15,7 +31,12 @@ struct ScreenRow {
 // with the opener's header included above and its library linked to tk48app
 // (app/CMakeLists.txt).
 const std::vector<ScreenRow>& Rows() {
-  static const std::vector<ScreenRow> rows = {};
+  static const std::vector<ScreenRow> rows = {
+      {Screen::System, &OpenSetSystem},
+      {Screen::InputOutput, &OpenSetIo},
+      {Screen::RemoteConfig, &OpenRemoteConfig},
+      {Screen::NetworkSettings, &OpenNetworkSettings},
+  };
   return rows;
 }
 
