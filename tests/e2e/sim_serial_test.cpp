@@ -157,9 +157,11 @@ TEST_F(SimSerial, PutsAreCheckedAsTheDeviceDoes) {
   EXPECT_EQ(SettledResult(poll), (Bytes{10, 0}));
   EXPECT_EQ(GetFile("TIME"), Bytes(12, 7));
 
-  // An empty put sends only the opening frame.
-  ASSERT_TRUE(link_.Put("EMPTY", {}));
-  EXPECT_EQ(GetFile("EMPTY"), Bytes{});
+  // An empty put sends only the opening frame; the device takes it as an empty file.
+  ASSERT_TRUE(link_.Put("EVECLR", {}));
+  EXPECT_EQ(SettledResult(poll), (Bytes{24, 0}));
+  EXPECT_TRUE(std::filesystem::exists(State() / "EVECLR"));
+  EXPECT_EQ(std::filesystem::file_size(State() / "EVECLR"), 0u);
 
   // A file the device does not have: the "*" reply, nothing received.
   EXPECT_EQ(GetFile("NO_SUCH_FILE"), Bytes{});
@@ -214,6 +216,20 @@ TEST_F(SimSerial, ASilentDeviceFailsWithinTheBounds) {
   EXPECT_FALSE(link_.Put("TIME", Bytes(12, 0)));
   const auto bound = 2 * kTiming.attempts * (kTiming.byteWait + kTiming.retryPause) + 1s;
   EXPECT_LT(std::chrono::steady_clock::now() - start, bound);
+}
+
+TEST_F(SimSerial, BaudRatePacesBothDirections) {
+  Launch({"--baud", "38400"});
+  const Bytes data(2048, 0x33);
+  // Two full frames each way, 10 bits a byte: no less than the line needs.
+  const auto lineTime = std::chrono::duration<double>(2 * (1024 + 9) / 3840.0);
+  auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(link_.Put("JDAT_P", data));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, lineTime);
+  EXPECT_EQ(SettledResult([&] { return Poll(); }), (Bytes{6, 0}));
+  start = std::chrono::steady_clock::now();
+  EXPECT_EQ(GetFile("JDAT_P"), data);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, lineTime);
 }
 
 }  // namespace
