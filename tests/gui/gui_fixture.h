@@ -1,0 +1,116 @@
+#pragma once
+// The GUI tests' fixture: an empty preferences store, a scripted UI port, the
+// application object on both, and a way to act on a modal dialog once it is up.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <ostream>
+#include <memory>
+
+#include "app/CTK48CFGApp.h"
+#include "app/preferences.h"
+#include "port/scripted_ui.h"
+
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace tk48::test {
+
+// Runs `act` on the next modal dialog of type T once it shows. A dialog that
+// does not come within the wait fails the test, and the modal one is closed so
+// that nothing hangs.
+// Owns the watches of the running test; a watch still waiting when the test ends fails it.
+inline QObject*& Watches() {
+  static QObject* owner = nullptr;
+  return owner;
+}
+
+template <typename T>
+void WhenModal(std::function<void(T&)> act, int waitMs = 5000) {
+  auto* timer = new QTimer(Watches() ? Watches() : qApp);
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act), waitMs] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()); dialog && dialog->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      act(*dialog);
+      return;
+    }
+    if (clock->elapsed() < waitMs) return;
+    timer->stop();
+    timer->deleteLater();
+    ADD_FAILURE() << "no " << T::staticMetaObject.className() << " came up";
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(QDialog::Rejected);
+  });
+  timer->start(5);
+}
+
+// A click near the left edge, where a radio button or check box has its mark.
+inline void Click(QAbstractButton* button) {
+  ASSERT_TRUE(button->isVisible() && button->isEnabled()) << button->text().toStdString();
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+}
+
+// The push button of `parent` that reads `text`.
+inline QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
+  for (auto* button : parent.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+// Shows a dialog for driving without its own event loop.
+inline void Show(QDialog& dialog) {
+  dialog.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+}
+
+class GuiTest : public ::testing::Test {
+ protected:
+  GuiTest() {
+    Watches() = new QObject;
+    QSettings(QString::fromUtf8(pref::kOrganisation.data(), pref::kOrganisation.size()),
+              QString::fromUtf8(pref::kApplication.data(), pref::kApplication.size()))
+        .clear();
+  }
+  ~GuiTest() override {
+    for (auto* watch : Watches()->findChildren<QTimer*>())
+      if (watch->isActive()) ADD_FAILURE() << "a dialog the test waited for never came up";
+    delete Watches();
+    Watches() = nullptr;
+  }
+
+  // The application object as start-up leaves it, over what the store holds now.
+  void Start() { app.ReadPreferences(); }
+
+  void Store(std::string_view name, int value) { prefs.WriteInt(pref::kMain, name, value); }
+  void Store(std::string_view name, std::string_view value) { prefs.WriteText(pref::kMain, name, value); }
+  void StoreEntry(int number, std::string_view name, std::string_view address) {
+    prefs.WriteText(AddressSection(number), pref::kName, name);
+    prefs.WriteText(AddressSection(number), pref::kAddr, address);
+  }
+  int StoredInt(std::string_view name) const { return prefs.ReadInt(pref::kMain, name, -12345); }
+  std::string StoredText(std::string_view name) const { return prefs.ReadText(pref::kMain, name); }
+  bool IsStored(std::string_view name) const { return Preferences::Lookup(pref::kMain, name).has_value(); }
+
+  // The texts of the messages shown so far.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : ui.messages) texts.push_back(m.text);
+    return texts;
+  }
+
+  Preferences prefs;
+  ScriptedUi ui;
+  CTK48CFGApp app{prefs, ui};
+};
+
+}  // namespace tk48::test
