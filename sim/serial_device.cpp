@@ -57,6 +57,7 @@ struct SerialDevice::Impl {
     std::uint8_t nextBlock = 1;
     int blocks = 0;         // taken
     bool sawBlock = false;  // any data block, taken or refused
+    bool finished = false;  // handed to the device
   };
   std::optional<PendingPut> put;
   std::future<PutOutcome> lastResult;  // the check runs while the peer polls
@@ -125,12 +126,12 @@ struct SerialDevice::Impl {
   void Dispatch(const ReceivedFrame& frame) {
     if (frame.header.letter == 'p') return DataBlock(frame);
     // Any request ends a put that never sent a data block: that was an empty file.
-    if (put && !put->sawBlock) FinishPut();
+    if (put && !put->sawBlock && !put->finished) FinishPut();
     put.reset();
     reply.reset();
     switch (frame.header.letter) {
       case 'P':
-        put = PendingPut{std::string(AsText(frame.payload)), {}, 1, 0, false};
+        put = PendingPut{std::string(AsText(frame.payload)), {}, 1, 0, false, false};
         SendByte(kAck);
         return;
       case 'S':
@@ -155,9 +156,10 @@ struct SerialDevice::Impl {
     if (!put) return Reject(frame.last);
     put->sawBlock = true;
     const std::uint8_t block = frame.header.block;
-    const bool repeat = block == static_cast<std::uint8_t>(put->nextBlock - 1) && put->blocks > 0;
-    if (block != put->nextBlock && !repeat) return Reject(frame.last);
+    // A block repeated because its answer went astray is answered again and kept once.
+    const bool repeat = put->blocks > 0 && block == static_cast<std::uint8_t>(put->nextBlock - 1);
     if (!repeat) {
+      if (put->finished || block != put->nextBlock) return Reject(frame.last);
       if (put->blocks + 1 == faults.nakBlock && nakLeft > 0) {
         --nakLeft;
         return Reject(frame.last);
@@ -169,22 +171,20 @@ struct SerialDevice::Impl {
     if (!frame.last) return void(SendByte(kAck));
     static constexpr std::uint8_t kAckEot[] = {kAck, kEot};
     Send(kAckEot);
-    if (!repeat) FinishPut();
-    // A repeated last block keeps the put open for nothing: it was already taken.
-    if (repeat) put.reset();
+    if (!put->finished) FinishPut();
   }
 
+  // Hands the received file to the device; its check runs while the peer polls.
   void FinishPut() {
-    PendingPut done = std::move(*put);
-    put.reset();
-    pendingOperation = OperationCode(done.name);
+    put->finished = true;
+    pendingOperation = OperationCode(put->name);
     processingLeft = faults.processingPolls;
     const auto forced = faults.putResult;
     const auto message = faults.putMessage;
-    lastResult = std::async(std::launch::async, [this, done = std::move(done), forced, message] {
-      if (forced < 0) return device.Put(done.name, done.data);
-      PutOutcome outcome{OperationCode(done.name), static_cast<std::uint8_t>(forced), message};
-      if (forced == kResultDone) device.Put(done.name, done.data);
+    lastResult = std::async(std::launch::async, [this, name = put->name, data = std::move(put->data), forced, message] {
+      if (forced < 0) return device.Put(name, data);
+      PutOutcome outcome{OperationCode(name), static_cast<std::uint8_t>(forced), message};
+      if (forced == kResultDone) device.Put(name, data);
       return outcome;
     });
   }
