@@ -97,6 +97,8 @@ CDlgSetSystem::CDlgSetSystem(QWidget* parent, SettingData& record, UiPort& ui) :
   dstLayout->addWidget(DstGroup(dst, text::kEnd, end), 1, 1);
 
   const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  okButton = foot.ok;
+  cancelButton = foot.cancel;
   connect(foot.box, &QDialogButtonBox::accepted, this, &CDlgSetSystem::OkStep);
   connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

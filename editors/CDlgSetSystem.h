@@ -3,6 +3,7 @@
 // adjustment and daylight-saving rule (SYSTEM), edited in place.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "editors/item_editor.h"
 #include "model/setting_data.h"
@@ -30,6 +31,8 @@ class CDlgSetSystem : public ItemEditor {
   };
   DstRow start;
   DstRow end;
+  QPushButton* okButton;
+  QPushButton* cancelButton;
 
  protected:
   void UpdateEnables() override;

@@ -1,0 +1,163 @@
+// The channel list screens: columns, rows and labels of every family, when a
+// row shows its name, double-click to edit, Copy and Paste of whole items,
+// and the keys that close the screen.
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cstring>
+
+#include "editors/channel_list.h"
+#include "tests/editors/editor_fixture.h"
+
+namespace tk48 {
+namespace {
+
+using test::ShowActive;
+
+class ChannelList : public test::EditorTest {
+ protected:
+  std::unique_ptr<ChannelListDialog> Open(Family family, ItemOpener open = {}) {
+    auto list = std::make_unique<ChannelListDialog>(nullptr, *record, FamilyOf(family), std::move(open),
+                                                    QStringLiteral("list"));
+    ShowActive(*list);
+    return list;
+  }
+  static QString Cell(const ChannelListDialog& list, int row, int column) {
+    return list.table()->item(row, column)->text();
+  }
+  // A right-click on `row`: the row is selected, then the context menu asked for.
+  static void RightClick(ChannelListDialog& list, int row) {
+    QTableWidget* table = list.table();
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table->viewport(), &event);
+  }
+  // Right-clicks `row` and chooses `entry` ("Copy", "Paste"); reports whether Paste was enabled.
+  static bool UseMenu(ChannelListDialog& list, int row, const char* entry) {
+    bool pasteEnabled = false;
+    test::WhenMenu([&](QMenu& menu) {
+      QAction* paste = test::Entry(menu, "Paste");
+      pasteEnabled = paste && paste->isEnabled();
+      if (QAction* chosen = test::Entry(menu, entry); chosen && chosen->isEnabled()) test::Choose(menu, chosen);
+      else menu.close();
+    });
+    RightClick(list, row);
+    return pasteEnabled;
+  }
+  void Name(AiCh& ch, std::int32_t type, const char* name, const char* comment) {
+    ch.TYPE = type;
+    std::strcpy(ch.NAME, name);
+    std::strcpy(ch.COMMENT, comment);
+  }
+};
+
+TEST_F(ChannelList, ThreeColumnsAndOneLabelledRowPerItem) {
+  struct Case {
+    Family family;
+    int rows;
+    const char* first;
+    const char* last;
+  };
+  const Case cases[] = {{Family::Ai, 128, "AI001", "AI128"},
+                        {Family::Di, 256, "DI001", "DI256"},
+                        {Family::Pi, 128, "PI001", "PI128"},
+                        {Family::Ma, 256, "MA001", "MA256"},
+                        {Family::Md, 256, "MD001", "MD256"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first);
+    auto list = Open(c.family);
+    QTableWidget* table = list->table();
+    ASSERT_EQ(table->rowCount(), c.rows);
+    ASSERT_EQ(table->columnCount(), 3);
+    const char* headers[] = {"CH", "CH name", "CH comment"};
+    const int widths[] = {60, 150, 150};
+    for (int col = 0; col < 3; ++col) {
+      EXPECT_EQ(table->horizontalHeaderItem(col)->text(), headers[col]);
+      EXPECT_EQ(table->columnWidth(col), widths[col]);
+    }
+    EXPECT_EQ(Cell(*list, 0, 0), c.first);
+    EXPECT_EQ(Cell(*list, c.rows - 1, 0), c.last);
+    EXPECT_EQ(table->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_TRUE(table->showGrid());
+  }
+}
+
+TEST_F(ChannelList, InputsShowNameAndCommentOnlyWhileInUse) {
+  Name(record->IO.AI[0], 0, "off", "hidden");
+  Name(record->IO.AI[1], 2, "Fl\xC3\xBC" "ss", "in use");
+  record->IO.DI[0].TYPE = 0;
+  std::strcpy(record->IO.DI[0].NAME, "di off");
+  record->IO.MA[0].TYPE = 0;  // registers always show theirs
+  std::strcpy(record->IO.MA[0].NAME, "ma name");
+  std::strcpy(record->IO.MD[3].COMMENT, "md comment");
+  auto ai = Open(Family::Ai);
+  EXPECT_EQ(Cell(*ai, 0, 1), "");
+  EXPECT_EQ(Cell(*ai, 0, 2), "");
+  EXPECT_EQ(Cell(*ai, 1, 1), QString::fromUtf8("Fl\xC3\xBCss"));
+  EXPECT_EQ(Cell(*ai, 1, 2), "in use");
+  EXPECT_EQ(Cell(*Open(Family::Di), 0, 1), "");
+  EXPECT_EQ(Cell(*Open(Family::Ma), 0, 1), "ma name");
+  EXPECT_EQ(Cell(*Open(Family::Md), 3, 2), "md comment");
+}
+
+TEST_F(ChannelList, DoubleClickEditsTheRowAndShowsTheRecordAfterwards) {
+  int opened = -1;
+  auto list = Open(Family::Ai, [&](QWidget*, SettingData& r, int index) {
+    opened = index;
+    Name(r.IO.AI[index], 1, "edited", "by the editor");
+  });
+  QTableWidget* table = list->table();
+  const QPoint at = table->visualRect(table->model()->index(6, 1)).center();
+  // A double-click as the window system delivers it: press, release, then the double-click.
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(opened, 6);
+  EXPECT_EQ(Cell(*list, 6, 1), "edited");
+  EXPECT_EQ(Cell(*list, 6, 2), "by the editor");
+}
+
+TEST_F(ChannelList, PasteIsGreyedUntilACopy) {
+  auto list = Open(Family::Ai);
+  EXPECT_FALSE(UseMenu(*list, 3, "Copy"));
+  EXPECT_TRUE(UseMenu(*list, 8, "Paste"));
+  // A new screen has forgotten the copied row.
+  auto again = Open(Family::Ai);
+  EXPECT_FALSE(UseMenu(*again, 3, "Copy"));
+}
+
+TEST_F(ChannelList, PasteCopiesTheWholeItemWithoutAnyCheck) {
+  AiCh& source = record->IO.AI[4];
+  Name(source, 2, "AI5 name", "AI5 comment");
+  source.SCALE_100 = 1e9;  // whatever the row holds goes along, checked or not
+  source.USE_AREAS = 3;
+  source.AREA[2].LEVEL_UPPER = 12.5;
+  std::strcpy(source.AREA[2].UPPER.MESSAGE, "too hot");
+  source.AREA[4].DO_ON[1] = 0x80000001u;
+  auto list = Open(Family::Ai);
+  UseMenu(*list, 4, "Copy");
+  UseMenu(*list, 9, "Paste");
+  EXPECT_EQ(Cell(*list, 9, 1), "AI5 name");
+  EXPECT_EQ(Cell(*list, 9, 2), "AI5 comment");
+  EXPECT_EQ(std::memcmp(&record->IO.AI[9], &record->IO.AI[4], sizeof(AiCh)), 0);
+  EXPECT_NE(std::memcmp(&record->IO.AI[8], &record->IO.AI[4], sizeof(AiCh)), 0);
+  EXPECT_NE(std::memcmp(&record->IO.AI[10], &record->IO.AI[4], sizeof(AiCh)), 0);
+}
+
+TEST_F(ChannelList, BackEnterAndEscCloseWithoutWriting) {
+  const auto before = Snapshot();
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    auto list = Open(Family::Pi);
+    list->table()->setFocus();
+    QTest::keyClick(list->table(), key);
+    EXPECT_FALSE(list->isVisible()) << key;
+  }
+  auto list = Open(Family::Md);
+  test::Click(list->findChild<QPushButton*>());
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_TRUE(SameRecord(*record, *before));
+}
+
+}  // namespace
+}  // namespace tk48
