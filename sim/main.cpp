@@ -121,9 +121,11 @@ const std::vector<OptionRow>& OptionTable() {
 
 void PrintUsage(std::FILE* out) {
   std::fputs("usage: tk48sim [options]\n", out);
-  for (const auto& row : OptionTable())
-    std::fprintf(out, "  %.*s %-12.*s %.*s\n", int(row.name.size()), row.name.data(), int(row.value.size()),
-                 row.value.data(), int(row.help.size()), row.help.data());
+  for (const auto& row : OptionTable()) {
+    std::string usage(row.name);
+    if (!row.value.empty()) usage.append(" ").append(row.value);
+    std::fprintf(out, "  %-28s %.*s\n", usage.c_str(), int(row.help.size()), row.help.data());
+  }
 }
 
 bool ParseOptions(int argc, char** argv, Options& options) {
