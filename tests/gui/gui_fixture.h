@@ -73,6 +73,16 @@ inline void Show(QDialog& dialog) {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 }
 
+// The scripted port that also keeps every file dialog it was asked for.
+class RecordingUi : public ScriptedUi {
+ public:
+  std::vector<FileDialog> fileDialogs;
+  std::optional<std::string> ChooseFile(const FileDialog& dialog) override {
+    fileDialogs.push_back(dialog);
+    return ScriptedUi::ChooseFile(dialog);
+  }
+};
+
 class GuiTest : public ::testing::Test {
  protected:
   GuiTest() {
@@ -109,7 +119,7 @@ class GuiTest : public ::testing::Test {
   }
 
   Preferences prefs;
-  ScriptedUi ui;
+  RecordingUi ui;
   CTK48CFGApp app{prefs, ui};
 };
 

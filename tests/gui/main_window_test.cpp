@@ -1,0 +1,280 @@
+// The main window: its opening state and every command's flow, with the device
+// operations and the other parts' screens stood in for.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "app/CAboutDlg.h"
+#include "app/CDlgCom.h"
+#include "app/CDlgCommConfirm.h"
+#include "app/CDlgSetMain.h"
+#include "app/CTK48CFGDlg.h"
+#include "gui_fixture.h"
+#include "model/defaults.h"
+#include "model/file_io.h"
+#include "model/writer.h"
+
+namespace tk48::test {
+namespace {
+
+class MainWindow : public GuiTest {
+ protected:
+  MainWindow() {
+    StoreEntry(1, "alpha", "10.0.0.1");
+    StoreEntry(2, "beta", "10.0.0.2");
+    Store(pref::kNet, "alpha");
+    app.screens = [this](Screen s) -> ScreenOpener {
+      if (!registered.contains(s)) return {};
+      return [this, s](const ScreenContext&) {
+        opened.push_back(s);
+        return true;
+      };
+    };
+    app.device.download = [this](SettingData& r, DeviceContext&) {
+      ++downloads;
+      if (!downloadSucceeds) return false;
+      ApplyDefaults(r);
+      r.COM.FTP.PORT = 4242;  // what the device holds
+      return true;
+    };
+    app.device.checkConnection = [this](DeviceContext&) { return connectionOk; };
+  }
+
+  std::unique_ptr<CTK48CFGDlg> Open() {
+    Start();
+    auto window = std::make_unique<CTK48CFGDlg>(app);
+    Show(*window);
+    return window;
+  }
+  // Waits for the hub, notes what it shows, and leaves it.
+  void ExpectHub() {
+    WhenModal<CDlgSetMain>([this](CDlgSetMain& hub) {
+      ++hubs;
+      QTest::keyClick(&hub, Qt::Key_Escape);
+    });
+  }
+
+  std::set<Screen> registered;
+  std::vector<Screen> opened;
+  int downloads = 0;
+  bool downloadSucceeds = true;
+  bool connectionOk = true;
+  int hubs = 0;
+  QTemporaryDir dir;
+};
+
+TEST_F(MainWindow, OpensWithTheStoredConnection) {
+  struct Case {
+    int comType;
+    QString mode, device;
+    bool comLog;
+  } cases[] = {{1, "USB", "COM1", true}, {0, "Network", "alpha (10.0.0.1)", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode.toStdString());
+    Store(pref::kComType, c.comType);
+    auto window = Open();
+    EXPECT_EQ(window->windowTitle(), "TK48GCFG");
+    EXPECT_EQ(window->AccessModeLabel()->text(), c.mode);
+    EXPECT_EQ(window->DeviceLabel()->text(), c.device);
+    EXPECT_EQ(window->ComLogButton()->isEnabled(), c.comLog);
+    EXPECT_TRUE(window->ConfirmCheck()->isChecked());
+    EXPECT_FALSE(window->ReadCsvButton()->isVisible());
+    EXPECT_TRUE(window->QuitButton()->isDefault());
+  }
+}
+
+TEST_F(MainWindow, ScreensOfOtherPartsAreDisabledUntilRegistered) {
+  auto window = Open();
+  for (auto* b : {window->MaintenanceButton(), window->RemoteConfigButton(), window->NetworkButton()})
+    EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+  registered = {Screen::Maintenance, Screen::RemoteConfig, Screen::NetworkSettings};
+  window = Open();
+  for (auto* b : {window->MaintenanceButton(), window->RemoteConfigButton(), window->NetworkButton()})
+    EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+}
+
+TEST_F(MainWindow, ConfirmSwitchIsStoredAtOnce) {
+  auto window = Open();
+  EXPECT_FALSE(IsStored(pref::kConnectConfirm));
+  Click(window->ConfirmCheck());
+  EXPECT_EQ(StoredInt(pref::kConnectConfirm), 0);
+  EXPECT_FALSE(app.confirmAccessMode);
+}
+
+TEST_F(MainWindow, NewSettingOpensTheHubOnTheNewRecord) {
+  auto window = Open();
+  auto expected = NewSettingData();
+  ApplyNewSetting(*expected);
+  window->Record().COM.FTP.PORT = 99;
+  ExpectHub();
+  Click(window->NewSettingButton());
+  EXPECT_EQ(hubs, 1);
+  EXPECT_TRUE(SameRecord(window->Record(), *expected));
+  EXPECT_EQ(window->CurrentFile(), "");
+}
+
+TEST_F(MainWindow, ReadFileLoadsAndOpensTheHub) {
+  auto saved = NewSettingData();
+  ApplyDefaults(*saved);
+  saved->COM.FTP.PORT = 2100;
+  const std::string path = (dir.path() + "/in.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(path, ConfigurationText(*saved)));
+  auto window = Open();
+  ui.files = {path};
+  ExpectHub();
+  Click(window->ReadFileButton());
+  ASSERT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_FALSE(ui.fileDialogs[0].save);
+  EXPECT_EQ(ui.fileDialogs[0].filter, "TK48GCFG File(*.xml)|*.xml||");
+  EXPECT_EQ(ui.fileDialogs[0].initialName, "*.xml");
+  EXPECT_EQ(hubs, 1);
+  EXPECT_EQ(window->CurrentFile(), path);
+  // What the file holds, read the way every configuration text is read.
+  auto expected = NewSettingData();
+  ScriptedUi quiet;
+  ASSERT_TRUE(LoadSettingsText(*expected, ConfigurationText(*saved), quiet, true));
+  EXPECT_TRUE(SameRecord(window->Record(), *expected));
+  EXPECT_EQ(window->Record().COM.FTP.PORT, 2100);
+  EXPECT_EQ(Texts(), std::vector<std::string>{});
+}
+
+TEST_F(MainWindow, ReadFileFailuresKeepTheHubClosed) {
+  const std::string broken = (dir.path() + "/broken.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(broken, "<TK48G_CFG><SYSTEM>"));
+  struct Case {
+    const char* what;
+    std::string path;
+    std::string message;
+    std::string currentFile;
+  } cases[] = {
+      {"missing file", (dir.path() + "/missing.xml").toStdString(), "Failed to open file.", ""},
+      {"not a configuration", broken, "Failed to convert into setting data.", broken},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui.messages.clear();
+    auto window = Open();
+    ui.files = {c.path};
+    Click(window->ReadFileButton());
+    EXPECT_EQ(hubs, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(window->CurrentFile(), c.currentFile);
+  }
+}
+
+TEST_F(MainWindow, DownloadPassesTheAccessModeGate) {
+  struct Case {
+    const char* what;
+    bool confirm;
+    std::function<void(CDlgCommConfirm&)> answer;  // empty: the dialog must not come
+    int downloads, hubs;
+  } cases[] = {
+      {"confirmed", true, [](CDlgCommConfirm& d) { Click(d.ConnectButton()); }, 1, 1},
+      {"cancelled", true, [](CDlgCommConfirm& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 0, 0},
+      {"confirmation off", false, {}, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    downloads = hubs = 0;
+    Store(pref::kConnectConfirm, c.confirm ? 1 : 0);
+    auto window = Open();
+    if (c.answer) WhenModal<CDlgCommConfirm>(c.answer);
+    if (c.hubs) ExpectHub();
+    Click(window->DownloadButton());
+    EXPECT_EQ(downloads, c.downloads);
+    EXPECT_EQ(hubs, c.hubs);
+    if (c.hubs) EXPECT_EQ(window->Record().COM.FTP.PORT, 4242);
+  }
+}
+
+TEST_F(MainWindow, FailedDownloadOpensNothing) {
+  Store(pref::kConnectConfirm, 0);
+  downloadSucceeds = false;
+  auto window = Open();
+  Click(window->DownloadButton());
+  EXPECT_EQ(downloads, 1);
+  EXPECT_EQ(hubs, 0);
+}
+
+TEST_F(MainWindow, DeviceScreensRunAfterTheirCheck) {
+  Store(pref::kConnectConfirm, 0);
+  registered = {Screen::Maintenance, Screen::NetworkSettings};
+  auto window = Open();
+  connectionOk = false;
+  Click(window->MaintenanceButton());
+  EXPECT_TRUE(opened.empty());
+  connectionOk = true;
+  Click(window->MaintenanceButton());
+  EXPECT_EQ(opened, std::vector<Screen>{Screen::Maintenance});
+  opened.clear();
+  app.device.downloadAccess = [](SettingData&, DeviceContext&) { return false; };
+  Click(window->NetworkButton());
+  EXPECT_TRUE(opened.empty());
+  app.device.downloadAccess = [](SettingData&, DeviceContext&) { return true; };
+  Click(window->NetworkButton());
+  EXPECT_EQ(opened, std::vector<Screen>{Screen::NetworkSettings});
+}
+
+TEST_F(MainWindow, ConnectChangesTheDescriptionAndTheLogin) {
+  Store(pref::kComType, 0);
+  auto window = Open();
+  app.login = {"user", "pw", true};
+  WhenModal<CDlgCom>([](CDlgCom& d) {
+    d.NetCombo()->setCurrentIndex(1);
+    QTest::keyClick(&d, Qt::Key_Return);
+  });
+  Click(window->ConnectButton());
+  EXPECT_EQ(window->DeviceLabel()->text(), "beta (10.0.0.2)");
+  EXPECT_FALSE(app.login.loggedIn);
+  EXPECT_FALSE(window->ComLogButton()->isEnabled());
+
+  WhenModal<CDlgCom>([](CDlgCom& d) {
+    Click(d.UsbRadio());
+    QTest::keyClick(&d, Qt::Key_Return);
+  });
+  Click(window->ConnectButton());
+  EXPECT_EQ(window->AccessModeLabel()->text(), "USB");
+  EXPECT_TRUE(window->ComLogButton()->isEnabled());
+}
+
+TEST_F(MainWindow, CommunicationLogWithoutPortShowsTheError) {
+  Store(pref::kCom, 20);
+  Store(ComPortPreferenceKey(20), (dir.path() + "/no-such-port").toStdString());
+  auto window = Open();
+  Click(window->ComLogButton());
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot open COM port 20"});
+  EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+}
+
+TEST_F(MainWindow, AboutIsOfferedAfterASeparator) {
+  auto window = Open();
+  const auto actions = window->actions();
+  ASSERT_EQ(actions.size(), 2);
+  EXPECT_TRUE(actions[0]->isSeparator());
+  EXPECT_EQ(actions[1]->text(), "&About TK48GCFG...");
+  EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+  WhenModal<CAboutDlg>([](CAboutDlg& about) {
+    QStringList texts;
+    for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_EQ(texts, QStringList({"TK48GCFG Version 1.0.0"}));
+    QTest::keyClick(&about, Qt::Key_Return);
+  });
+  actions[1]->trigger();
+}
+
+TEST_F(MainWindow, QuitAndEscapeClose) {
+  for (const bool escape : {false, true}) {
+    auto window = Open();
+    if (escape) QTest::keyClick(window.get(), Qt::Key_Escape);
+    else Click(window->QuitButton());
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
+}  // namespace
+}  // namespace tk48::test
