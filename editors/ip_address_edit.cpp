@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 #include <QStringList>
+#include <algorithm>
 
 namespace tk48 {
 namespace {
@@ -55,14 +56,18 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void IpAddressEdit::SetAddress(const QString& dotted) {
+  // Each part one to three digits up to 255 ("192.168.000.001" reads as 192.168.0.1).
   const QStringList parts = dotted.split(u'.');
+  int values[4] = {};
   bool valid = parts.size() == 4;
   for (int i = 0; valid && i < 4; ++i) {
-    const auto match = PartPattern().match(parts[i], 0, QRegularExpression::NormalMatch,
-                                           QRegularExpression::AnchorAtOffsetMatchOption);
-    valid = !parts[i].isEmpty() && match.hasMatch() && match.capturedLength() == parts[i].size();
+    const QString& part = parts[i];
+    valid = !part.isEmpty() && part.size() <= 3 &&
+            std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    values[i] = valid ? part.toInt() : 0;
+    valid = valid && values[i] <= 255;
   }
-  for (int i = 0; i < 4; ++i) parts_[i]->setText(valid ? parts[i] : QString());
+  for (int i = 0; i < 4; ++i) parts_[i]->setText(valid ? QString::number(values[i]) : QString());
 }
 
 bool IpAddressEdit::IsBlank() const {

@@ -11,6 +11,7 @@
 // record unless every check passed. Cancel and Esc close without writing.
 #include <QComboBox>
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
