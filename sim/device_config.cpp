@@ -1,14 +1,21 @@
-#include "sim/net_config_doc.h"
+#include "sim/device_config.h"
 
 #include <expat.h>
 
 #include <cstring>
 #include <memory>
 
+#include "model/defaults.h"
+#include "model/reader.h"
 #include "model/writer.h"
+#include "sim/bytes.h"
 
 namespace tk48::sim {
 namespace {
+
+constexpr std::string_view kConfigFile = "CONFIG_P";
+// The device keeps its own access-settings document beside the configuration.
+constexpr std::string_view kAccessFile = "TK48GCFG";
 
 constexpr std::string_view kRootStart = "<TK48G_CFG>\r\n\r\n";
 constexpr std::string_view kRootEnd = "</TK48G_CFG>";
@@ -63,6 +70,64 @@ bool IsAccessDocument(std::string_view text) {
 void CopyAccessBlocks(const SettingData& from, SettingData& to) {
   to.TK48GCFG = from.TK48GCFG;
   to.COM.TCP_IP = from.COM.TCP_IP;
+}
+
+std::unique_ptr<SettingData> DeviceRecord(const DeviceState& device) {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  if (const auto stored = device.ReadFile(kConfigFile)) {
+    CGzlib gz;
+    if (gz.Decompress(*stored)) ParseConfiguration(*record, AsText(gz.Decompressed()));
+  }
+  if (const auto access = device.ReadFile(kAccessFile)) {
+    auto blocks = NewSettingData();
+    ApplyDefaults(*blocks);
+    ParseConfiguration(*blocks, AsText(*access));
+    CopyAccessBlocks(*blocks, *record);
+  }
+  return record;
+}
+
+std::optional<std::vector<std::uint8_t>> ServeDeviceFile(const DeviceState& device, std::string_view name) {
+  auto file = device.ReadFile(name);
+  if (file && name == kConfigFile) {
+    // Bytes that are not a configuration go out as they are.
+    CGzlib gz;
+    if (gz.Decompress(*file)) {
+      if (auto served = Compress(DeviceConfigurationText(*DeviceRecord(device)))) file = std::move(served);
+    }
+  }
+  return file;
+}
+
+PutOutcome PutDeviceFile(DeviceState& device, std::string_view name, std::span<const std::uint8_t> data) {
+  if (name != kConfigFile) return device.Put(name, data);
+  CGzlib gz;
+  const bool isText = gz.Decompress(data);
+  const std::string_view text = isText ? AsText(gz.Decompressed()) : std::string_view{};
+  if (isText && IsAccessDocument(text)) {
+    // Only the two blocks change; the rest of the configuration stays.
+    PutOutcome outcome;
+    outcome.operation = OperationCode(name);
+    auto record = DeviceRecord(device);
+    const ReadResult read = ParseConfiguration(*record, text);
+    if (!read.ok()) {
+      outcome.result = kResultUnsupportedValue;
+      outcome.message = "Unsupported value: " + read.path;
+    } else if (!device.WriteFile(kAccessFile, AsBytes(AccessSettingsText(*record)))) {
+      outcome.result = kResultSaveFailed;
+    }
+    return outcome;
+  }
+  PutOutcome outcome = device.Put(name, data);
+  if (outcome.result == kResultDone && isText) {
+    // A full document that carries the access blocks updates them too.
+    auto record = DeviceRecord(device);
+    const ReadResult read = ParseConfiguration(*record, text);
+    if (read.ok() && (read.sawAccessBlock || read.sawIpAddress))
+      device.WriteFile(kAccessFile, AsBytes(AccessSettingsText(*record)));
+  }
+  return outcome;
 }
 
 }  // namespace tk48::sim

@@ -1,5 +1,7 @@
 #include "sim/device_state.h"
 
+#include "sim/bytes.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -43,16 +45,7 @@ bool ValidName(std::string_view name) {
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-std::optional<std::vector<std::uint8_t>> Compress(std::string_view text) {
-  CGzlib gz;
-  if (!gz.Compress({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) return std::nullopt;
-  const auto out = gz.Compressed();
-  return std::vector<std::uint8_t>(out.begin(), out.end());
-}
 
-std::string_view AsText(std::span<const std::uint8_t> bytes) {
-  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
 
 // The files a fresh device has besides "CONFIG_P".
 std::vector<std::pair<std::string_view, std::vector<std::uint8_t>>> FactoryFiles() {

@@ -23,14 +23,12 @@
 #include "model/reader.h"
 #include "model/setting_data.h"
 #include "model/writer.h"
-#include "sim/net_config_doc.h"
+#include "sim/bytes.h"
+#include "sim/device_config.h"
 
 namespace tk48::sim {
 namespace {
 
-constexpr std::string_view kConfigFile = "CONFIG_P";
-// The device keeps its own access-settings document beside the configuration.
-constexpr std::string_view kAccessFile = "TK48GCFG";
 constexpr std::uint16_t kModel = 0x003E;
 constexpr std::uint8_t kResultNoFile = 210;
 constexpr std::uint64_t kMaxRequestArea = std::uint64_t{64} << 20;
@@ -39,14 +37,6 @@ constexpr std::size_t kLoginTextBytes = 48;
 constexpr std::size_t kCutHeaderBytes = 100;
 constexpr int kIdleMs = 30000;     // a silent client is dropped after this
 constexpr int kLingerMs = 2000;    // waiting for the client to hang up first
-
-std::string_view AsText(std::span<const std::uint8_t> bytes) {
-  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
-
-std::span<const std::uint8_t> AsBytes(std::string_view text) {
-  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
 
 // The text of a NUL-terminated payload.
 std::string_view CString(std::span<const std::uint8_t> payload) {
@@ -96,12 +86,6 @@ bool WellFormed(const MessageHeader& h, std::uint8_t letter) {
 
 std::string Truncated(std::string_view text) { return std::string(text.substr(0, kLoginTextBytes)); }
 
-std::optional<std::vector<std::uint8_t>> Compress(std::string_view text) {
-  CGzlib gz;
-  if (!gz.Compress(AsBytes(text))) return std::nullopt;
-  const auto out = gz.Compressed();
-  return std::vector<std::uint8_t>(out.begin(), out.end());
-}
 
 struct SessionKeys {
   Camellia256 cipher;
@@ -156,26 +140,6 @@ struct NetDevice::Connection {
   std::array<std::uint8_t, kMessageHeaderSize> header{};  // the request header as it came
 };
 
-namespace {
-
-// The configuration the device holds, with its own access blocks.
-std::unique_ptr<SettingData> CurrentRecord(const DeviceState& device) {
-  auto record = NewSettingData();
-  ApplyDefaults(*record);
-  if (const auto stored = device.ReadFile(kConfigFile)) {
-    CGzlib gz;
-    if (gz.Decompress(*stored)) ParseConfiguration(*record, AsText(gz.Decompressed()));
-  }
-  if (const auto access = device.ReadFile(kAccessFile)) {
-    auto blocks = NewSettingData();
-    ApplyDefaults(*blocks);
-    ParseConfiguration(*blocks, AsText(*access));
-    CopyAccessBlocks(*blocks, *record);
-  }
-  return record;
-}
-
-}  // namespace
 
 NetDevice::NetDevice(DeviceState& device, NetConfig config) : device_(device), config_(std::move(config)) {}
 
@@ -290,7 +254,7 @@ bool NetDevice::AnswerStatus(Connection& c) {
 // a key the client does not have, so it reads as noise there.
 bool NetDevice::AnswerLogin(Connection& c) {
   std::vector<NetAccount> accounts;
-  const auto record = CurrentRecord(device_);
+  const auto record = DeviceRecord(device_);
   for (const AccessAccount& a : record->TK48GCFG.AUTH)
     if (a.MODE == 1)
       accounts.push_back({std::string(a.LOGIN, strnlen(a.LOGIN, sizeof a.LOGIN)),
@@ -323,15 +287,7 @@ bool NetDevice::AnswerLogin(Connection& c) {
 }
 
 bool NetDevice::AnswerGet(Connection& c, std::string_view name) {
-  std::optional<std::vector<std::uint8_t>> file = device_.ReadFile(name);
-  if (file && name == kConfigFile) {
-    // Served with the device's own access blocks; bytes that are not a
-    // configuration go out as they are.
-    CGzlib gz;
-    if (gz.Decompress(*file)) {
-      if (auto served = Compress(DeviceConfigurationText(*CurrentRecord(device_)))) file = std::move(served);
-    }
-  }
+  const std::optional<std::vector<std::uint8_t>> file = ServeDeviceFile(device_, name);
   if (!file) {
     const std::uint8_t detail[] = {kResultNoFile};
     return Send(c, 'G', kReplyRefused, detail, {}, true);
@@ -344,32 +300,8 @@ bool NetDevice::AnswerPut(Connection& c, std::string_view name, std::span<const 
   if (config_.faults.refusePut >= 0) {
     outcome.result = static_cast<std::uint8_t>(config_.faults.refusePut);
     outcome.message = config_.faults.refuseMessage;
-  } else if (name == kConfigFile) {
-    CGzlib gz;
-    const bool isText = gz.Decompress(data);
-    const std::string_view text = isText ? AsText(gz.Decompressed()) : std::string_view{};
-    if (isText && IsAccessDocument(text)) {
-      // Only the two blocks change; the rest of the configuration stays.
-      auto record = CurrentRecord(device_);
-      const ReadResult read = ParseConfiguration(*record, text);
-      if (!read.ok()) {
-        outcome.result = kResultUnsupportedValue;
-        outcome.message = "Unsupported value: " + read.path;
-      } else if (!device_.WriteFile(kAccessFile, AsBytes(AccessSettingsText(*record)))) {
-        outcome.result = kResultSaveFailed;
-      }
-    } else {
-      outcome = device_.Put(name, data);
-      if (outcome.result == kResultDone && isText) {
-        // A full document that carries the access blocks updates them too.
-        auto record = CurrentRecord(device_);
-        const ReadResult read = ParseConfiguration(*record, text);
-        if (read.ok() && (read.sawAccessBlock || read.sawIpAddress))
-          device_.WriteFile(kAccessFile, AsBytes(AccessSettingsText(*record)));
-      }
-    }
   } else {
-    outcome = device_.Put(name, data);
+    outcome = PutDeviceFile(device_, name, data);
   }
   if (outcome.result == kResultDone) return Send(c, 'P', kReplyAccepted, {}, {}, true);
   const std::uint8_t detail[] = {outcome.result};

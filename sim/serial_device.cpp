@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "link/serial_frame.h"
+#include "sim/bytes.h"
+#include "sim/device_config.h"
 #include "sim/paced_line.h"
 
 namespace tk48::sim {
@@ -36,9 +38,6 @@ struct ReceivedFrame {
   bool last = false;
 };
 
-std::string_view AsText(std::span<const std::uint8_t> bytes) {
-  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
 
 }  // namespace
 
@@ -139,7 +138,7 @@ struct SerialDevice::Impl {
       case 'A':
         return Answer('a', PollReply());
       case 'G':
-        if (auto file = device.ReadFile(AsText(frame.payload))) return Answer('g', std::move(*file));
+        if (auto file = ServeDeviceFile(device, AsText(frame.payload))) return Answer('g', std::move(*file));
         return Answer('*', {});  // no such file: the special reply, an empty answer
       default:
         SendByte(kNak);
@@ -182,9 +181,9 @@ struct SerialDevice::Impl {
     const auto forced = faults.putResult;
     const auto message = faults.putMessage;
     lastResult = std::async(std::launch::async, [this, name = put->name, data = std::move(put->data), forced, message] {
-      if (forced < 0) return device.Put(name, data);
+      if (forced < 0) return PutDeviceFile(device, name, data);
       PutOutcome outcome{OperationCode(name), static_cast<std::uint8_t>(forced), message};
-      if (forced == kResultDone) device.Put(name, data);
+      if (forced == kResultDone) PutDeviceFile(device, name, data);
       return outcome;
     });
   }
