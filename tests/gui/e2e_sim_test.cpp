@@ -1,0 +1,94 @@
+// End to end through the desktop application's own screens against tk48sim on
+// a pseudo-terminal reached through the COM1 override: New setting, Save file,
+// Back, Read file, Upload to device, then Download from device shows the
+// uploaded record in the hub.
+#include <QTemporaryDir>
+
+#include "app/CDlgSetIdPwd.h"
+#include "app/CDlgSetMain.h"
+#include "app/CTK48CFGDlg.h"
+#include "gui_fixture.h"
+#include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
+#include "tests/e2e/sim_serial_process.h"
+
+namespace tk48::test {
+namespace {
+
+void SetName(SettingData& r, const char* name) {
+  std::memset(r.SYSTEM.NAME1, 0, sizeof r.SYSTEM.NAME1);
+  std::strncpy(r.SYSTEM.NAME1, name, sizeof r.SYSTEM.NAME1 - 1);
+}
+
+// The record as a configuration text: what the device keeps of it.
+std::string AsText(const SettingData& r) { return ConfigurationText(r); }
+
+TEST_F(GuiTest, SettingRoundTripThroughTheDevice) {
+  TempDir simDir;
+  const std::string pty = (simDir.Path() / "ttyTK48").string();
+  SimProcess sim;
+  ASSERT_TRUE(sim.Start({"--pty", pty}));
+  Store(ComPortPreferenceKey(1), pty);
+  Store(pref::kConnectConfirm, 0);
+  Start();
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/plant.xml").toStdString();
+
+  CTK48CFGDlg window(app);
+  Show(window);
+
+  // New setting: edit, save, and Back asks nothing.
+  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+    SetName(window.Record(), "E2E plant");
+    window.Record().COM.FTP.PORT = 2121;
+    ui.files = {file};
+    Click(hub.SaveFileButton());
+    EXPECT_EQ(ui.Last(), "File saved.");
+    Click(hub.BackButton());
+    EXPECT_FALSE(hub.isVisible());
+  });
+  Click(window.NewSettingButton());
+  EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."});
+
+  // Read file, then upload from the hub: the web account still has its factory
+  // login, so the warning and "ID, Password" come first.
+  std::string uploadedText;
+  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+    EXPECT_STREQ(window.Record().SYSTEM.NAME1, "E2E plant");
+    uploadedText = AsText(window.Record());
+    WhenModal<CDlgSetIdPwd>([](CDlgSetIdPwd& d) { Click(d.OkButton()); });
+    ui.messages.clear();
+    Click(hub.UploadButton());
+    EXPECT_EQ(Texts(), (std::vector<std::string>{LoadText(text::kCredentialsWarning).data(),
+                                                 LoadText(text::kCredentialsStillWeak).data(),
+                                                 "Are you sure to upload?"}));
+    EXPECT_EQ(ui.progressDialogs, 1);
+    Click(hub.BackButton());
+    EXPECT_FALSE(hub.isVisible()) << "uploaded: nothing to lose";
+  });
+  ui.files = {file};
+  Click(window.ReadFileButton());
+  EXPECT_EQ(window.CurrentFile(), file);
+
+  // Another record in the window, then Download from device.
+  SetName(window.Record(), "something else");
+  ui.messages.clear();
+  bool hubShown = false;
+  WhenModal<CDlgSetMain>(
+      [&](CDlgSetMain& hub) {
+        hubShown = true;
+        EXPECT_STREQ(window.Record().SYSTEM.NAME1, "E2E plant");
+        EXPECT_EQ(window.Record().COM.FTP.PORT, 2121);
+        EXPECT_EQ(AsText(window.Record()), uploadedText);
+        Click(hub.BackButton());
+      },
+      60000);
+  Click(window.DownloadButton());
+  EXPECT_TRUE(hubShown);
+  EXPECT_EQ(Texts(), std::vector<std::string>{});
+  EXPECT_EQ(ui.progressDialogs, 2);
+}
+
+}  // namespace
+}  // namespace tk48::test
