@@ -2,11 +2,14 @@
 // a pseudo-terminal reached through the COM1 override: New setting, Save file,
 // Back, Read file, Upload to device, then Download from device shows the
 // uploaded record in the hub.
+#include <QProgressBar>
 #include <QTemporaryDir>
 
 #include "app/CDlgSetIdPwd.h"
 #include "app/CDlgSetMain.h"
+#include "app/CDlgWait232c.h"
 #include "app/CTK48CFGDlg.h"
+#include "app/qt_ui.h"
 #include "gui_fixture.h"
 #include "model/writer.h"
 #include "resources/strings.h"
@@ -88,6 +91,39 @@ TEST_F(GuiTest, SettingRoundTripThroughTheDevice) {
   EXPECT_TRUE(hubShown);
   EXPECT_EQ(Texts(), std::vector<std::string>{});
   EXPECT_EQ(ui.progressDialogs, 2);
+}
+
+// The same download with the Qt port: the real "Please wait" dialog runs the
+// transfer's worker, then the hub opens.
+TEST_F(GuiTest, DownloadShowsThePleaseWaitDialogThenTheHub) {
+  TempDir simDir;
+  const std::string pty = (simDir.Path() / "ttyTK48").string();
+  SimProcess sim;
+  ASSERT_TRUE(sim.Start({"--pty", pty}));
+  Store(ComPortPreferenceKey(1), pty);
+  Store(pref::kConnectConfirm, 0);
+  Store(pref::kTagMessage, 0);
+  QtUi qtUi;
+  CTK48CFGApp qtApp(prefs, qtUi);
+  qtApp.ReadPreferences();
+  CTK48CFGDlg window(qtApp);
+  Show(window);
+  bool waited = false, hubShown = false;
+  WhenModal<CDlgWait232c>(
+      [&](CDlgWait232c& wait) {
+        waited = true;
+        EXPECT_EQ(wait.Bar()->maximum(), 6815744);
+        WhenModal<CDlgSetMain>(
+            [&](CDlgSetMain& hub) {
+              hubShown = true;
+              Click(hub.BackButton());
+            },
+            60000);
+      },
+      30000);
+  Click(window.DownloadButton());
+  EXPECT_TRUE(waited);
+  EXPECT_TRUE(hubShown);
 }
 
 }  // namespace
