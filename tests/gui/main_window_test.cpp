@@ -188,7 +188,9 @@ TEST_F(MainWindow, DownloadPassesTheAccessModeGate) {
     Click(window->DownloadButton());
     EXPECT_EQ(downloads, c.downloads);
     EXPECT_EQ(hubs, c.hubs);
-    if (c.hubs) EXPECT_EQ(window->Record().COM.FTP.PORT, 4242);
+    if (c.hubs) {
+      EXPECT_EQ(window->Record().COM.FTP.PORT, 4242);
+    }
   }
 }
 
