@@ -31,6 +31,7 @@ CDlgSetIdPwd::CDlgSetIdPwd(CTK48CFGApp& app, SettingData& record, QWidget* paren
       ok_(new QPushButton(Text(text::kOk), this)),
       cancel_(new QPushButton(Text(text::kCancel), this)) {
   setWindowTitle(Text(text::kIdPasswordTitle));
+  setMinimumWidth(260);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(Text(text::kSetIdAndPassword), this));
   for (auto* slot : slots_) {
