@@ -4,6 +4,7 @@
 // uploaded record in the hub.
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "app/CDlgSetIdPwd.h"
 #include "app/CDlgSetMain.h"

@@ -141,9 +141,24 @@ TEST_F(MainWindow, ReadFileLoadsAndOpensTheHub) {
   EXPECT_EQ(Texts(), std::vector<std::string>{});
 }
 
+TEST_F(MainWindow, AFileOfOnlyUnsupportedInformationStillOpensTheHub) {
+  const std::string path = (dir.path() + "/future.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(path, std::string_view("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                                         "<TK48G_CFG><FUTURE_SECTION><X>1</X></FUTURE_SECTION>"
+                                                         "</TK48G_CFG>\n")));
+  auto window = Open();
+  ui.files = {path};
+  ExpectHub();
+  Click(window->ReadFileButton());
+  EXPECT_EQ(hubs, 1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.rfind("Cannot edit parameter: Setting contains unsupported information.", 0), 0u);
+  EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+}
+
 TEST_F(MainWindow, ReadFileFailuresKeepTheHubClosed) {
   const std::string broken = (dir.path() + "/broken.xml").toStdString();
-  ASSERT_TRUE(WriteFileAtomically(broken, "<TK48G_CFG><SYSTEM>"));
+  ASSERT_TRUE(WriteFileAtomically(broken, std::string_view("<TK48G_CFG><SYSTEM>")));
   struct Case {
     const char* what;
     std::string path;
