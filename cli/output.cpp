@@ -15,7 +15,7 @@ void Say(int id) {
 }
 }  // namespace
 
-bool EmitDocument(const std::optional<std::string>& out, std::span<const char> bytes) {
+bool EmitDocument(const std::optional<std::string>& out, std::string_view bytes) {
   if (out) {
     if (WriteFileAtomically(*out, bytes)) return true;
     Say(text::kFailedToSaveFile);

@@ -1,13 +1,13 @@
 #pragma once
 #include <optional>
-#include <span>
+#include <string_view>
 #include <string>
 
 namespace tk48::cli {
 
 // The document to -o OUT (written safely) or to stdout. False (with the
 // configurator's own message on stderr) when it cannot be written.
-bool EmitDocument(const std::optional<std::string>& out, std::span<const char> bytes);
+bool EmitDocument(const std::optional<std::string>& out, std::string_view bytes);
 
 // The whole file, or nullopt after "Failed to open file." on stderr.
 std::optional<std::string> LoadInput(const std::string& path);

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <filesystem>
+#include <string>
 #include <cstdio>
 
 namespace tk48 {
@@ -34,9 +37,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return data;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const char> bytes) {
-  std::string temp = path + ".XXXXXX";
-  Fd f{::mkstemp(temp.data())};
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::string target = path;
+  if (fs::is_symlink(path, ec)) {
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    if (!ec) target = resolved.string();
+  }
+  struct stat before {};
+  const bool existed = ::stat(target.c_str(), &before) == 0;
+
+  // A fresh name beside the target; 0666 lets the user's umask decide as for any new file.
+  static std::atomic<unsigned> counter{0};
+  std::string temp;
+  Fd f;
+  for (int attempt = 0; f.fd < 0 && attempt < 100; ++attempt) {
+    temp = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (f.fd < 0 && errno != EEXIST) return false;
+  }
   if (f.fd < 0) return false;
   bool ok = true;
   for (std::size_t done = 0; ok && done < bytes.size();) {
@@ -45,10 +65,11 @@ bool WriteFileAtomically(const std::string& path, std::span<const char> bytes) {
     if (n <= 0) ok = false;
     else done += static_cast<std::size_t>(n);
   }
-  ok = ok && ::fchmod(f.fd, 0644) == 0 && ::fsync(f.fd) == 0;
+  if (ok && existed) ok = ::fchmod(f.fd, before.st_mode & 07777) == 0;
+  ok = ok && ::fsync(f.fd) == 0;
   ok = ::close(f.fd) == 0 && ok;
   f.fd = -1;
-  if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
   ::unlink(temp.c_str());
   return false;
 }

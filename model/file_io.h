@@ -1,8 +1,8 @@
 #pragma once
 // Whole-file reads and safe whole-file writes.
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 
 namespace tk48 {
 
@@ -11,6 +11,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes to a temporary file beside `path`, flushes it to disk and renames it
 // over `path` only then: a failed write never destroys the file that was there.
-bool WriteFileAtomically(const std::string& path, std::span<const char> bytes);
+// A symbolic link is followed (the file it names is replaced, not the link), and
+// a file that was there keeps its permissions.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace tk48
