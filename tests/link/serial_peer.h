@@ -23,7 +23,8 @@ using namespace std::chrono_literals;
 inline Bytes ToBytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 inline Bytes FrameBytes(std::uint8_t block, char letter, const Bytes& payload, bool last) {
-  const auto view = MakeFrame(block, letter, payload, last).View();
+  const auto frame = MakeFrame(block, letter, payload, last);  // View() points into it
+  const auto view = frame.View();
   return {view.begin(), view.end()};
 }
 
