@@ -48,7 +48,8 @@ std::optional<std::vector<std::uint8_t>> PackAccessSettings(const SettingData& r
   return Pack(record, ui, WriteAccessSettings);
 }
 
-bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiPort& ui, bool tagMessage) {
+bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiPort& ui, bool tagMessage,
+                    const std::function<bool(const ReadResult&)>& accept) {
   CGzlib zip;
   if (!zip.Decompress(data)) {
     ui.Message(LoadText(text::kFailedToDecompress), Icon::Error);
@@ -57,8 +58,10 @@ bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiP
   auto fresh = NewSettingData();
   ApplyDefaults(*fresh);
   const auto text = zip.Decompressed();
-  if (!ReadConfiguration(*fresh, {reinterpret_cast<const char*>(text.data()), text.size()}, ui, tagMessage))
-    return false;
+  const ReadResult read = ParseConfiguration(*fresh, {reinterpret_cast<const char*>(text.data()), text.size()});
+  const ReadMessage message = ReadOutcomeMessage(read, tagMessage);
+  if (!message.text.empty()) ui.Message(message.text, message.error ? Icon::Error : Icon::Warning);
+  if (!read.ok() || (accept && !accept(read))) return false;
   std::memcpy(&record, fresh.get(), sizeof record);
   return true;
 }

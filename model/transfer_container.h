@@ -2,6 +2,7 @@
 // The steps around the writer and the reader that turn a record into the
 // device file "CONFIG_P" (zlib-compressed configuration text) and back.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -23,9 +24,12 @@ std::optional<std::vector<std::uint8_t>> PackConfiguration(const SettingData& re
 // The access-settings document, packed the same way.
 std::optional<std::vector<std::uint8_t>> PackAccessSettings(const SettingData& record, UiPort& ui);
 
+struct ReadResult;
+
 // Decompresses a received "CONFIG_P" ("Failed to decompress setting data." on
 // failure) and reads it into a record set to the defaults. `record` changes only
-// when the whole read succeeds.
-bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiPort& ui, bool tagMessage);
+// when the whole read succeeds and `accept` (when given) takes what was read.
+bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiPort& ui, bool tagMessage,
+                    const std::function<bool(const ReadResult&)>& accept = {});
 
 }  // namespace tk48

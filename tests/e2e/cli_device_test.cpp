@@ -7,7 +7,7 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
-#include "tests/e2e/cli_device_run.h"
+#include "tests/e2e/cli_run.h"
 #include "tests/e2e/transfer_sim.h"
 
 namespace tk48 {

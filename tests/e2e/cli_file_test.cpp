@@ -5,17 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/e2e/run_command.h"
+#include "tests/e2e/cli_run.h"
 
 namespace tk48 {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CommandResult;
-
-const std::string kCli = std::string(TK48_BIN_DIR) + "/tk48gcfg-cli";  // this build tree's own
-
-CommandResult Cli(const std::vector<std::string>& args) { return testing::RunCommand(kCli, args); }
+test::CliRun Cli(const std::vector<std::string>& args) { return test::RunCli(args); }
 
 class CliFiles : public ::testing::Test {
  protected:
@@ -93,7 +89,7 @@ TEST_F(CliFiles, PackAndUnpack) {
   EXPECT_LT(fs::file_size(Path("d.z")), 200000u);
   const auto r = Cli({"unpack", Path("d.z")});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, testing::Slurp(Path("d.xml")));
+  EXPECT_EQ(r.out, test::ReadAll(Path("d.xml")));
   const auto bad = Cli({"unpack", Write("junk", "not a zlib stream")});
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.err, "Failed to decompress setting data.\n");

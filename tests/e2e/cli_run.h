@@ -1,5 +1,5 @@
 #pragma once
-// Runs tk48gcfg-cli for the device command tests: stdout and stderr captured
+// Runs tk48gcfg-cli for the command tests: stdout and stderr captured
 // (stderr optionally on a pseudo-terminal, as a user's terminal), and a bounded
 // wait after which the program is killed.
 #include <fcntl.h>
