@@ -9,6 +9,7 @@
 #include "model/defaults.h"
 #include "model/writer.h"
 #include "tests/e2e/transfer_sim.h"
+#include "tests/model/section_doc.h"
 
 namespace tk48 {
 namespace {
@@ -19,11 +20,7 @@ using Texts = std::vector<std::string>;
 constexpr const char* kNoStatus = "Error: Failed to obtain status information.";
 constexpr const char* kPi7 = "Setting error: PI7\nSLMP device not supported by this TK48 version.";
 
-std::unique_ptr<SettingData> Defaults() {
-  auto record = NewSettingData();
-  ApplyDefaults(*record);
-  return record;
-}
+using testing::Defaults;
 
 // A configuration that differs from the defaults in a few places, PI7 among them.
 std::unique_ptr<SettingData> Changed(std::uint16_t pi7DeviceCode = 0x5A) {

@@ -6,15 +6,12 @@
 #include "editors/CDlgBaseTk48cfg.h"
 #include "tests/e2e/transfer_sim.h"
 #include "tests/editors/editor_fixture.h"
+#include "tests/model/section_doc.h"
 
 namespace tk48 {
 namespace {
 
-std::unique_ptr<SettingData> Defaults() {
-  auto record = NewSettingData();
-  ApplyDefaults(*record);
-  return record;
-}
+using testing::Defaults;
 
 TEST(DirectNetworkSim, OverTheNetworkTheScreensOpenOnTheDevicesBlocksButStayDisabled) {
   test::TransferSim sim;

@@ -10,15 +10,12 @@
 #include "model/defaults.h"
 #include "model/writer.h"
 #include "port/scripted_ui.h"
+#include "tests/model/section_doc.h"
 
 namespace tk48 {
 namespace {
 
-std::unique_ptr<SettingData> Defaults() {
-  auto record = NewSettingData();
-  ApplyDefaults(*record);
-  return record;
-}
+using testing::Defaults;
 
 TEST(DeviceResult, EachCodeShowsItsTextWithTheErrorIcon) {
   const struct {
