@@ -270,11 +270,13 @@ ReadMessage ReadOutcomeMessage(const ReadResult& result, bool tagMessage) {
   return {};
 }
 
-bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage) {
-  const ReadResult result = ParseConfiguration(record, text);
-  const ReadMessage message = ReadOutcomeMessage(result, tagMessage);
+bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage,
+                       ReadResult* result) {
+  const ReadResult read = ParseConfiguration(record, text);
+  const ReadMessage message = ReadOutcomeMessage(read, tagMessage);
   if (!message.text.empty()) ui.Message(message.text, message.error ? Icon::Error : Icon::Warning);
-  return result.ok();
+  if (result) *result = read;
+  return read.ok();
 }
 
 }  // namespace tk48

@@ -34,8 +34,10 @@ bool ComPortsDistinct(const SettingData& record);
 
 // ParseConfiguration, then the outcome to the user: 5104 (error icon) or 5105
 // (warning) on failure; 5106 (warning) on success with unknown elements, only
-// while `tagMessage` is on. Returns success.
-bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage);
+// while `tagMessage` is on. Returns success; `result` (when given) receives the
+// read's details.
+bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage,
+                       ReadResult* result = nullptr);
 
 // The message and icon of a read's outcome (empty text: nothing to show).
 struct ReadMessage {

@@ -58,10 +58,11 @@ bool UnpackDownload(std::span<const std::uint8_t> data, SettingData& record, UiP
   auto fresh = NewSettingData();
   ApplyDefaults(*fresh);
   const auto text = zip.Decompressed();
-  const ReadResult read = ParseConfiguration(*fresh, {reinterpret_cast<const char*>(text.data()), text.size()});
-  const ReadMessage message = ReadOutcomeMessage(read, tagMessage);
-  if (!message.text.empty()) ui.Message(message.text, message.error ? Icon::Error : Icon::Warning);
-  if (!read.ok() || (accept && !accept(read))) return false;
+  ReadResult read;
+  if (!ReadConfiguration(*fresh, {reinterpret_cast<const char*>(text.data()), text.size()}, ui, tagMessage,
+                         &read) ||
+      (accept && !accept(read)))
+    return false;
   std::memcpy(&record, fresh.get(), sizeof record);
   return true;
 }
