@@ -24,13 +24,6 @@ bool IsDeviceDateTime(const DateTime& t) {
          t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
-int Weekday(int year, int month, int day) {
-  // Sakamoto's method.
-  static constexpr int kOffset[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month < 3) year -= 1;
-  return (year + year / 4 - year / 100 + year / 400 + kOffset[(month - 1) % 12] + day) % 7;
-}
-
 namespace {
 // All digits, 1 to `maxChars` of them; the value, or -1.
 template <class Char>

@@ -29,8 +29,6 @@ int DaysInMonth(int year, int month);
 bool IsDeviceDate(int year, int month, int day);
 // The same date plus hour 0..23, minute and second 0..59.
 bool IsDeviceDateTime(const DateTime& t);
-// 0 = Sunday .. 6 = Saturday, for any proleptic Gregorian date.
-int Weekday(int year, int month, int day);
 
 // The six edit fields of "Date/Time": the year at most 4 characters, the others
 // at most 2, all digits, and a device date and time; otherwise "Illegal

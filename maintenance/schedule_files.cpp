@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "maintenance/device_files.h"
+#include "model/defaults.h"
 #include "model/gzlib.h"
 #include "port/ui_port.h"
 #include "resources/strings.h"
