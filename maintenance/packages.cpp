@@ -11,6 +11,7 @@
 
 #include "maintenance/device_files.h"
 #include "maintenance/utf8.h"
+#include "model/file_io.h"
 #include "model/gzlib.h"
 #include "port/ui_port.h"
 #include "resources/strings.h"
@@ -125,6 +126,15 @@ std::optional<std::vector<PackagedFile>> ListPackage(std::span<const std::uint8_
     files.push_back({std::move(e), bytes});
   }
   return files;
+}
+
+bool WritePackagedFiles(std::span<const PackagedFile> files, const std::string& dir) {
+  for (const PackagedFile& f : files) {
+    // The names were checked when the directory was decoded: "/" and one plain component.
+    const std::string_view bytes(reinterpret_cast<const char*>(f.bytes.data()), f.bytes.size());
+    if (!WriteFileAtomically(dir + f.entry.name, bytes)) return false;
+  }
+  return true;
 }
 
 // ---- Reading files -------------------------------------------------------------
@@ -275,6 +285,15 @@ std::optional<Packages> BuildViewPackages(const std::string& folder, UiPort& ui)
 
 std::optional<CompressedPackages> CompressViewPackages(const Packages& packages, UiPort& ui) {
   return CompressBoth(packages, text::kViewCompressFailed, ui);
+}
+
+bool SaveViewPackages(const Packages& packages, const std::string& dir, UiPort& ui) {
+  const auto save = [&](std::string_view name, const std::vector<std::uint8_t>& bytes) {
+    return WriteFileAtomically(dir + "/" + std::string(name),
+                               {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  };
+  if (save(kViewDirectoryFile, packages.directory) && save(kViewDataFile, packages.data)) return true;
+  return Refuse(ui, std::string(LoadText(text::kViewFileOpenFailed)));
 }
 
 // ---- User images ---------------------------------------------------------------

@@ -82,6 +82,13 @@ std::optional<Packages> BuildViewPackages(const std::string& folder, UiPort& ui)
 // Wraps then compresses, with "Failed to compress user defined browser view file.".
 std::optional<CompressedPackages> CompressViewPackages(const Packages& packages, UiPort& ui);
 
+// The package files on the computer (the command line's "view-pack"): both
+// wrapped, not compressed, each written through a temporary file renamed when
+// complete; "Failed to open user defined browser view file." when one fails.
+inline constexpr std::string_view kViewDirectoryFile = "user_romfile.dir";
+inline constexpr std::string_view kViewDataFile = "user_romfile.dat";
+bool SaveViewPackages(const Packages& packages, const std::string& dir, UiPort& ui);
+
 // User images: the chosen slots ("" = empty) in slot order, each "/fig%d.jpg".
 // Shows "Select image file.", "Cannot open image %d.\n%s", "Failure to open
 // image file %d", "Failure to create data." or "Image data size is over
@@ -96,5 +103,8 @@ struct PackagedFile {
 };
 std::optional<std::vector<PackagedFile>> ListPackage(std::span<const std::uint8_t> wrappedDirectory,
                                                      std::span<const std::uint8_t> wrappedData, bool padded);
+// Writes every listed file into `dir` under its name without the "/", each
+// through a temporary file; false at the first that fails.
+bool WritePackagedFiles(std::span<const PackagedFile> files, const std::string& dir);
 
 }  // namespace tk48::maint

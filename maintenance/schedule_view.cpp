@@ -138,9 +138,19 @@ bool CheckPermanentChange(const PermanentUnit& permanent, int entry, const DateT
   return true;
 }
 
+namespace {
+constexpr int kTypeTexts[] = {text::kOutputTypeSch, text::kOutputTypeOn, text::kOutputTypeOff};
+}  // namespace
+
 std::string OutputTypeText(int type) {
-  static constexpr int kTypes[] = {text::kOutputTypeSch, text::kOutputTypeOn, text::kOutputTypeOff};
-  return type >= 0 && type <= kOutputOff ? std::string(LoadText(kTypes[type])) : std::to_string(type);
+  return type >= 0 && type <= kOutputOff ? std::string(LoadText(kTypeTexts[type])) : std::to_string(type);
+}
+
+std::optional<std::uint8_t> OutputTypeFromText(std::string_view name) {
+  for (std::uint8_t t = 0; t <= kOutputOff; ++t) {
+    if (LoadText(kTypeTexts[t]) == name) return t;
+  }
+  return std::nullopt;
 }
 
 ScheduledOutputs ListedOutputs(const SettingData& record, const OutputTypesFile& types) {

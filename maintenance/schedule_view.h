@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "maintenance/schedule_files.h"
@@ -70,6 +71,8 @@ bool CheckPermanentChange(const PermanentUnit& permanent, int entry, const DateT
 // ---- Output types ---------------------------------------------------------------------
 // "SCH", "ON", "OFF"; the number for a type the device sent outside 0..2.
 std::string OutputTypeText(int type);
+// The type a name stands for ("SCH", "ON", "OFF"), for the command line.
+std::optional<std::uint8_t> OutputTypeFromText(std::string_view name);
 // The outputs a unit in use can drive, in channel order (1-based numbers):
 // through the patterns of its basic days and of its set one-time and
 // permanent entries, directly (a DO in use, an MD) or through a GDO in use

@@ -216,6 +216,33 @@ TEST_F(MaintViewFolder, CapacityCheckedBeforeReading) {
   ExpectRefused("User defined browser view file size is over capacity.");
 }
 
+// The command line saves the packages; the device unpacks them into its folder.
+TEST_F(MaintViewFolder, SavedAndUnpacked) {
+  WriteFile(folder / "index.html", "<html>");
+  WriteFile(folder / "x.css", "p{}");
+  ScriptedUi ui;
+  const auto p = Build(ui);
+  ASSERT_TRUE(p);
+  const fs::path out = tmp.Path() / "out";
+  fs::create_directory(out);
+  ASSERT_TRUE(SaveViewPackages(*p, out.string(), ui));
+  EXPECT_EQ(fs::file_size(out / "user_romfile.dir"), p->directory.size());
+  EXPECT_EQ(fs::file_size(out / "user_romfile.dat"), p->data.size());
+  EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 2);  // no temporary left
+
+  const fs::path device = tmp.Path() / "device";
+  fs::create_directory(device);
+  const auto files = ListPackage(p->directory, p->data, true);
+  ASSERT_TRUE(files);
+  ASSERT_TRUE(WritePackagedFiles(*files, device.string()));
+  std::ifstream in(device / "index.html");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<html>");
+
+  ScriptedUi failed;
+  EXPECT_FALSE(SaveViewPackages(*p, (tmp.Path() / "missing").string(), failed));
+  EXPECT_EQ(failed.Last(), "Failed to open user defined browser view file.");
+}
+
 TEST(MaintDirectory, DeviceRefusesEntriesOutsideTheData) {
   const auto entry = [](const std::string& name, std::uint32_t offset, std::uint32_t length) {
     const auto e = EncodeEntry({name, {2024, 1, 2, 3, 4, 5}, offset, length});

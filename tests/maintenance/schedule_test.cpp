@@ -169,6 +169,8 @@ TEST_F(MaintScheduleView, DeviceValuesOutOfRange) {
   EXPECT_EQ(rows[1].pattern, "None");
   EXPECT_EQ(OutputTypeText(2), "OFF");
   EXPECT_EQ(OutputTypeText(3), "3");
+  EXPECT_EQ(OutputTypeFromText("ON"), kOutputOn);
+  EXPECT_FALSE(OutputTypeFromText("on"));
   EXPECT_EQ(PatternChoices(*record).size(), 65u);
   EXPECT_EQ(PatternChoices(*record)[64], "No.64 Last");
 }
