@@ -92,6 +92,7 @@ bool IsPackageName(std::string_view name) {
 
 std::optional<std::vector<DirEntry>> DecodeDirectory(std::span<const std::uint8_t> directory,
                                                      std::size_t dataLength) {
+  if (directory.size() % kDirEntrySize != 0) return std::nullopt;
   std::vector<DirEntry> entries;
   std::set<std::string, std::less<>> names;
   for (std::size_t at = 0; at + kDirEntrySize <= directory.size(); at += kDirEntrySize) {

@@ -58,7 +58,7 @@ std::optional<std::span<const std::uint8_t>> Unwrap(std::span<const std::uint8_t
 bool IsPackageName(std::string_view name);
 
 // A directory taken apart (the device side): entries up to a zero entry or the
-// end; nullopt when an entry's name is not a package name, two entries share
+// end; nullopt when the directory is not whole entries, an entry's name is not a package name, two entries share
 // a name, or an entry's bytes lie outside `dataLength`.
 std::optional<std::vector<DirEntry>> DecodeDirectory(std::span<const std::uint8_t> directory,
                                                      std::size_t dataLength);

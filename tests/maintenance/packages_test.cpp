@@ -269,6 +269,9 @@ TEST(MaintDirectory, DeviceRefusesEntriesOutsideTheData) {
   for (const auto& c : cases) EXPECT_EQ(DecodeDirectory(c.directory, 8).has_value(), c.ok) << c.what;
   Bytes unterminated(64, 'a');  // no NUL within the name field
   EXPECT_FALSE(DecodeDirectory(unterminated, 8));
+  Bytes partial = dir({entry("/a", 0, 4)});
+  partial.resize(100);  // an entry and a piece of another
+  EXPECT_FALSE(DecodeDirectory(partial, 8));
 }
 
 class MaintImages : public ::testing::Test {
