@@ -55,6 +55,11 @@ struct FixedByte {
 constexpr FixedByte kFixed[] = {{File::LogReset, 1}, {File::Ftpc, 110}, {File::Mbclr, 0},
                                 {File::Opmnclr, 0}, {File::Eveclr, 0}, {File::Ope, 4}};
 
+const FixedByte* FindFixed(File file) {
+  const auto* it = std::find_if(std::begin(kFixed), std::end(kFixed), [&](const FixedByte& f) { return f.file == file; });
+  return it == std::end(kFixed) ? nullptr : it;
+}
+
 bool Within(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 // The range rule of a one-byte put whose byte varies.
@@ -66,8 +71,8 @@ bool ByteInRange(File file, std::uint8_t v) {
     case File::Delete: return Within(v, kResetView[0], kResetImages[1]);
     default: break;
   }
-  const auto* fixed = std::find_if(std::begin(kFixed), std::end(kFixed), [&](const FixedByte& f) { return f.file == file; });
-  return fixed != std::end(kFixed) && fixed->value == v;
+  const FixedByte* fixed = FindFixed(file);
+  return fixed && fixed->value == v;
 }
 
 bool NumbersInRange(File file, const std::array<std::uint16_t, 6>& n) {
@@ -90,10 +95,8 @@ const FileSpec& SpecOf(File file) { return kFiles[static_cast<std::size_t>(file)
 std::size_t Capacity(File file, bool usb) { return usb ? SpecOf(file).usbCapacity : SpecOf(file).netCapacity; }
 
 std::array<std::uint8_t, 1> FixedPayload(File file) {
-  for (const FixedByte& f : kFixed) {
-    if (f.file == file) return {f.value};
-  }
-  return {0};
+  const FixedByte* fixed = FindFixed(file);
+  return {fixed ? fixed->value : std::uint8_t{0}};
 }
 
 std::optional<std::array<std::uint8_t, 1>> TrendPayload(int page) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "editors/checks/checks.h"
+#include "maintenance/refusal.h"
 #include "model/text_codec.h"
 #include "port/ui_port.h"
 #include "resources/strings.h"
@@ -19,11 +20,6 @@ constexpr std::int32_t kPiTypeReg = 5;
 constexpr std::int32_t kPiModeSum = 0;
 constexpr double kPresetLimit = 1e10;
 constexpr double kCounterMax = 4294967295.0;
-
-bool Refuse(UiPort& ui, int textId, Icon icon = Icon::None) {
-  ui.Message(LoadText(textId), icon);
-  return false;
-}
 
 bool HasRecipient(const MailForm& form) {
   for (const std::int32_t dst : form.DST) {
@@ -42,7 +38,7 @@ bool CheckSdCard(bool sdCard, SdUse use, UiPort& ui) {
 }
 
 bool CheckLoggingEnabled(const SettingData& record, UiPort& ui) {
-  return record.RECORD.LOGGING.MODE == kUse || Refuse(ui, text::kLoggingDisabled);
+  return record.RECORD.LOGGING.MODE == kUse || Refuse(ui, text::kLoggingDisabled, Icon::None);
 }
 
 LoggingStep NextLoggingStep(bool running) {
@@ -57,11 +53,11 @@ std::optional<std::uint8_t> TestMailPayload(const SettingData& record, int numbe
   }
   const MailForm& form = record.MAIL_REPORT.FORM[number - 1];
   if (form.MODE != kUse) {
-    Refuse(ui, text::kEventDisabled);
+    Refuse(ui, text::kEventDisabled, Icon::None);
     return std::nullopt;
   }
   if (!HasRecipient(form)) {
-    Refuse(ui, text::kNoEventAddress);
+    Refuse(ui, text::kNoEventAddress, Icon::None);
     return std::nullopt;
   }
   return static_cast<std::uint8_t>(number - 1);
@@ -70,14 +66,14 @@ std::optional<std::uint8_t> TestMailPayload(const SettingData& record, int numbe
 std::optional<std::uint8_t> TestReportPayload(const SettingData& record, UiPort& ui) {
   const MailTime& report = record.MAIL_REPORT.TIME;
   if (report.MODE != kUse) {
-    Refuse(ui, text::kRegularReportDisabled);
+    Refuse(ui, text::kRegularReportDisabled, Icon::None);
     return std::nullopt;
   }
   for (int t = 0; t < kMailTemplates; ++t) {
     const MailForm& form = record.MAIL_REPORT.FORM[t];
     if ((report.MAIL[t / 32] >> (t % 32) & 1) && form.MODE == kUse && HasRecipient(form)) return kRegularReportIndex;
   }
-  Refuse(ui, text::kNoReportAddress);
+  Refuse(ui, text::kNoReportAddress, Icon::None);
   return std::nullopt;
 }
 

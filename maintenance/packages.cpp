@@ -10,6 +10,7 @@
 #include <set>
 
 #include "maintenance/device_files.h"
+#include "maintenance/refusal.h"
 #include "maintenance/utf8.h"
 #include "model/file_io.h"
 #include "model/gzlib.h"
@@ -173,16 +174,11 @@ std::optional<Stat> StatPath(const std::string& path) {
   return Stat{S_ISREG(st.st_mode), S_ISDIR(st.st_mode), static_cast<std::uint64_t>(st.st_size), st.st_mtime};
 }
 
-bool Refuse(UiPort& ui, const std::string& text) {
-  ui.Message(text, Icon::Error);
-  return false;
-}
-
 std::optional<CompressedPackages> CompressBoth(const Packages& p, int failureText, UiPort& ui) {
   auto dir = Compress(p.directory);
   auto data = dir ? Compress(p.data) : std::nullopt;
   if (!data) {
-    Refuse(ui, std::string(LoadText(failureText)));
+    Refuse(ui, failureText, Icon::Error);
     return std::nullopt;
   }
   return CompressedPackages{std::move(*dir), std::move(*data)};
@@ -201,7 +197,7 @@ struct Listed {
 std::optional<std::vector<Listed>> ListFolder(const std::string& folder, UiPort& ui) {
   std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
   if (!dir) {
-    Refuse(ui, std::string(LoadText(text::kCannotFindFolder)));
+    Refuse(ui, text::kCannotFindFolder, Icon::Error);
     return std::nullopt;
   }
   std::vector<Listed> files;
@@ -212,11 +208,11 @@ std::optional<std::vector<Listed>> ListFolder(const std::string& folder, UiPort&
     if (st && st->directory) {
       // Hidden folders are left out; any other subfolder stops the conversion.
       if (name[0] == '.') continue;
-      Refuse(ui, std::string(LoadText(text::kSubfolderFound)));
+      Refuse(ui, text::kSubfolderFound, Icon::Error);
       return std::nullopt;
     }
     if (files.size() == kMaxViewFiles) {
-      Refuse(ui, std::string(LoadText(text::kTooManyFiles)));
+      Refuse(ui, text::kTooManyFiles, Icon::Error);
       return std::nullopt;
     }
     // A file that vanished or cannot be read shows when its size is checked.
@@ -230,12 +226,12 @@ std::optional<std::vector<Listed>> ListFolder(const std::string& folder, UiPort&
 bool CheckViewFile(const Listed& f, std::uint64_t dataSoFar, UiPort& ui) {
   const std::string entryName = "/" + f.name;
   if (IsUtf8(f.name) && (Utf8Chars(f.name) > kMaxViewNameChars || entryName.size() > kEntryNameSize - 1))
-    return Refuse(ui, FormatText(text::kFileNameTooLong, f.name.c_str()));
-  if (!IsPackageName(entryName)) return Refuse(ui, FormatText(text::kFileNameNotUsable, f.name.c_str()));
+    return Refuse(ui, FormatText(text::kFileNameTooLong, f.name.c_str()), Icon::Error);
+  if (!IsPackageName(entryName)) return Refuse(ui, FormatText(text::kFileNameNotUsable, f.name.c_str()), Icon::Error);
   if (!f.stat.regular || f.stat.size > kMaxViewFileSize)
-    return Refuse(ui, std::string(LoadText(text::kViewFileOpenFailed)));
+    return Refuse(ui, text::kViewFileOpenFailed, Icon::Error);
   if (dataSoFar + f.stat.size + kPackageHeaderSize > kMaxViewData)
-    return Refuse(ui, std::string(LoadText(text::kViewOverCapacity)));
+    return Refuse(ui, text::kViewOverCapacity, Icon::Error);
   return true;
 }
 }  // namespace
@@ -244,13 +240,13 @@ bool CheckViewFile(const Listed& f, std::uint64_t dataSoFar, UiPort& ui) {
 
 std::optional<Packages> BuildViewPackages(const std::string& folder, UiPort& ui) {
   if (folder.empty()) {
-    Refuse(ui, std::string(LoadText(text::kSpecifyFolder)));
+    Refuse(ui, text::kSpecifyFolder, Icon::Error);
     return std::nullopt;
   }
   const auto files = ListFolder(folder, ui);
   if (!files) return std::nullopt;
   if (files->empty()) {
-    Refuse(ui, std::string(LoadText(text::kNoFileInFolder)));
+    Refuse(ui, text::kNoFileInFolder, Icon::Error);
     return std::nullopt;
   }
   std::uint64_t total = 0;
@@ -268,8 +264,8 @@ std::optional<Packages> BuildViewPackages(const std::string& folder, UiPort& ui)
                          static_cast<std::uint32_t>(f.stat.size)};
     switch (AppendFile(folder + "/" + f.name, f.stat.size, data)) {
       case ReadStatus::Ok: break;
-      case ReadStatus::CannotOpen: Refuse(ui, std::string(LoadText(text::kViewFileOpenFailed))); return std::nullopt;
-      case ReadStatus::ShortRead: Refuse(ui, std::string(LoadText(text::kViewFileReadFailed))); return std::nullopt;
+      case ReadStatus::CannotOpen: Refuse(ui, text::kViewFileOpenFailed, Icon::Error); return std::nullopt;
+      case ReadStatus::ShortRead: Refuse(ui, text::kViewFileReadFailed, Icon::Error); return std::nullopt;
     }
     const auto bytes = EncodeEntry(entry);
     directory.insert(directory.end(), bytes.begin(), bytes.end());
@@ -278,7 +274,7 @@ std::optional<Packages> BuildViewPackages(const std::string& folder, UiPort& ui)
 
   Packages out{WrapPadded(directory), WrapPadded(data)};
   if (out.directory.size() > kMaxViewDirectory || out.data.size() > kMaxViewData) {
-    Refuse(ui, std::string(LoadText(text::kViewOverCapacity)));
+    Refuse(ui, text::kViewOverCapacity, Icon::Error);
     return std::nullopt;
   }
   return out;
@@ -294,14 +290,14 @@ bool SaveViewPackages(const Packages& packages, const std::string& dir, UiPort& 
                                {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   };
   if (save(kViewDirectoryFile, packages.directory) && save(kViewDataFile, packages.data)) return true;
-  return Refuse(ui, std::string(LoadText(text::kViewFileOpenFailed)));
+  return Refuse(ui, text::kViewFileOpenFailed, Icon::Error);
 }
 
 // ---- User images ---------------------------------------------------------------
 
 std::optional<Packages> BuildImagePackages(const std::array<std::string, kImageSlots>& paths, UiPort& ui) {
   if (std::all_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); })) {
-    Refuse(ui, std::string(LoadText(text::kSelectImageFile)));
+    Refuse(ui, text::kSelectImageFile, Icon::Error);
     return std::nullopt;
   }
   std::array<std::optional<Stat>, kImageSlots> stats;
@@ -311,14 +307,14 @@ std::optional<Packages> BuildImagePackages(const std::array<std::string, kImageS
     if (path.empty()) continue;
     stats[slot - 1] = StatPath(path);
     if (!stats[slot - 1]) {
-      Refuse(ui, FormatText(text::kCannotOpenImage, slot, path.c_str()));
+      Refuse(ui, FormatText(text::kCannotOpenImage, slot, path.c_str()), Icon::Error);
       return std::nullopt;
     }
     total += stats[slot - 1]->size;
   }
   // Measured before anything is read.
   if (total + kPackageHeaderSize >= kImageDataLimit) {
-    Refuse(ui, std::string(LoadText(text::kImageDataOverCapacity)));
+    Refuse(ui, text::kImageDataOverCapacity, Icon::Error);
     return std::nullopt;
   }
   std::vector<std::uint8_t> directory;
@@ -331,11 +327,11 @@ std::optional<Packages> BuildImagePackages(const std::array<std::string, kImageS
                          static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(st->size)};
     const ReadStatus read = st->regular ? AppendFile(paths[slot - 1], st->size, data) : ReadStatus::CannotOpen;
     if (read == ReadStatus::CannotOpen) {
-      Refuse(ui, FormatText(text::kFailedToOpenImage, slot));
+      Refuse(ui, FormatText(text::kFailedToOpenImage, slot), Icon::Error);
       return std::nullopt;
     }
     if (read == ReadStatus::ShortRead) {
-      Refuse(ui, std::string(LoadText(text::kFailedToCreateData)));
+      Refuse(ui, text::kFailedToCreateData, Icon::Error);
       return std::nullopt;
     }
     const auto bytes = EncodeEntry(entry);

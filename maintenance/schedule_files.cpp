@@ -107,7 +107,9 @@ std::optional<OneTimeFile> ParseOneTime(std::span<const std::uint8_t> bytes) {
 std::optional<PermanentFile> ParsePermanent(std::span<const std::uint8_t> bytes) {
   return ParseDays<PermanentFile, kPermanentFileSize>(bytes);
 }
-std::vector<std::uint8_t> BuildOneTime(const OneTimeFile& file) { return BuildDays<OneTimeFile, kOneTimeFileSize>(file); }
+std::vector<std::uint8_t> BuildOneTime(const OneTimeFile& file) {
+  return BuildDays<OneTimeFile, kOneTimeFileSize>(file);
+}
 std::vector<std::uint8_t> BuildPermanent(const PermanentFile& file) {
   return BuildDays<PermanentFile, kPermanentFileSize>(file);
 }

@@ -2,6 +2,7 @@
 
 #include <bitset>
 
+#include "maintenance/refusal.h"
 #include "port/ui_port.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -16,11 +17,6 @@ constexpr std::int32_t kOutDo = 1, kOutGdo = 2, kOutMd = 3;
 constexpr std::int32_t kMemberDo = 1, kMemberMd = 2;
 
 bool InRange(int no, int count) { return no >= 1 && no <= count; }
-
-bool Refuse(UiPort& ui, int textId) {
-  ui.Message(LoadText(textId), Icon::Error);
-  return false;
-}
 }  // namespace
 
 bool UnitInUse(const SettingData& record, int unit) {
@@ -57,7 +53,9 @@ std::string PatternName(const SettingData& record, int pattern) {
 
 std::vector<std::string> PatternChoices(const SettingData& record) {
   std::vector<std::string> out{std::string(LoadText(text::kPatternNone))};
-  for (int p = 1; p <= kPatterns; ++p) out.push_back(FormatText(text::kPatternChoice, p, PatternName(record, p).c_str()));
+  for (int p = 1; p <= kPatterns; ++p) {
+    out.push_back(FormatText(text::kPatternChoice, p, PatternName(record, p).c_str()));
+  }
   return out;
 }
 
@@ -120,20 +118,20 @@ std::vector<OutputRow> PatternOutputRows(const SettingData& record, int pattern)
 }
 
 bool CheckOneTimeChange(const ScheduleDay& day, const PermanentUnit& permanent, UiPort& ui) {
-  if (!IsDeviceDate(day.year, day.month, day.day)) return Refuse(ui, text::kInvalidDate);
+  if (!IsDeviceDate(day.year, day.month, day.day)) return Refuse(ui, text::kInvalidDate, Icon::Error);
   for (const ScheduleDay& e : permanent) {
-    if (e.pattern != 0 && e.SameDate(day)) return Refuse(ui, text::kAssignedToPermanent);
+    if (e.pattern != 0 && e.SameDate(day)) return Refuse(ui, text::kAssignedToPermanent, Icon::Error);
   }
   return true;
 }
 
 bool CheckPermanentChange(const PermanentUnit& permanent, int entry, const DateTime& date, UiPort& ui) {
-  if (!IsDeviceDate(date.year, date.month, date.day)) return Refuse(ui, text::kInvalidDate);
+  if (!IsDeviceDate(date.year, date.month, date.day)) return Refuse(ui, text::kInvalidDate, Icon::Error);
   const ScheduleDay wanted{static_cast<std::uint16_t>(date.year), static_cast<std::uint16_t>(date.month),
                            static_cast<std::uint16_t>(date.day)};
   for (int e = 1; e <= kPermanentEntries; ++e) {
     if (e != entry && permanent[e - 1].pattern != 0 && permanent[e - 1].SameDate(wanted))
-      return Refuse(ui, text::kDuplicateDate);
+      return Refuse(ui, text::kDuplicateDate, Icon::Error);
   }
   return true;
 }
