@@ -56,7 +56,8 @@ constexpr FixedByte kFixed[] = {{File::LogReset, 1}, {File::Ftpc, 110}, {File::M
                                 {File::Opmnclr, 0}, {File::Eveclr, 0}, {File::Ope, 4}};
 
 const FixedByte* FindFixed(File file) {
-  const auto* it = std::find_if(std::begin(kFixed), std::end(kFixed), [&](const FixedByte& f) { return f.file == file; });
+  const auto* it =
+      std::find_if(std::begin(kFixed), std::end(kFixed), [&](const FixedByte& f) { return f.file == file; });
   return it == std::end(kFixed) ? nullptr : it;
 }
 
