@@ -43,7 +43,8 @@ LoggingStep NextLoggingStep(bool running);
 inline constexpr int kMailTemplates = 128;
 inline constexpr std::uint8_t kRegularReportIndex = 100;
 // Template `number` (1..128): in use, with a recipient; template 101 is
-// refused (its index is the regular report's). The "MAIL" byte.
+// refused (its index is the regular report's). The "MAIL" byte. A number
+// outside 1..128 gives nullopt without a message (the caller offers only those).
 std::optional<std::uint8_t> TestMailPayload(const SettingData& record, int number, UiPort& ui);
 // The regular report: enabled, and one of its ticked templates in use with a recipient.
 std::optional<std::uint8_t> TestReportPayload(const SettingData& record, UiPort& ui);
@@ -53,7 +54,8 @@ std::optional<std::uint8_t> TestReportPayload(const SettingData& record, UiPort&
 std::vector<std::string> PresetChannelRows(const SettingData& record);
 // The checks in order (the value's form and range, the overflow against the
 // channel's SCALE, whether the channel can be preset) and then the "SUM"
-// document for PI `channel` (1..128) with the value as typed.
+// document for PI `channel` (1..128) with the value as typed. A channel
+// outside 1..128 gives nullopt without a message.
 std::optional<std::string> PresetPayload(const SettingData& record, int channel, std::u16string_view value,
                                          UiPort& ui);
 // The command document itself.
