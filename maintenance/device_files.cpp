@@ -12,7 +12,7 @@ namespace tk48::maint {
 
 namespace {
 // Rows in File order.
-constexpr FileSpec kFiles[] = {
+constexpr DeviceFile kFiles[] = {
     {File::Time, "TIME", true, 10, 0, 0, 12},
     {File::Mac, "MAC", false, 0, 6, 6, 0},
     {File::LogGet, "LOG", false, 0, 4096, 4096, 0},
@@ -91,9 +91,9 @@ bool NumbersInRange(File file, const std::array<std::uint16_t, 6>& n) {
 }
 }  // namespace
 
-const FileSpec& SpecOf(File file) { return kFiles[static_cast<std::size_t>(file)]; }
+const DeviceFile& FileOf(File file) { return kFiles[static_cast<std::size_t>(file)]; }
 
-std::size_t Capacity(File file, bool usb) { return usb ? SpecOf(file).usbCapacity : SpecOf(file).netCapacity; }
+std::size_t Capacity(File file, bool usb) { return usb ? FileOf(file).usbCapacity : FileOf(file).netCapacity; }
 
 std::array<std::uint8_t, 1> FixedPayload(File file) {
   const FixedByte* fixed = FindFixed(file);
@@ -105,24 +105,24 @@ std::optional<std::array<std::uint8_t, 1>> TrendPayload(int page) {
   return std::array<std::uint8_t, 1>{static_cast<std::uint8_t>(page)};
 }
 
-const FileSpec* FindSpec(std::string_view name, bool put) {
+const DeviceFile* FindFile(std::string_view name, bool put) {
   const auto* it = std::find_if(std::begin(kFiles), std::end(kFiles),
-                                [&](const FileSpec& s) { return s.name == name && s.put == put; });
+                                [&](const DeviceFile& s) { return s.name == name && s.put == put; });
   return it == std::end(kFiles) ? nullptr : it;
 }
 
 std::optional<DevicePut> DecodePut(std::string_view name, std::span<const std::uint8_t> data) {
-  const FileSpec* spec = FindSpec(name, true);
-  if (!spec || spec->payloadSize == 0 || data.size() != spec->payloadSize) return std::nullopt;
-  DevicePut put{spec->file};
+  const DeviceFile* row = FindFile(name, true);
+  if (!row || row->payloadSize == 0 || data.size() != row->payloadSize) return std::nullopt;
+  DevicePut put{row->file};
   if (data.size() == 1) {
     // "LOG" is a get too; as a put its one byte resets the log.
     put.value = data[0];
-    if (!ByteInRange(spec->file, put.value)) return std::nullopt;
+    if (!ByteInRange(row->file, put.value)) return std::nullopt;
     return put;
   }
   for (std::size_t i = 0; i < data.size() / 2; ++i) put.numbers[i] = Le16(data.data() + 2 * i);
-  if (!NumbersInRange(spec->file, put.numbers)) return std::nullopt;
+  if (!NumbersInRange(row->file, put.numbers)) return std::nullopt;
   return put;
 }
 

@@ -19,7 +19,7 @@ enum class File : std::uint8_t {
   PatternGet, Pattern, SchperGet, Schper, SchmntGet, Schmnt,
 };
 
-struct FileSpec {
+struct DeviceFile {
   File file;
   std::string_view name;   // the device file name
   bool put;
@@ -29,7 +29,7 @@ struct FileSpec {
   std::size_t payloadSize; // a put's fixed size; 0 for the packages and the preset document
 };
 
-const FileSpec& SpecOf(File file);
+const DeviceFile& FileOf(File file);
 // A get's receive capacity on the given transport.
 std::size_t Capacity(File file, bool usb);
 
@@ -60,7 +60,7 @@ struct DevicePut {
 // does not hold as a fixed-size put, a wrong size or an out-of-range value.
 std::optional<DevicePut> DecodePut(std::string_view name, std::span<const std::uint8_t> data);
 // The table entry for a device file name and direction; nullptr when there is none.
-const FileSpec* FindSpec(std::string_view name, bool put);
+const DeviceFile* FindFile(std::string_view name, bool put);
 
 // The transfer container's compression of a package or a schedule file;
 // nullopt when zlib fails.

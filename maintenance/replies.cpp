@@ -12,7 +12,7 @@
 namespace tk48::maint {
 
 std::optional<std::string> MacText(std::span<const std::uint8_t> r, UiPort& ui) {
-  if (r.size() != SpecOf(File::Mac).usbCapacity) {
+  if (r.size() != FileOf(File::Mac).usbCapacity) {
     ui.Message(LoadText(text::kMacFailure), Icon::None);
     return std::nullopt;
   }
@@ -20,7 +20,7 @@ std::optional<std::string> MacText(std::span<const std::uint8_t> r, UiPort& ui) 
 }
 
 std::string LogText(std::span<const std::uint8_t> reply) {
-  reply = reply.first(std::min(reply.size(), SpecOf(File::LogGet).usbCapacity));
+  reply = reply.first(std::min(reply.size(), FileOf(File::LogGet).usbCapacity));
   const auto* nul = static_cast<const std::uint8_t*>(std::memchr(reply.data(), 0, reply.size()));
   const std::size_t n = nul ? static_cast<std::size_t>(nul - reply.data()) : reply.size();
   static constexpr char kReplacement[] = "\xEF\xBF\xBD";

@@ -95,7 +95,7 @@ TEST(MaintDeviceFiles, TableRows) {
       {File::Schmnt, "SCHMNT", true, 27, 0, 0},
   };
   for (const auto& r : rows) {
-    const FileSpec& s = SpecOf(r.file);
+    const DeviceFile& s = FileOf(r.file);
     EXPECT_EQ(s.name, r.name);
     EXPECT_EQ(s.put, r.put) << r.name;
     EXPECT_EQ(s.pollCode, r.poll) << r.name;
@@ -107,7 +107,7 @@ TEST(MaintDeviceFiles, TableRows) {
     int byte;
   } fixed[] = {{File::LogReset, 1}, {File::Ftpc, 110}, {File::Mbclr, 0}, {File::Opmnclr, 0}, {File::Eveclr, 0},
                {File::Ope, 4}};
-  for (const auto& f : fixed) EXPECT_EQ(FixedPayload(f.file)[0], f.byte) << SpecOf(f.file).name;
+  for (const auto& f : fixed) EXPECT_EQ(FixedPayload(f.file)[0], f.byte) << FileOf(f.file).name;
 }
 
 // The device refuses a put of the wrong size or with a value it cannot use.
