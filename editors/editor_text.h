@@ -25,6 +25,13 @@ inline std::u16string_view Units(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.constData()), static_cast<std::size_t>(text.size())};
 }
 
+// A multi-line field shows each line break as one LF; the record and the
+// checks count it as the file stores it, CR LF.
+inline QString WithCrLf(QString shown) { return shown.replace(u'\n', QStringLiteral("\r\n")); }
+inline QString WithLf(QString stored) {
+  return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
 // A record text field decoded for the screen.
 template <std::size_t N>
 QString FromRecord(const char (&field)[N]) {

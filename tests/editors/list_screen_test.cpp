@@ -1,13 +1,13 @@
-// The channel list screens: columns, rows and labels of every family, when a
-// row shows its name, double-click to edit, Copy and Paste of whole items,
-// and the keys that close the screen.
+// The list screen over the channel families: columns, rows and labels of
+// every family, when a row shows its name, double-click to edit, Copy and
+// Paste of whole items, and the keys that close the screen.
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <cstring>
 
-#include "editors/channel_list.h"
+#include "editors/standard_lists.h"
 #include "tests/editors/editor_fixture.h"
 
 namespace tk48 {
@@ -17,25 +17,25 @@ using test::ShowActive;
 
 class ChannelList : public test::EditorTest {
  protected:
-  std::unique_ptr<ChannelListDialog> Open(Family family, ItemOpener open = {}) {
-    auto list = std::make_unique<ChannelListDialog>(nullptr, *record, FamilyOf(family), std::move(open),
-                                                    QStringLiteral("list"));
+  std::unique_ptr<ListScreen> Open(FamilyId family, ItemOpener open = {}) {
+    auto list =
+        std::make_unique<ListScreen>(nullptr, FamilyListSpec(*record, FamilyOf(family), std::move(open), "list"));
     ShowActive(*list);
     return list;
   }
-  static QString Cell(const ChannelListDialog& list, int row, int column) {
-    return list.table()->item(row, column)->text();
+  static QString Cell(const ListScreen& list, int row, int column) {
+    return list.list()->model()->index(row, column).data().toString();
   }
   // A right-click on `row`: the row is selected, then the context menu asked for.
-  static void RightClick(ChannelListDialog& list, int row) {
-    QTableWidget* table = list.table();
+  static void RightClick(ListScreen& list, int row) {
+    QTableView* table = list.list();
     const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
     QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
     QApplication::sendEvent(table->viewport(), &event);
   }
   // Right-clicks `row` and chooses `entry` ("Copy", "Paste"); reports whether Paste was enabled.
-  static bool UseMenu(ChannelListDialog& list, int row, const char* entry) {
+  static bool UseMenu(ListScreen& list, int row, const char* entry) {
     bool pasteEnabled = false;
     test::WhenMenu([&](QMenu& menu) {
       QAction* paste = test::Entry(menu, "Paste");
@@ -55,26 +55,26 @@ class ChannelList : public test::EditorTest {
 
 TEST_F(ChannelList, ThreeColumnsAndOneLabelledRowPerItem) {
   struct Case {
-    Family family;
+    FamilyId family;
     int rows;
     const char* first;
     const char* last;
   };
-  const Case cases[] = {{Family::Ai, 128, "AI001", "AI128"},
-                        {Family::Di, 256, "DI001", "DI256"},
-                        {Family::Pi, 128, "PI001", "PI128"},
-                        {Family::Ma, 256, "MA001", "MA256"},
-                        {Family::Md, 256, "MD001", "MD256"}};
+  const Case cases[] = {{FamilyId::Ai, 128, "AI001", "AI128"},
+                        {FamilyId::Di, 256, "DI001", "DI256"},
+                        {FamilyId::Pi, 128, "PI001", "PI128"},
+                        {FamilyId::Ma, 256, "MA001", "MA256"},
+                        {FamilyId::Md, 256, "MD001", "MD256"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.first);
     auto list = Open(c.family);
-    QTableWidget* table = list->table();
-    ASSERT_EQ(table->rowCount(), c.rows);
-    ASSERT_EQ(table->columnCount(), 3);
+    QTableView* table = list->list();
+    ASSERT_EQ(table->model()->rowCount(), c.rows);
+    ASSERT_EQ(table->model()->columnCount(), 3);
     const char* headers[] = {"CH", "CH name", "CH comment"};
     const int widths[] = {60, 150, 150};
     for (int col = 0; col < 3; ++col) {
-      EXPECT_EQ(table->horizontalHeaderItem(col)->text(), headers[col]);
+      EXPECT_EQ(table->model()->headerData(col, Qt::Horizontal).toString(), headers[col]);
       EXPECT_EQ(table->columnWidth(col), widths[col]);
     }
     EXPECT_EQ(Cell(*list, 0, 0), c.first);
@@ -92,23 +92,23 @@ TEST_F(ChannelList, InputsShowNameAndCommentOnlyWhileInUse) {
   record->IO.MA[0].TYPE = 0;  // registers always show theirs
   std::strcpy(record->IO.MA[0].NAME, "ma name");
   std::strcpy(record->IO.MD[3].COMMENT, "md comment");
-  auto ai = Open(Family::Ai);
+  auto ai = Open(FamilyId::Ai);
   EXPECT_EQ(Cell(*ai, 0, 1), "");
   EXPECT_EQ(Cell(*ai, 0, 2), "");
   EXPECT_EQ(Cell(*ai, 1, 1), QString::fromUtf8("Fl\xC3\xBCss"));
   EXPECT_EQ(Cell(*ai, 1, 2), "in use");
-  EXPECT_EQ(Cell(*Open(Family::Di), 0, 1), "");
-  EXPECT_EQ(Cell(*Open(Family::Ma), 0, 1), "ma name");
-  EXPECT_EQ(Cell(*Open(Family::Md), 3, 2), "md comment");
+  EXPECT_EQ(Cell(*Open(FamilyId::Di), 0, 1), "");
+  EXPECT_EQ(Cell(*Open(FamilyId::Ma), 0, 1), "ma name");
+  EXPECT_EQ(Cell(*Open(FamilyId::Md), 3, 2), "md comment");
 }
 
 TEST_F(ChannelList, DoubleClickEditsTheRowAndShowsTheRecordAfterwards) {
   int opened = -1;
-  auto list = Open(Family::Ai, [&](QWidget*, SettingData& r, int index) {
+  auto list = Open(FamilyId::Ai, [&](QWidget*, SettingData& r, int index) {
     opened = index;
     Name(r.IO.AI[index], 1, "edited", "by the editor");
   });
-  QTableWidget* table = list->table();
+  QTableView* table = list->list();
   const QPoint at = table->visualRect(table->model()->index(6, 1)).center();
   // A double-click as the window system delivers it: press, release, then the double-click.
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
@@ -119,11 +119,11 @@ TEST_F(ChannelList, DoubleClickEditsTheRowAndShowsTheRecordAfterwards) {
 }
 
 TEST_F(ChannelList, PasteIsGreyedUntilACopy) {
-  auto list = Open(Family::Ai);
+  auto list = Open(FamilyId::Ai);
   EXPECT_FALSE(UseMenu(*list, 3, "Copy"));
   EXPECT_TRUE(UseMenu(*list, 8, "Paste"));
   // A new screen has forgotten the copied row.
-  auto again = Open(Family::Ai);
+  auto again = Open(FamilyId::Ai);
   EXPECT_FALSE(UseMenu(*again, 3, "Copy"));
 }
 
@@ -135,7 +135,7 @@ TEST_F(ChannelList, PasteCopiesTheWholeItemWithoutAnyCheck) {
   source.AREA[2].LEVEL_UPPER = 12.5;
   std::strcpy(source.AREA[2].UPPER.MESSAGE, "too hot");
   source.AREA[4].DO_ON[1] = 0x80000001u;
-  auto list = Open(Family::Ai);
+  auto list = Open(FamilyId::Ai);
   UseMenu(*list, 4, "Copy");
   UseMenu(*list, 9, "Paste");
   EXPECT_EQ(Cell(*list, 9, 1), "AI5 name");
@@ -148,13 +148,13 @@ TEST_F(ChannelList, PasteCopiesTheWholeItemWithoutAnyCheck) {
 TEST_F(ChannelList, BackEnterAndEscCloseWithoutWriting) {
   const auto before = Snapshot();
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-    auto list = Open(Family::Pi);
-    list->table()->setFocus();
-    QTest::keyClick(list->table(), key);
+    auto list = Open(FamilyId::Pi);
+    list->list()->setFocus();
+    QTest::keyClick(list->list(), key);
     EXPECT_FALSE(list->isVisible()) << key;
   }
-  auto list = Open(Family::Md);
-  test::Click(list->findChild<QPushButton*>());
+  auto list = Open(FamilyId::Md);
+  test::Click(list->backButton());
   EXPECT_FALSE(list->isVisible());
   EXPECT_TRUE(SameRecord(*record, *before));
 }
