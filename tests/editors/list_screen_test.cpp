@@ -5,9 +5,12 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
+#include <cstdio>
 #include <cstring>
 
 #include "editors/standard_lists.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 #include "tests/editors/editor_fixture.h"
 
 namespace tk48 {
@@ -16,7 +19,7 @@ namespace {
 using test::ShowActive;
 
 class ChannelList : public test::EditorTest {
- protected:
+ public:
   std::unique_ptr<ListScreen> Open(FamilyId family, ItemOpener open = {}) {
     auto list =
         std::make_unique<ListScreen>(nullptr, FamilyListSpec(*record, FamilyOf(family), std::move(open), "list"));
@@ -38,8 +41,8 @@ class ChannelList : public test::EditorTest {
   static bool UseMenu(ListScreen& list, int row, const char* entry) {
     bool pasteEnabled = false;
     test::WhenMenu([&](QMenu& menu) {
-      QAction* paste = test::Entry(menu, "Paste");
-      pasteEnabled = paste && paste->isEnabled();
+      for (QAction* action : menu.actions())
+        if (action->text() == "Paste") pasteEnabled = action->isEnabled();
       if (QAction* chosen = test::Entry(menu, entry); chosen && chosen->isEnabled()) test::Choose(menu, chosen);
       else menu.close();
     });
@@ -157,6 +160,163 @@ TEST_F(ChannelList, BackEnterAndEscCloseWithoutWriting) {
   test::Click(list->backButton());
   EXPECT_FALSE(list->isVisible());
   EXPECT_TRUE(SameRecord(*record, *before));
+}
+
+// The list screen over a working copy that is not a channel family: a sample
+// slave list whose paste and close may be refused, with an extra button.
+struct Slave {
+  char NAME[17];
+  std::uint8_t SHARE;  // 0xFF: its own connection
+};
+
+class SlaveList : public test::EditorTest {
+ protected:
+  SlaveList() {
+    for (int i = 0; i < 4; ++i) {
+      std::snprintf(slaves[i].NAME, sizeof slaves[i].NAME, "slave %d", i + 1);
+      slaves[i].SHARE = 0xFF;
+    }
+    slaves[2].SHARE = 0;  // slave 3 shares slave 1's connection
+  }
+  ListScreenSpec Spec() {
+    ListScreenSpec spec;
+    spec.title = "Slaves";
+    spec.list.rows = 4;
+    spec.list.columns = {{text::kColumnCh, 60, [](int row) { return QString::number(row + 1); }},
+                         {text::kColumnChName, 150, [this](int row) { return QString(slaves[row].NAME); }}};
+    spec.list.paste = [this](int from, int to) { slaves[to] = slaves[from]; };
+    // A sharing slave pastes only onto a later one.
+    spec.list.pasteAllowed = [this](int from, int to) {
+      if (slaves[from].SHARE == 0xFF || from < to) return true;
+      ui.Message(LoadText(147), Icon::Error);
+      return false;
+    };
+    spec.closeAllowed = [this] {
+      if (!closeRefused) return true;
+      ui.Message("duplicate", Icon::Error);
+      return false;
+    };
+    spec.buttons = {{text::kCopy, [this](QWidget*, int row) { pressedOn = row; }}};
+    return spec;
+  }
+  std::unique_ptr<ListScreen> Open() {
+    auto screen = std::make_unique<ListScreen>(nullptr, Spec());
+    ShowActive(*screen);
+    return screen;
+  }
+  Slave slaves[4] = {};
+  bool closeRefused = false;
+  int pressedOn = -2;
+};
+
+TEST_F(SlaveList, CopyAndPasteOverTheWorkingCopy) {
+  auto screen = Open();
+  EXPECT_EQ(screen->list()->model()->index(1, 1).data().toString(), "slave 2");
+  ChannelList::UseMenu(*screen, 0, "Copy");
+  ChannelList::UseMenu(*screen, 3, "Paste");
+  EXPECT_STREQ(slaves[3].NAME, "slave 1");
+  EXPECT_EQ(screen->list()->model()->index(3, 1).data().toString(), "slave 1");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SlaveList, APasteVetoShowsItsMessageAndChangesNothing) {
+  auto screen = Open();
+  ChannelList::UseMenu(*screen, 2, "Copy");
+  ChannelList::UseMenu(*screen, 1, "Paste");
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Cannot paste."});
+  EXPECT_STREQ(slaves[1].NAME, "slave 2");
+  ChannelList::UseMenu(*screen, 3, "Paste");  // onto a later slave it goes
+  EXPECT_STREQ(slaves[3].NAME, "slave 3");
+}
+
+TEST_F(SlaveList, ACloseVetoKeepsTheScreenOpenWhicheverWayItIsLeft) {
+  closeRefused = true;
+  auto screen = Open();
+  test::Click(screen->backButton());
+  QTest::keyClick(screen->list(), Qt::Key_Return);
+  QTest::keyClick(screen->list(), Qt::Key_Escape);
+  screen->close();
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_EQ(Texts(), std::vector<std::string>(4, "duplicate"));
+  closeRefused = false;
+  test::Click(screen->backButton());
+  EXPECT_FALSE(screen->isVisible());
+}
+
+TEST_F(SlaveList, AnExtraButtonGetsTheSelectedRow) {
+  auto screen = Open();
+  test::Click(screen->button(0));
+  EXPECT_EQ(pressedOn, -1);
+  screen->list()->SelectRow(2);
+  test::Click(screen->button(0));
+  EXPECT_EQ(pressedOn, 2);
+}
+
+// The template chooser: ticks only on templates in use, Select all and Clear
+// all, double-click toggles, OK drops the bits of templates not in use.
+class TemplateChooser : public test::EditorTest {
+ protected:
+  TemplateChooser() {
+    for (int m : {0, 4, 40, 127}) {
+      record->MAIL_REPORT.FORM[m].MODE = 1;
+      std::snprintf(record->MAIL_REPORT.FORM[m].TITLE, 97, "subject %d", m + 1);
+    }
+  }
+  std::uint32_t bits[4] = {0x00000013u, 0, 0x00000100u, 0x80000000u};  // templates 1, 2, 5, 73, 128
+};
+
+TEST_F(TemplateChooser, ShowsTicksOnlyForTemplatesInUse) {
+  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  const QAbstractItemModel* model = chooser.list()->model();
+  ASSERT_EQ(model->rowCount(), 128);
+  EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "No.");
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Subject");
+  EXPECT_EQ(model->index(0, 0).data().toString(), "01");
+  EXPECT_EQ(model->index(0, 1).data().toString(), "subject 1");
+  EXPECT_EQ(model->index(1, 1).data().toString(), "");  // not in use: no subject, no tick
+  EXPECT_FALSE(model->index(1, 0).data(Qt::CheckStateRole).isValid());
+  EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+  EXPECT_EQ(model->index(127, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+  EXPECT_EQ(model->index(40, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+}
+
+TEST_F(TemplateChooser, OkStoresTheTicksAndDropsTemplatesNotInUse) {
+  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ShowActive(chooser);
+  chooser.list()->Edit(0);   // double-click toggles: template 1 off
+  chooser.list()->Edit(1);   // not in use: nothing
+  chooser.list()->Edit(40);  // template 41 on
+  QTest::keyClick(chooser.list(), Qt::Key_Return);
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(bits[0], 0x00000010u);
+  EXPECT_EQ(bits[1], 0x00000100u);
+  EXPECT_EQ(bits[2], 0u);
+  EXPECT_EQ(bits[3], 0x80000000u);
+}
+
+TEST_F(TemplateChooser, SelectAllClearAllAndCancel) {
+  std::uint32_t kept[4];
+  std::memcpy(kept, bits, sizeof bits);
+  {
+    ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+    ShowActive(chooser);
+    chooser.list()->SelectRow(3);
+    ChannelList::UseMenu(chooser, 3, "Select all");
+    QTest::keyClick(chooser.list(), Qt::Key_Escape);
+    EXPECT_EQ(std::memcmp(kept, bits, sizeof bits), 0);
+  }
+  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ShowActive(chooser);
+  ChannelList::UseMenu(chooser, 3, "Select all");
+  test::Click(chooser.button(0));  // OK
+  EXPECT_EQ(bits[0], 0x00000011u);
+  EXPECT_EQ(bits[1], 0x00000100u);
+  EXPECT_EQ(bits[3], 0x80000000u);
+  ListScreen again(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ShowActive(again);
+  ChannelList::UseMenu(again, 3, "Clear all");
+  test::Click(again.button(0));
+  EXPECT_EQ(bits[0] | bits[1] | bits[2] | bits[3], 0u);
 }
 
 }  // namespace
