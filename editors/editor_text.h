@@ -32,6 +32,11 @@ inline QString WithLf(QString stored) {
   return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
+// A time as lists show it, "%d:%02d": "7:05", "24:00".
+inline QString HourMinuteText(int hour, int minute) {
+  return QStringLiteral("%1:%2").arg(hour).arg(minute, 2, 10, QChar(u'0'));
+}
+
 // A record text field decoded for the screen.
 template <std::size_t N>
 QString FromRecord(const char (&field)[N]) {

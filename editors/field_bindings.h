@@ -146,6 +146,14 @@ class FieldBindings {
         [=] { *t = swatch->Colour(); });
   }
 
+  // An h:mm time as its hour and minute lists (entry index = value; an end
+  // hour list may run to 24). Lists show a time with HourMinuteText.
+  template <class T>
+  void Time(QComboBox* hour, QComboBox* minute, T& time) {
+    Choice(hour, time.HOUR);
+    Choice(minute, time.MIN);
+  }
+
   // A dotted IP address text. A stored text that is no dotted address is shown
   // as it stands and kept unless edited; the screen decides whether to refuse it.
   template <std::size_t N>

@@ -288,5 +288,32 @@ TEST_F(Bindings, AnUnlistedValueKeepsTheRecord) {
   EXPECT_TRUE(Unchanged());
 }
 
+TEST(HourMinute, ListsShowTimesAsHourAndTwoDigitMinutes) {
+  EXPECT_EQ(HourMinuteText(7, 5), "7:05");
+  EXPECT_EQ(HourMinuteText(0, 0), "0:00");
+  EXPECT_EQ(HourMinuteText(24, 0), "24:00");
+  EXPECT_EQ(HourMinuteText(13, 59), "13:59");
+}
+
+TEST_F(Bindings, ATimeIsItsHourAndMinuteLists) {
+  struct {
+    std::uint8_t HOUR, MIN;
+  } time{24, 7}, kept = time;
+  QComboBox hour, minute;
+  for (int h = 0; h <= 24; ++h) hour.addItem(QString::number(h));
+  for (int m = 0; m <= 59; ++m) minute.addItem(QString::number(m));
+  FieldBindings fields;
+  FieldChecks checks(ui);
+  fields.Time(&hour, &minute, time);
+  fields.Load();
+  EXPECT_EQ(HourMinuteText(hour.currentIndex(), minute.currentIndex()), "24:07");
+  fields.Commit(checks);
+  EXPECT_EQ(std::memcmp(&time, &kept, sizeof time), 0);
+  minute.setCurrentIndex(0);
+  fields.Commit(checks);
+  EXPECT_EQ(time.MIN, 0);
+  EXPECT_EQ(time.HOUR, 24);
+}
+
 }  // namespace
 }  // namespace tk48
