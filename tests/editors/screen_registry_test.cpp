@@ -12,12 +12,10 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <cstring>
-#include <random>
 #include <string>
 
 #include "editors/screen_registry.h"
-#include "model/field_access.h"
-#include "model/schema.h"
+#include "tests/model/random_record.h"
 #include "tests/editors/editor_fixture.h"
 
 namespace tk48 {
@@ -26,24 +24,14 @@ namespace {
 // Random field values within what the schema accepts and the screens show:
 // short texts (printable ASCII for the restricted ones, else with CR LF and
 // three-byte characters), reals at and between the rounding ties.
-class ShowableRecord {
+class ShowableRecord : public test::RandomRecord {
  public:
-  explicit ShowableRecord(unsigned seed) : rng_(seed) {}
-
-  void Fill(SettingData& r) {
-    VisitFields(ReaderSchema(), reinterpret_cast<unsigned char*>(&r), 0, 0,
-                [this](const Node& n, const FieldSlot& s, std::int32_t, std::size_t) { Value(n, s); });
-    Settle(r);
-  }
+  using RandomRecord::RandomRecord;
 
  private:
-  std::int64_t Between(std::int64_t lo, std::int64_t hi) {
-    return std::uniform_int_distribution<std::int64_t>(lo, hi)(rng_);
-  }
-
-  double Real() {
+  double Real(int) override {
     // Whole sixteenths and thirty-seconds sit on the "%.3f" and "%.4f" ties.
-    switch (Between(0, 2)) {
+    switch (Pick(3)) {
       case 0: return static_cast<double>(Between(-1000000, 1000000)) / 16;
       case 1: return static_cast<double>(Between(-1000000, 1000000)) / 32;
       default: return static_cast<double>(Between(-99999999, 99999999)) / 1000;
@@ -52,51 +40,24 @@ class ShowableRecord {
 
   std::string Ascii(std::size_t most) {
     std::string text;
-    for (std::size_t n = static_cast<std::size_t>(Between(0, static_cast<std::int64_t>(most))); text.size() < n;) {
+    for (std::size_t n = Pick(most + 1); text.size() < n;) {
       const char c = static_cast<char>(Between(0x20, 0x7E));
       if (c != '\\') text += c;
     }
     return text;
   }
 
-  void Text(const Node& n, char* field) {
+  void Text(const Node& n, char* field) override {
     static const char* const pieces[] = {"a", "Z", " ", "#", "<", "&", "\r\n", "\xE6\x97\xA5"};
     std::string text;
     if (n.ascii) {
       text = Ascii(12);
     } else {
-      for (int k = static_cast<int>(Between(0, 10)); k > 0; --k) text += pieces[Between(0, 7)];
+      for (std::size_t k = Pick(11); k > 0; --k) text += pieces[Pick(8)];
     }
     if (text.size() >= n.capacity) text.clear();
     std::memset(field, 0, n.capacity);
     std::memcpy(field, text.data(), text.size());
-  }
-
-  void Value(const Node& n, const FieldSlot& s) {
-    switch (n.kind) {
-      case Kind::Int:
-        if (!n.allowed.empty()) {
-          StoreInt(s.value, n.width, n.allowed[static_cast<std::size_t>(Between(0, n.allowed.size() - 1))]);
-        } else {
-          std::int64_t lo = n.min, hi = n.max;
-          if (n.width == Width::U8) hi = std::min<std::int64_t>(hi, 255);
-          if (n.width == Width::S16) lo = std::max<std::int64_t>(lo, -32768), hi = std::min<std::int64_t>(hi, 32767);
-          StoreInt(s.value, n.width, Between(lo, hi));
-        }
-        break;
-      case Kind::Real: StoreReal(s.value, Real()); break;
-      case Kind::Text: Text(n, reinterpret_cast<char*>(s.value)); break;
-      case Kind::Keyword:
-        StoreI32(s.value, static_cast<std::int32_t>(Between(0, static_cast<std::int64_t>(n.keywords->size()) - 1)));
-        break;
-      case Kind::Ref: {
-        const auto k = static_cast<std::size_t>(Between(0, static_cast<std::int64_t>(n.families->size()) - 1));
-        StoreI32(s.value, static_cast<std::int32_t>(k));
-        if (!(*n.families)[k].noNumber) StoreI16(s.number, static_cast<std::int16_t>(Between(1, (*n.families)[k].max)));
-        break;
-      }
-      default: break;
-    }
   }
 
   std::string Dotted() {
@@ -105,7 +66,7 @@ class ShowableRecord {
   }
 
   // The screens' own rules between fields, met with values that stay random.
-  void Settle(SettingData& r) {
+  void Settle(SettingData& r) override {
     r.SYSTEM.DST.END.MON = static_cast<std::uint8_t>(r.SYSTEM.DST.START.MON % 12 + 1);
     for (int i = 0; i < 8; ++i) {
       AccessAccount& a = r.TK48GCFG.AUTH[i];
@@ -117,12 +78,11 @@ class ShowableRecord {
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
     for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {
       std::memset(text, 0, 32);
-      const std::string address = text == ip.MY || text == ip.SUBNETMASK || Between(0, 1) ? Dotted() : "";
+      const std::string address = text == ip.MY || text == ip.SUBNETMASK || Pick(2) ? Dotted() : "";
       std::strcpy(text, address.c_str());
     }
   }
 
-  std::mt19937_64 rng_;
 };
 
 class Registry : public test::EditorTest {
