@@ -26,39 +26,53 @@ QString FieldText(const QWidget* field) {
 }
 
 bool FieldChecks::Text(const QWidget* field, int maxChars, int messageId, Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckText(u, maxChars, messageId, show, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckText(u, maxChars, messageId, show, port);
+  });
 }
 
 bool FieldChecks::Ascii(const QWidget* field, int maxChars, int messageId, int extraId, int extraArg,
                         Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckAsciiText(u, maxChars, messageId, extraId, extraArg, show, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckAsciiText(u, maxChars, messageId, extraId, extraArg, show, port);
+  });
 }
 
 bool FieldChecks::Length(const QWidget* field, int maxChars, int messageId, Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckLength(u, maxChars, messageId, show, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckLength(u, maxChars, messageId, show, port);
+  });
 }
 
 bool FieldChecks::Int(const QWidget* field, std::int32_t min, std::int32_t max, int messageId, Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckInt(u, min, max, messageId, show, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckInt(u, min, max, messageId, show, port);
+  });
 }
 
-bool FieldChecks::UInt(const QWidget* field, std::uint32_t min, std::uint32_t max, int messageId,
-                       Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckUInt(u, min, max, messageId, show, port); });
+bool FieldChecks::UInt(const QWidget* field, std::uint32_t min, std::uint32_t max, int messageId, Scope scope) const {
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckUInt(u, min, max, messageId, show, port);
+  });
 }
 
-bool FieldChecks::Hex(const QWidget* field, std::uint32_t min, std::uint32_t max, int messageId,
-                      Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckHex(u, min, max, messageId, show, port); });
+bool FieldChecks::Hex(const QWidget* field, std::uint32_t min, std::uint32_t max, int messageId, Scope scope) const {
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckHex(u, min, max, messageId, show, port);
+  });
 }
 
 bool FieldChecks::Real(const QWidget* field, int messageId, double min, double max, int places, Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckReal(u, messageId, places, show, min, max, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckReal(u, messageId, places, show, min, max, port);
+  });
 }
 
 bool FieldChecks::RealNonZero(const QWidget* field, int messageId, double min, double max, int places,
                               Scope scope) const {
-  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) { return CheckRealNonZero(u, messageId, places, show, min, max, port); });
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    return CheckRealNonZero(u, messageId, places, show, min, max, port);
+  });
 }
 
 bool FieldChecks::Refuse(std::string_view message) const {

@@ -57,8 +57,7 @@ ListView::ListView(QWidget* parent, ListSpec spec, std::vector<char> ticks)
   ticks_.resize(static_cast<std::size_t>(spec_.rows), 0);
   model_ = new ListModel(this, spec_, ticks_);
   setModel(model_);
-  for (std::size_t c = 0; c < spec_.columns.size(); ++c)
-    setColumnWidth(static_cast<int>(c), spec_.columns[c].width);
+  for (std::size_t c = 0; c < spec_.columns.size(); ++c) setColumnWidth(static_cast<int>(c), spec_.columns[c].width);
   verticalHeader()->hide();
   // Rows of one height: the view never measures a row to lay the list out.
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -11,8 +11,7 @@ constexpr std::int32_t kUse = 1;  // MODE: NOUSE, USE
 
 }  // namespace
 
-ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open,
-                              const QString& title) {
+ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title) {
   SettingData* r = &record;
   const ChannelFamily* f = &family;
   ListScreenSpec spec;

@@ -16,8 +16,7 @@ using ItemOpener = std::function<void(QWidget* parent, SettingData& record, int 
 // A channel family's list: "CH", "CH name", "CH comment" (name and comment by
 // the family's in-use rule), double-click opens `open`, Copy and Paste copy
 // whole items.
-ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open,
-                              const QString& title);
+ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title);
 
 // The template chooser of zones, records, reports and mail: 128 rows "%02d"
 // with "No." and "Subject"; only templates in use (FORM[m].MODE is USE) show
