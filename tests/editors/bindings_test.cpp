@@ -217,7 +217,8 @@ TEST_F(Bindings, MultiLineCheckCountsCrLfAsStored) {
   // 31 letters and one line break: 33 units as stored, over 32 with a wide character.
   editor->note->setPlainText(QString(30, u'a') + QChar(0x65E5) + "\n");
   Click(editor->foot.ok);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Setting error: Name\nMax. 32 characters (alphanumerical: 64 characters)"});
+  EXPECT_EQ(Texts(),
+            std::vector<std::string>{"Setting error: Name\nMax. 32 characters (alphanumerical: 64 characters)"});
   EXPECT_TRUE(Unchanged());
 }
 

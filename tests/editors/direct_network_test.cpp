@@ -311,7 +311,8 @@ TEST_F(DirectNetwork, NetworkScreenLoadsEnablesAndWritesAddresses) {
                          "Setting error: Preferred DNS\n\"not an address\" is not an IP address. Enter four "
                          "numbers from 0 to 255.",
                          "Are you sure to upload?",
-                         "The network settings have been uploaded to the device.\nRestart the device to enable them."}));
+                         "The network settings have been uploaded to the device.\n"
+                         "Restart the device to enable them."}));
   EXPECT_EQ(ui.messages.back().icon, Icon::Information);
   EXPECT_EQ(uploads, 1);
   const IpAddressBlock& ip = record->COM.TCP_IP.IP_ADDRESS;
@@ -332,14 +333,17 @@ TEST_F(DirectNetwork, NetworkScreenRefusesAManualSettingWithoutSoundAddresses) {
     const char* name;
     int field;
     const char* stored;
-    const char* message;
+    const char* label;
+    const char* rule;  // the second line
   };
+  const std::string needed = "\nManual setting needs an address of four numbers from 0 to 255.";
+  const std::string malformed = "\" is not an IP address. Enter four numbers from 0 to 255.";
   const Case cases[] = {
-      {"blank address", 0, "", "Setting error: IP address\nManual setting needs an address of four numbers from 0 to 255."},
-      {"blank mask", 1, "", "Setting error: Subnet mask\nManual setting needs an address of four numbers from 0 to 255."},
-      {"malformed address", 0, "10.1.2", "Setting error: IP address\n\"10.1.2\" is not an IP address. Enter four numbers from 0 to 255."},
-      {"malformed mask", 1, "255.255.255.256", "Setting error: Subnet mask\n\"255.255.255.256\" is not an IP address. Enter four numbers from 0 to 255."},
-      {"malformed gateway", 2, "gateway", "Setting error: Default gateway\n\"gateway\" is not an IP address. Enter four numbers from 0 to 255."},
+      {"blank address", 0, "", "IP address", nullptr},
+      {"blank mask", 1, "", "Subnet mask", nullptr},
+      {"malformed address", 0, "10.1.2", "IP address", "10.1.2"},
+      {"malformed mask", 1, "255.255.255.256", "Subnet mask", "255.255.255.256"},
+      {"malformed gateway", 2, "gateway", "Default gateway", "gateway"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -356,7 +360,9 @@ TEST_F(DirectNetwork, NetworkScreenRefusesAManualSettingWithoutSoundAddresses) {
     auto screen = Network();
     EXPECT_EQ(screen->address[c.field]->Address(), c.stored);
     Click(screen->uploadButton);
-    EXPECT_EQ(Texts(), std::vector<std::string>{c.message});
+    const std::string message = std::string("Setting error: ") + c.label +
+                                (c.rule ? "\n\"" + std::string(c.rule) + malformed : needed);
+    EXPECT_EQ(Texts(), std::vector<std::string>{message});
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(uploads, 0);
