@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -100,7 +104,9 @@ void IpAddressEdit::SetAddress(const QString& dotted) {
 void IpAddressEdit::SetName(const QString& name) {
   setAccessibleName(name);
   raw_->setAccessibleName(name);
-  for (int i = 0; i < 4; ++i) parts_[i]->setAccessibleName(QStringLiteral("%1 (%2/4)").arg(name).arg(i + 1));
+  const std::string whole = name.toStdString();
+  for (int i = 0; i < 4; ++i)
+    parts_[i]->setAccessibleName(QString::fromStdString(FormatText(text::kAddressPart, whole.c_str(), i + 1)));
 }
 
 bool IpAddressEdit::IsBlank() const {

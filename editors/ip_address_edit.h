@@ -25,7 +25,7 @@ class IpAddressEdit : public QWidget {
   QString Address() const;
   QLineEdit* part(int i) const { return parts_[i]; }
   QLineEdit* rawText() const { return raw_; }
-  // Names the parts for screen readers: "IP address (1 of 4)".
+  // Names the field and its parts for screen readers: "IP address (part 1 of 4)".
   void SetName(const QString& name);
 
  protected:

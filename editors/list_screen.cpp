@@ -172,8 +172,10 @@ ListScreen::ListScreen(QWidget* parent, ListScreenSpec spec) : QDialog(parent), 
 bool ListScreen::MayClose() { return !spec_.closeAllowed || spec_.closeAllowed(); }
 
 void ListScreen::accept() {
+  // A list screen has no OK: Enter leaves it like Back.
+  if (!spec_.ok) return reject();
   if (!MayClose()) return;
-  if (spec_.ok) spec_.ok(list_->Ticks());
+  spec_.ok(list_->Ticks());
   QDialog::accept();
 }
 

@@ -457,6 +457,7 @@ inline constexpr StringEntry kStringTable[] = {
     {25216, "Clear all"},
     {25217, "%s (%s)"},
     {25218, "%02d"},
+    {25219, "%s (part %d of 4)"},
     // system editor
     {25301, "Name"},
     {25302, "Name 2"},

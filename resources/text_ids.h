@@ -193,6 +193,7 @@ inline constexpr int kSelectAll = 25215;
 inline constexpr int kClearAll = 25216;
 inline constexpr int kSubName = 25217;  // "%s (%s)"
 inline constexpr int kTwoDigits = 25218;  // "%02d"
+inline constexpr int kAddressPart = 25219;
 inline constexpr int kColumnNo = 1451;
 inline constexpr int kColumnSubject = 1450;
 

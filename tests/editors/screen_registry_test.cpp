@@ -152,6 +152,11 @@ TEST_F(Registry, ScreensAreFoundByTheirIds) {
   QStringList fields;
   for (const QLineEdit* field : screen->findChildren<QLineEdit*>()) fields << field->accessibleName();
   EXPECT_TRUE(fields.contains("Time zone (Hour)"));
+  fields.clear();
+  const auto network = FindScreen("CDlgBaseIpAddress")->make(Env(), 0);
+  for (const QLineEdit* field : network->findChildren<QLineEdit*>()) fields << field->accessibleName();
+  EXPECT_TRUE(fields.contains("Subnet mask (part 2 of 4)"));
+  EXPECT_TRUE(fields.contains("Alternate DNS"));  // the free text a stored non-address shows in
 }
 
 }  // namespace
