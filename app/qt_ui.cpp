@@ -116,9 +116,9 @@ std::optional<Credentials> QtUi::AskLogin(const Credentials&) {
 
 std::optional<std::uint32_t> QtUi::ChooseColor(std::uint32_t initial) {
   return OnUiThread([&]() -> std::optional<std::uint32_t> {
-    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial & 0xFFFFFFu), DialogParent());
-    if (!chosen.isValid()) return std::nullopt;
-    return static_cast<std::uint32_t>(chosen.rgb() & 0xFFFFFFu);
+    QColorDialog dialog(QColor::fromRgb(initial & 0xFFFFFFu), DialogParent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return static_cast<std::uint32_t>(dialog.selectedColor().rgb() & 0xFFFFFFu);
   });
 }
 
