@@ -1,6 +1,7 @@
 #include "app/qt_ui.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -110,6 +111,14 @@ std::optional<Credentials> QtUi::AskLogin(const Credentials&) {
     CDlgPassword dialog(*this, DialogParent());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();
+  });
+}
+
+std::optional<std::uint32_t> QtUi::ChooseColor(std::uint32_t initial) {
+  return OnUiThread([&]() -> std::optional<std::uint32_t> {
+    QColorDialog dialog(QColor::fromRgb(initial & 0xFFFFFFu), DialogParent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return static_cast<std::uint32_t>(dialog.selectedColor().rgb() & 0xFFFFFFu);
   });
 }
 

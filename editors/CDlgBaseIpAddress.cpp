@@ -28,13 +28,17 @@ std::array<AddressText*, 5> AddressTexts(IpAddressBlock& ip) {
 CDlgBaseIpAddress::CDlgBaseIpAddress(QWidget* parent, SettingData& record, DeviceContext& ctx, AccessUpload upload)
     : ItemEditor(parent, ctx.ui, EnterKey::Nothing), record_(record), ctx_(ctx), upload_(std::move(upload)) {
   setWindowTitle(Tx(text::kNetwork));
+  IpAddressBlock& ip = record.COM.TCP_IP.IP_ADDRESS;
   dhcp = ChoiceList(this, {kManualText, kManualText + 1});
+  fields_.Choice(dhcp, ip.DHCP);
   Unguarded(dhcp);
   auto* form = new QFormLayout;
-  form->addRow(Tx(text::kIpAddressSetting), dhcp);
+  AddRow(form, text::kIpAddressSetting, dhcp);
+  const auto texts = AddressTexts(ip);
   for (int i = 0; i < 5; ++i) {
     address[i] = new IpAddressEdit(this);
-    form->addRow(Tx(kAddressLabels[i]), address[i]);
+    fields_.Address(address[i], *texts[i]);
+    AddRow(form, kAddressLabels[i], address[i]);
   }
   const FootButtons foot = MakeFootButtons(this, text::kUploadToDevice, text::kBack);
   uploadButton = foot.ok;
@@ -49,32 +53,38 @@ CDlgBaseIpAddress::CDlgBaseIpAddress(QWidget* parent, SettingData& record, Devic
   Start();
 }
 
-void CDlgBaseIpAddress::Load() {
-  IpAddressBlock& ip = record_.COM.TCP_IP.IP_ADDRESS;
-  dhcp->setCurrentIndex(ip.DHCP == 0 || ip.DHCP == 1 ? ip.DHCP : -1);
-  const auto texts = AddressTexts(ip);
-  for (int i = 0; i < 5; ++i) address[i]->SetAddress(FromRecord(*texts[i]));
-}
-
-void CDlgBaseIpAddress::Commit() {
-  IpAddressBlock& ip = record_.COM.TCP_IP.IP_ADDRESS;
-  if (dhcp->currentIndex() >= 0) ip.DHCP = dhcp->currentIndex();
-  const auto texts = AddressTexts(ip);
-  // A blank field writes an empty text (all 32 bytes zero).
-  for (int i = 0; i < 5; ++i) ToRecord(*texts[i], address[i]->Address());
-}
-
 void CDlgBaseIpAddress::UpdateEnables() {
   const bool usb = ctx_.settings.usb;
   dhcp->setEnabled(usb);
   uploadButton->setEnabled(usb);
-  for (IpAddressEdit* field : address) field->setEnabled(usb && dhcp->currentIndex() == kManual);
+  for (IpAddressEdit* field : address) field->setEnabled(usb && Manual());
+}
+
+bool CDlgBaseIpAddress::Manual() const { return dhcp->currentIndex() == kManual; }
+
+// A manual setting the device would drop off the network with never reaches
+// it: the address and the mask are needed, and no field may hold a text that
+// is not an address (a stored one is shown as it stands to be put right).
+bool CDlgBaseIpAddress::Validate() {
+  if (!Manual()) return true;
+  for (int i = 0; i < 5; ++i) {
+    const IpAddressEdit* field = address[i];
+    const std::string label(LoadText(kAddressLabels[i]));
+    if (!field->IsDotted())
+      return checks_.Refuse(FormatText(text::kAddressMalformed, label.c_str(), field->Address().toUtf8().constData()));
+    if (i < 2 && field->IsBlank()) return checks_.Refuse(FormatText(text::kAddressNeeded, label.c_str()));
+  }
+  return true;
 }
 
 bool CDlgBaseIpAddress::CrossCheck() {
   return ui_.Message(LoadText(text::kConfirmUpload), Icon::None, Buttons::OkCancel) == Answer::Ok;
 }
 
-bool CDlgBaseIpAddress::Finish() { return upload_ && upload_(record_, ctx_); }
+bool CDlgBaseIpAddress::Finish() {
+  if (!upload_ || !upload_(record_, ctx_)) return false;
+  ui_.Message(LoadText(text::kNetworkUploaded), Icon::Information);
+  return true;
+}
 
 }  // namespace tk48

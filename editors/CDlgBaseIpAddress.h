@@ -25,14 +25,14 @@ class CDlgBaseIpAddress : public ItemEditor {
   QPushButton* backButton;
 
  protected:
-  void Load() override;
   void UpdateEnables() override;
-  bool Validate() override { return true; }
+  bool Validate() override;    // a manual setting needs sound addresses
   bool CrossCheck() override;  // the confirmation
-  void Commit() override;
-  bool Finish() override;      // the upload
+  bool Finish() override;      // the upload, and its report
 
  private:
+  bool Manual() const;
+
   SettingData& record_;
   DeviceContext& ctx_;
   AccessUpload upload_;

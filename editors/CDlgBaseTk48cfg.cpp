@@ -37,9 +37,9 @@ CDlgBaseTk48cfg::CDlgBaseTk48cfg(QWidget* parent, SettingData& record, DeviceCon
   Guard(netMode);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(Tx(text::kConnectionViaNetwork), this), 0, 0);
+  grid->addWidget(FieldLabel(this, text::kConnectionViaNetwork, netMode), 0, 0);
   grid->addWidget(netMode, 0, 1);
-  grid->addWidget(new QLabel(Tx(text::kPortAddressNote), this), 1, 0);
+  grid->addWidget(FieldLabel(this, text::kPortAddressNote, port), 1, 0);
   grid->addWidget(port, 1, 1);
   grid->addWidget(new QLabel(Tx(text::kMode), this), 2, 1);
   grid->addWidget(new QLabel(Tx(text::kLoginId), this), 2, 2);
@@ -55,7 +55,12 @@ CDlgBaseTk48cfg::CDlgBaseTk48cfg(QWidget* parent, SettingData& record, DeviceCon
     // Turning an account off first checks the accounts; turning it on is free.
     GuardWith(a.mode, [this](int, int to) { return to == kEnable || AccountChecks(); });
     const int row = 3 + i;
-    grid->addWidget(new QLabel(QUtf8Text(FormatText(text::kAccountLabel, i + 1)), this), row, 0);
+    // The column heads label all eight rows: "ID3 (Login ID)".
+    const QString account = QUtf8Text(FormatText(text::kAccountLabel, i + 1));
+    grid->addWidget(FieldLabel(this, account, a.mode), row, 0);
+    Name(a.mode, SubName(account, Tx(text::kMode)));
+    Name(a.login, SubName(account, Tx(text::kLoginId)));
+    Name(a.password, SubName(account, Tx(text::kPassword)));
     grid->addWidget(a.mode, row, 1);
     grid->addWidget(a.login, row, 2);
     grid->addWidget(a.password, row, 3);

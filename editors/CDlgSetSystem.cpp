@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
@@ -36,13 +37,16 @@ CDlgSetSystem::DstRow MakeDstRow(QWidget* parent, FieldBindings& fields, DstPoin
   return row;
 }
 
+// Start and End share their field labels: each field is named "Start (Month)".
 QGroupBox* DstGroup(QWidget* parent, int titleId, const CDlgSetSystem::DstRow& row) {
   auto* box = new QGroupBox(Tx(titleId), parent);
   auto* form = new QFormLayout(box);
-  form->addRow(Tx(text::kMonth), row.month);
-  form->addRow(Tx(text::kWeek), row.week);
-  form->addRow(Tx(text::kDayOfWeek), row.weekday);
-  form->addRow(Tx(text::kHour), row.hour);
+  const std::pair<int, QComboBox*> fields[] = {
+      {text::kMonth, row.month}, {text::kWeek, row.week}, {text::kDayOfWeek, row.weekday}, {text::kHour, row.hour}};
+  for (const auto& [labelId, list] : fields) {
+    form->addRow(Tx(labelId), list);
+    Name(list, SubName(titleId, labelId));
+  }
   return box;
 }
 
@@ -72,26 +76,30 @@ CDlgSetSystem::CDlgSetSystem(QWidget* parent, SettingData& record, UiPort& ui) :
   Unguarded(dstMode);
 
   auto* top = new QFormLayout;
-  top->addRow(Tx(text::kSystemName), name[0]);
-  top->addRow(Tx(text::kSystemName2), name[1]);
-  top->addRow(Tx(text::kSystemName3), name[2]);
-  top->addRow(Tx(text::kLanguage), language);
+  AddRow(top, text::kSystemName, name[0]);
+  AddRow(top, text::kSystemName2, name[1]);
+  AddRow(top, text::kSystemName3, name[2]);
+  AddRow(top, text::kLanguage, language);
 
+  // Hour and minute share the group's label: "Time zone (Hour)", "Time zone (Minute)".
   auto* zone = new QGroupBox(Tx(text::kTimeZone), this);
   auto* zoneRow = new QHBoxLayout(zone);
-  zoneRow->addWidget(new QLabel(Tx(text::kHour), zone));
+  zoneRow->addWidget(FieldLabel(zone, text::kHour, zoneHour));
   zoneRow->addWidget(zoneHour);
-  zoneRow->addWidget(new QLabel(Tx(text::kMinute), zone));
+  zoneRow->addWidget(FieldLabel(zone, text::kMinute, zoneMinute));
   zoneRow->addWidget(zoneMinute);
   zoneRow->addStretch();
+  Name(zoneHour, SubName(text::kTimeZone, text::kHour));
+  Name(zoneMinute, SubName(text::kTimeZone, text::kMinute));
 
   auto* sampling = new QFormLayout;
-  sampling->addRow(Tx(text::kSamplingAdjustment), timeAve);
+  AddRow(sampling, text::kSamplingAdjustment, timeAve);
 
   auto* dst = new QGroupBox(Tx(text::kDaylightSavingTime), this);
   auto* dstLayout = new QGridLayout(dst);
   auto* modeRow = new QFormLayout;
-  modeRow->addRow(Tx(text::kMode), dstMode);
+  AddRow(modeRow, text::kMode, dstMode);
+  Name(dstMode, SubName(text::kDaylightSavingTime, text::kMode));
   dstLayout->addLayout(modeRow, 0, 0, 1, 2);
   dstLayout->addWidget(DstGroup(dst, text::kStart, start), 1, 0);
   dstLayout->addWidget(DstGroup(dst, text::kEnd, end), 1, 1);

@@ -1,6 +1,7 @@
 #include "editors/channel_families.h"
 
 #include "editors/editor_text.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -12,14 +13,19 @@ struct ItemArray<Item (IoSection::*)[N]> {
   static constexpr int kCount = static_cast<int>(N);
 };
 
-// Input channels show their name and comment only while their type is not
-// "Disable" (0); function registers always.
-template <auto Items, bool OnlyInUse>
-RowTexts Row(const SettingData& record, int index) {
+enum class InUse : std::uint8_t { Type, Mode, Always };
+
+template <auto Items, InUse Rule>
+bool ItemInUse(const SettingData& record, int index) {
   const auto& item = (record.IO.*Items)[index];
-  if constexpr (OnlyInUse) {
-    if (item.TYPE == 0) return {};
-  }
+  if constexpr (Rule == InUse::Type) return item.TYPE != 0;
+  if constexpr (Rule == InUse::Mode) return item.MODE != 0;
+  return true;
+}
+
+template <auto Items>
+RowTexts Texts(const SettingData& record, int index) {
+  const auto& item = (record.IO.*Items)[index];
   return {FromRecord(item.NAME), FromRecord(item.COMMENT)};
 }
 
@@ -28,25 +34,33 @@ void Copy(SettingData& record, int from, int to) {
   (record.IO.*Items)[to] = (record.IO.*Items)[from];
 }
 
-template <auto Items, bool OnlyInUse>
+template <auto Items, InUse Rule>
 constexpr ChannelFamily Make(int labelId) {
-  return {labelId, ItemArray<decltype(Items)>::kCount, &Row<Items, OnlyInUse>, &Copy<Items>};
+  return {labelId, ItemArray<decltype(Items)>::kCount, &ItemInUse<Items, Rule>, &Texts<Items>, &Copy<Items>};
 }
 
+// In the order of FamilyId.
 constexpr ChannelFamily kFamilies[] = {
-    Make<&IoSection::AI, true>(400),
-    Make<&IoSection::DI, true>(500),
-    Make<&IoSection::PI, true>(600),
-    Make<&IoSection::MA, false>(700),
-    Make<&IoSection::MD, false>(800),
+    Make<&IoSection::AI, InUse::Type>(400),
+    Make<&IoSection::DI, InUse::Type>(500),
+    Make<&IoSection::PI, InUse::Type>(600),
+    Make<&IoSection::MA, InUse::Always>(700),
+    Make<&IoSection::MD, InUse::Always>(800),
+    Make<&IoSection::AO, InUse::Type>(text::kAoLabel),
+    Make<&IoSection::DO, InUse::Type>(text::kDoLabel),
+    Make<&IoSection::GDO, InUse::Mode>(text::kGdoLabel),
 };
 
 }  // namespace
 
-const ChannelFamily& FamilyOf(Family family) { return kFamilies[static_cast<int>(family)]; }
+const ChannelFamily& FamilyOf(FamilyId family) { return kFamilies[static_cast<int>(family)]; }
 
 QString RowLabel(const ChannelFamily& family, int index) {
   return QUtf8Text(FormatText(family.labelId, index + 1));
+}
+
+RowTexts RowTextsOf(const ChannelFamily& family, const SettingData& record, int index) {
+  return family.inUse(record, index) ? family.texts(record, index) : RowTexts{};
 }
 
 }  // namespace tk48

@@ -25,6 +25,18 @@ inline std::u16string_view Units(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.constData()), static_cast<std::size_t>(text.size())};
 }
 
+// A multi-line field shows each line break as one LF; the record and the
+// checks count it as the file stores it, CR LF.
+inline QString WithCrLf(QString shown) { return shown.replace(u'\n', QStringLiteral("\r\n")); }
+inline QString WithLf(QString stored) {
+  return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+// A time as lists show it, "%d:%02d": "7:05", "24:00".
+inline QString HourMinuteText(int hour, int minute) {
+  return QStringLiteral("%1:%2").arg(hour).arg(minute, 2, 10, QChar(u'0'));
+}
+
 // A record text field decoded for the screen.
 template <std::size_t N>
 QString FromRecord(const char (&field)[N]) {

@@ -1,6 +1,8 @@
 #include "editors/editor_widgets.h"
 
 #include "editors/editor_text.h"
+#include "editors/ip_address_edit.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 
@@ -20,6 +22,33 @@ QLineEdit* EditField(QWidget* parent, int minimumWidth) {
   auto* field = new QLineEdit(parent);
   if (minimumWidth > 0) field->setMinimumWidth(minimumWidth);
   return field;
+}
+
+void Name(QWidget* field, const QString& name) {
+  if (auto* address = qobject_cast<IpAddressEdit*>(field)) {
+    address->SetName(name);
+  } else {
+    field->setAccessibleName(name);
+  }
+}
+
+QString SubName(const QString& group, const QString& field) {
+  return QUtf8Text(FormatText(text::kSubName, group.toUtf8().constData(), field.toUtf8().constData()));
+}
+
+QString SubName(int groupTextId, int fieldTextId) { return SubName(Tx(groupTextId), Tx(fieldTextId)); }
+
+QLabel* FieldLabel(QWidget* parent, const QString& text, QWidget* field) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(field);
+  Name(field, text);
+  return label;
+}
+
+QLabel* FieldLabel(QWidget* parent, int textId, QWidget* field) { return FieldLabel(parent, Tx(textId), field); }
+
+void AddRow(QFormLayout* form, int textId, QWidget* field) {
+  form->addRow(FieldLabel(form->parentWidget(), textId, field), field);
 }
 
 FootButtons MakeFootButtons(QWidget* parent, int okTextId, int cancelTextId) {

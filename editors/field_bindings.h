@@ -1,30 +1,61 @@
 #pragma once
 // The fields of one editor screen and the record fields they edit. Load fills
 // the screen from the record (texts decoded, integers as "%d" or "%u", reals
-// as "%.3f", lists selected by value); Commit writes every bound field back
-// with the C conversions, fields not in use included, from what they hold.
+// as the file writes them, lists selected by value); Commit writes a field
+// back only when the user changed what Load showed, so an OK without edits
+// leaves the record byte-identical (a stored 0.0625 stays 0.0625 although the
+// screen shows "0.062"). A changed field is written with the C conversions,
+// fields not in use included, except one held by its skipped check
+// (FieldChecks) or one whose text does not convert cleanly: that keeps the
+// record's value, never "abc" as 0 or a wrapped number.
 // An editor that works on a working copy binds to the copy.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
+#include <span>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "editors/channel_chooser.h"
 #include "editors/checks/c_number.h"
+#include "editors/colour_swatch.h"
 #include "editors/editor_text.h"
+#include "editors/field_checks.h"
+#include "editors/ip_address_edit.h"
+#include "model/sections/common.h"
+#include "model/real_text.h"
 
 namespace tk48 {
+
+// Whether `value` fits the record field type T.
+template <class T, class V>
+bool Fits(V value) {
+  return std::in_range<T>(value);
+}
 
 class FieldBindings {
  public:
   template <std::size_t N>
   void Text(QLineEdit* field, char (&target)[N]) {
     auto* t = &target;
-    Add([=] { field->setText(FromRecord(*t)); }, [=] { ToRecord(*t, field->text()); });
+    Add(field, [=] { field->setText(FromRecord(*t)); }, [=] { return field->text(); },
+        [=] { ToRecord(*t, field->text()); });
+  }
+
+  // A multi-line text: the record's CR LF line breaks show as lines and are
+  // written back as CR LF.
+  template <std::size_t N>
+  void Text(QPlainTextEdit* field, char (&target)[N]) {
+    auto* t = &target;
+    Add(field, [=] { field->setPlainText(WithLf(FromRecord(*t))); }, [=] { return field->toPlainText(); },
+        [=] { ToRecord(*t, WithCrLf(field->toPlainText())); });
   }
 
   // Signed and narrow fields take the text-to-int conversion; unsigned 32-bit
@@ -34,11 +65,11 @@ class FieldBindings {
     static_assert(std::is_integral_v<T>);
     auto* t = &target;
     if constexpr (std::is_same_v<T, std::uint32_t>) {
-      Add([=] { field->setText(QString::number(*t)); },
-          [=] { *t = ParseULong(Units(field->text()), 10).value; });
+      Add(field, [=] { field->setText(QString::number(*t)); }, [=] { return field->text(); },
+          [=] { Store(*t, ParseULong(Units(field->text()), 10), field->text()); });
     } else {
-      Add([=] { field->setText(QString::number(static_cast<int>(*t))); },
-          [=] { *t = static_cast<T>(ParseLong(Units(field->text())).value); });
+      Add(field, [=] { field->setText(QString::number(static_cast<int>(*t))); }, [=] { return field->text(); },
+          [=] { Store(*t, ParseLong(Units(field->text())), field->text()); });
     }
   }
 
@@ -46,14 +77,21 @@ class FieldBindings {
   template <class T>
   void Hex(QLineEdit* field, T& target, int digits) {
     auto* t = &target;
-    Add([=] { field->setText(QStringLiteral("%1").arg(static_cast<std::uint32_t>(*t), digits, 16, QChar(u'0'))); },
-        [=] { *t = static_cast<T>(ParseULong(Units(field->text()), 16).value); });
+    Add(field,
+        [=] { field->setText(QStringLiteral("%1").arg(static_cast<std::uint32_t>(*t), digits, 16, QChar(u'0'))); },
+        [=] { return field->text(); }, [=] { Store(*t, ParseULong(Units(field->text()), 16), field->text()); });
   }
 
+  // Shown as the file writes it ("%.3f", or "%.4f" with 4 places).
   void Real(QLineEdit* field, double& target, int places = 3) {
     auto* t = &target;
-    Add([=] { field->setText(QString::number(*t, 'f', places)); },
-        [=] { *t = ParseDouble(Units(field->text())).value; });
+    Add(field, [=] { field->setText(QString::fromStdString(FormatReal(*t, places))); },
+        [=] { return field->text(); },
+        [=] {
+          const QString text = field->text();
+          const auto parsed = ParseDouble(Units(text));
+          if (parsed.Whole(Units(text).size())) *t = parsed.value;
+        });
   }
 
   // A list whose entry index plus `offset` is the stored value. A value with no
@@ -61,29 +99,122 @@ class FieldBindings {
   template <class T>
   void Choice(QComboBox* list, T& target, int offset = 0) {
     auto* t = &target;
-    Add([=] {
+    Add(list,
+        [=] {
           const int index = static_cast<int>(*t) - offset;
           list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
         },
+        [=] { return QString::number(list->currentIndex()); },
         [=] {
           if (list->currentIndex() >= 0) *t = static_cast<T>(list->currentIndex() + offset);
         });
   }
 
-  void Load() const {
-    for (const auto& b : bindings_) b.load();
+  // A list over a value table: entry i stores values[i] (storing rates, code
+  // lists, the sharing list's -1 as 0xFF). A value not in the table leaves the
+  // list without a selection and the record as it was.
+  template <class T, class V>
+  void Values(QComboBox* list, T& target, std::span<const V> values) {
+    auto* t = &target;
+    Add(list,
+        [=] {
+          int index = -1;
+          for (std::size_t i = 0; i < values.size() && index < 0; ++i)
+            if (static_cast<T>(values[i]) == *t) index = static_cast<int>(i);
+          list->setCurrentIndex(index);
+        },
+        [=] { return QString::number(list->currentIndex()); },
+        [=] {
+          if (list->currentIndex() >= 0) *t = static_cast<T>(values[static_cast<std::size_t>(list->currentIndex())]);
+        });
   }
-  void Commit() const {
-    for (const auto& b : bindings_) b.commit();
+
+  // One bit of a bit set as a check box.
+  template <class T>
+  void Bit(QCheckBox* box, T& word, int bit) {
+    static_assert(std::is_unsigned_v<T>);
+    auto* t = &word;
+    const T mask = static_cast<T>(T{1} << bit);
+    Add(box, [=] { box->setChecked((*t & mask) != 0); }, [=] { return QString::number(box->isChecked()); },
+        [=] { *t = static_cast<T>(box->isChecked() ? *t | mask : *t & ~mask); });
+  }
+
+  // A colour (0x00RRGGBB): written only when the user picked one.
+  void Colour(ColourSwatch* swatch, std::uint32_t& target) {
+    auto* t = &target;
+    Add(swatch, [=] { swatch->SetColour(*t); }, [=] { return QString::number(swatch->Picks()); },
+        [=] { *t = swatch->Colour(); });
+  }
+
+  // An h:mm time as its hour and minute lists (entry index = value; an end
+  // hour list may run to 24). Lists show a time with HourMinuteText.
+  template <class T>
+  void Time(QComboBox* hour, QComboBox* minute, T& time) {
+    Choice(hour, time.HOUR);
+    Choice(minute, time.MIN);
+  }
+
+  // A dotted IP address text. A stored text that is no dotted address is shown
+  // as it stands and kept unless edited; the screen decides whether to refuse it.
+  template <std::size_t N>
+  void Address(IpAddressEdit* field, char (&target)[N]) {
+    auto* t = &target;
+    Add(field, [=] { field->SetAddress(FromRecord(*t)); }, [=] { return field->Address(); },
+        [=] { ToRecord(*t, field->Address()); });
+  }
+
+  // A channel reference: a type list over `kinds` and the channel list of the
+  // picked family ("%03d %s"). The editor refills the channel list when the
+  // type changes (ItemEditor::ChannelChoice).
+  void Channel(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
+               const SettingData& record) {
+    auto* r = &ref;
+    Add(type,
+        [=, &record] {
+          int index = -1;
+          for (std::size_t i = 0; i < kinds.size() && index < 0; ++i)
+            if (kinds[i].kind == r->kind) index = static_cast<int>(i);
+          type->setCurrentIndex(index);
+          FillChannels(channel, record, index >= 0 ? kinds[static_cast<std::size_t>(index)].family : nullptr);
+          channel->setCurrentIndex(r->no >= 1 && r->no <= channel->count() ? r->no - 1 : -1);
+        },
+        [=] { return QStringLiteral("%1/%2").arg(type->currentIndex()).arg(channel->currentIndex()); },
+        [=] {
+          if (type->currentIndex() < 0) return;
+          const RefKind& k = kinds[static_cast<std::size_t>(type->currentIndex())];
+          r->kind = k.kind;
+          if (k.family && channel->currentIndex() >= 0) r->no = static_cast<std::int16_t>(channel->currentIndex() + 1);
+        });
+  }
+
+  void Load() {
+    for (auto& b : bindings_) {
+      b.load();
+      b.loaded = b.shown();
+    }
+  }
+  // Writes the fields the user changed; a field `checks` holds keeps the record's value.
+  void Commit(const FieldChecks& checks) const {
+    for (const auto& b : bindings_)
+      if (b.shown() != b.loaded && !checks.IsHeld(b.field)) b.commit();
   }
 
  private:
   struct Binding {
+    const QWidget* field;
     std::function<void()> load;
+    std::function<QString()> shown;  // what the screen shows, to tell an edit
     std::function<void()> commit;
+    QString loaded;
   };
-  void Add(std::function<void()> load, std::function<void()> commit) {
-    bindings_.push_back({std::move(load), std::move(commit)});
+  void Add(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
+           std::function<void()> commit) {
+    bindings_.push_back({field, std::move(load), std::move(shown), std::move(commit), {}});
+  }
+  // A text that converted cleanly and fits the field; anything else keeps the record.
+  template <class T, class Parsed>
+  static void Store(T& target, const Parsed& parsed, const QString& text) {
+    if (parsed.Whole(Units(text).size()) && Fits<T>(parsed.value)) target = static_cast<T>(parsed.value);
   }
   std::vector<Binding> bindings_;
 };

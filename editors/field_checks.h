@@ -1,13 +1,17 @@
 #pragma once
 // The input checks on screen fields, each showing its message through the
-// editor's UI port. A check runs only while its field is in use (enabled):
-// UpdateEnables has already decided which fields the current choices use, so a
-// value that an unused field still holds can never keep the editor from
-// closing. A screen that tests a field whether it is in use or not says so
-// with Scope::Always.
+// editor's UI port. One scope rule for every screen:
+//  - the OK step checks the fields in use (enabled) and, on disabled fields
+//    too, the checks a screen runs whatever the choices (Scope::Always);
+//  - a guarded choice change checks only the fields in use at that moment, so
+//    a value read from a file never traps the user: picking the choice that
+//    enables its field is always allowed, then the field can be put right;
+//  - a field whose check was skipped and would fail it is held: the commit
+//    leaves the record's value as it was (FieldBindings asks IsHeld).
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <set>
 #include <string_view>
 
 namespace tk48 {
@@ -16,7 +20,8 @@ class UiPort;
 
 enum class Scope : std::uint8_t { InUse, Always };
 
-// The text a field holds: line edit, multi-line edit, editable list.
+// The text a field holds: line edit, multi-line edit (line breaks as CR LF,
+// as the record stores them), editable list.
 QString FieldText(const QWidget* field);
 
 class FieldChecks {
@@ -44,8 +49,21 @@ class FieldChecks {
 
   UiPort& ui() const { return ui_; }
 
+  // The editor sets these around its steps.
+  void BeginOkStep() { held_.clear(); }
+  void SetGuarding(bool guarding) { guarding_ = guarding; }
+  bool Guarding() const { return guarding_; }
+  bool IsHeld(const QWidget* field) const { return held_.count(field) != 0; }
+
  private:
+  // Runs `check` (text, show, port) on the field's text when its scope says
+  // so; otherwise silently, holding the field when it would fail.
+  template <class Check>
+  bool Run(const QWidget* field, Scope scope, Check check) const;
+
   UiPort& ui_;
+  bool guarding_ = false;
+  mutable std::set<const QWidget*> held_;
 };
 
 }  // namespace tk48

@@ -20,6 +20,7 @@ void ItemEditor::Start() {
 }
 
 void ItemEditor::OkStep() {
+  checks_.BeginOkStep();
   if (!Validate() || !CrossCheck()) return;
   Commit();
   if (Finish()) QDialog::accept();
@@ -30,35 +31,64 @@ void ItemEditor::Guard(QComboBox* list) {
 }
 
 void ItemEditor::GuardWith(QComboBox* list, std::function<bool(int, int)> allow) {
-  guarded_.push_back(std::make_unique<GuardedList>(GuardedList{list, list->currentIndex(), std::move(allow)}));
+  guarded_.push_back(std::make_unique<GuardedList>(GuardedList{list, list->currentIndex(), std::move(allow), {}}));
   GuardedList* guarded = guarded_.back().get();
   connect(list, &QComboBox::activated, this, [this, guarded](int picked) { Picked(*guarded, picked); });
 }
 
-void ItemEditor::Unguarded(QComboBox* list) {
-  connect(list, &QComboBox::activated, this, [this, list](int) { Changed(list); });
+void ItemEditor::Unguarded(QComboBox* list) { GuardWith(list, nullptr); }
+
+ItemEditor::GuardedList* ItemEditor::Registered(QComboBox* list) {
+  for (const auto& guarded : guarded_)
+    if (guarded->list == list) return guarded.get();
+  return nullptr;
+}
+
+void ItemEditor::OnChoice(QComboBox* list, std::function<void()> accepted) {
+  GuardedList* guarded = Registered(list);
+  if (!guarded) {
+    Unguarded(list);
+    guarded = guarded_.back().get();
+  }
+  guarded->accepted.push_back(std::move(accepted));
+}
+
+void ItemEditor::ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
+                               const SettingData& record) {
+  fields_.Channel(type, channel, ref, kinds, record);
+  OnChoice(type, [type, channel, kinds, &record] {
+    const int picked = type->currentIndex();
+    FillChannels(channel, record, picked >= 0 ? kinds[static_cast<std::size_t>(picked)].family : nullptr);
+    channel->setCurrentIndex(channel->count() > 0 ? 0 : -1);
+  });
 }
 
 void ItemEditor::Picked(GuardedList& guarded, int picked) {
   if (picked == guarded.remembered) return;
-  // The checks see the screen as it was before the pick.
-  {
-    const QSignalBlocker quiet(guarded.list);
-    guarded.list->setCurrentIndex(guarded.remembered);
+  if (guarded.allow) {
+    // The checks see the screen as it was before the pick, and only its fields in use.
+    {
+      const QSignalBlocker quiet(guarded.list);
+      guarded.list->setCurrentIndex(guarded.remembered);
+    }
+    checks_.SetGuarding(true);
+    const bool allowed = guarded.allow(guarded.remembered, picked);
+    checks_.SetGuarding(false);
+    if (!allowed) return;
+    {
+      const QSignalBlocker quiet(guarded.list);
+      guarded.list->setCurrentIndex(picked);
+    }
   }
-  if (!guarded.allow(guarded.remembered, picked)) return;
-  {
-    const QSignalBlocker quiet(guarded.list);
-    guarded.list->setCurrentIndex(picked);
-  }
-  Changed(guarded.list);
+  Changed(guarded);
 }
 
-void ItemEditor::Changed(QComboBox* list) {
+void ItemEditor::Changed(GuardedList& guarded) {
+  for (const auto& accepted : guarded.accepted) accepted();
   UpdateEnables();
-  // UpdateEnables may reset other lists; what they show now is what a later pick starts from.
+  // UpdateEnables and the hooks may reset other lists; what they show now is what a later pick starts from.
   RememberSelections();
-  list->setFocus();
+  guarded.list->setFocus();
 }
 
 void ItemEditor::RememberSelections() {

@@ -3,10 +3,12 @@
 // its widgets, binds them to the record (FieldBindings), registers its guarded
 // and plain choice lists, and calls Start() at the end of its constructor; it
 // states only its fields, enables and checks:
-//   UpdateEnables  which fields the current choices use;
+//   UpdateEnables  which fields the current choices use (enables only);
 //   Validate       the field checks, in the screen's order, first failure ends;
 //   CrossCheck     relations between fields or with other sections;
-//   Load / Commit  the bindings by default.
+//   Load / Commit  the bindings by default;
+//   OnChoice       what a user's accepted pick in a list does besides the
+//                  enables (refill a channel list, force or reset values).
 // The OK step (OK button or Enter) is all-or-nothing: nothing reaches the
 // record unless every check passed. Cancel and Esc close without writing.
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "editors/field_bindings.h"
@@ -42,7 +45,7 @@ class ItemEditor : public QDialog {
   virtual void UpdateEnables() = 0;
   virtual bool Validate() = 0;
   virtual bool CrossCheck() { return true; }
-  virtual void Commit() { fields_.Commit(); }
+  virtual void Commit() { fields_.Commit(checks_); }
   // After the commit; false keeps the screen open (a failed upload).
   virtual bool Finish() { return true; }
 
@@ -58,6 +61,17 @@ class ItemEditor : public QDialog {
   void GuardWith(QComboBox* list, std::function<bool(int from, int to)> allow);
   // A list whose change takes effect at once.
   void Unguarded(QComboBox* list);
+  // Runs `accepted` when the user picks another entry of `list` (registered
+  // with Guard, GuardWith or Unguarded) and the guard lets the pick through:
+  // before UpdateEnables, never at Start(), never for a refused pick.
+  void OnChoice(QComboBox* list, std::function<void()> accepted);
+  // A channel reference: binds `type` and `channel` to `ref` and refills the
+  // channel list, first entry selected, when the user picks another type.
+  void ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
+                     const SettingData& record);
+  // True while a guarded change runs Validate: an editor's own rule that only
+  // applies to the OK step asks this.
+  bool Guarding() const { return checks_.Guarding(); }
 
   UiPort& ui_;
   FieldChecks checks_;
@@ -67,10 +81,12 @@ class ItemEditor : public QDialog {
   struct GuardedList {
     QComboBox* list;
     int remembered;
-    std::function<bool(int, int)> allow;
+    std::function<bool(int, int)> allow;  // empty: unguarded
+    std::vector<std::function<void()>> accepted;
   };
+  GuardedList* Registered(QComboBox* list);
   void Picked(GuardedList& guarded, int picked);
-  void Changed(QComboBox* list);
+  void Changed(GuardedList& list);
   void RememberSelections();
 
   std::vector<std::unique_ptr<GuardedList>> guarded_;

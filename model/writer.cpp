@@ -219,6 +219,11 @@ std::size_t WriteAccessSettings(const SettingData& record, std::span<char> out) 
   return WriteDocument(AccessSchema(), record, out);
 }
 
+std::string FormatReal(double value, int decimals) {
+  char text[360];
+  return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
+}
+
 std::string FormatFieldValue(const Node& n, const FieldSlot& slot) {
   char buf[8192];  // the longest text escapes to 6,144 bytes
   Out out(buf);

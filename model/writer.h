@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/field_access.h"
+#include "model/real_text.h"
 #include "model/setting_data.h"
 
 namespace tk48 {

@@ -37,6 +37,16 @@ class ScriptedUi : public UiPort {
     logins.pop_front();
     return l;
   }
+  // Colour chooser: answers from the queue (nullopt, cancelled, when empty).
+  std::deque<std::optional<std::uint32_t>> colors;
+  std::vector<std::uint32_t> colorPrompts;  // the initial colour of each prompt
+  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override {
+    colorPrompts.push_back(initial);
+    if (colors.empty()) return std::nullopt;
+    auto c = colors.front();
+    colors.pop_front();
+    return c;
+  }
   int progressDialogs = 0;
   void RunWithProgress(WaitKind, std::int64_t, const std::function<void()>& work,
                        const std::function<std::int64_t()>&) override {

@@ -45,6 +45,9 @@ class UiPort {
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
   // The login prompt; nullopt when cancelled.
   virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
+  // The colour chooser, opened on `initial` (0x00RRGGBB); the confirmed colour,
+  // or nullopt when cancelled. Without a screen there is nothing to choose.
+  virtual std::optional<std::uint32_t> ChooseColor(std::uint32_t /*initial*/) { return std::nullopt; }
   // The modal "Please wait" dialog: starts `work` on a worker thread, shows
   // progress() over 0..length every 500 ms, and returns once `work` has
   // returned. It has no buttons; Enter and Escape do not close it.

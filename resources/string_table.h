@@ -450,6 +450,14 @@ inline constexpr StringEntry kStringTable[] = {
     {25209, "Analog output (AO)"},
     {25210, "Discrete output (DO)"},
     {25211, "Grouped digital output (GDO)"},
+    {25212, "AO%03d"},
+    {25213, "DO%03d"},
+    {25214, "GDO%02d"},
+    {25215, "Select all"},
+    {25216, "Clear all"},
+    {25217, "%s (%s)"},
+    {25218, "%02d"},
+    {25219, "%s (part %d of 4)"},
     // system editor
     {25301, "Name"},
     {25302, "Name 2"},
@@ -540,6 +548,10 @@ inline constexpr StringEntry kStringTable[] = {
     {27271, "OFF"},
     {27272, "All pages"},
 
+    // the network screen's own messages
+    {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
+    {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
+    {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
 };
 
 namespace detail {

@@ -169,6 +169,10 @@ inline constexpr int kPreferredDns = 25161;
 inline constexpr int kAlternateDns = 25162;
 inline constexpr int kRestartNote = 25163;
 inline constexpr int kNoAccessBlocks = 25164;
+// the network screen refuses an address a device would drop off the network with
+inline constexpr int kAddressNeeded = 27550;
+inline constexpr int kAddressMalformed = 27551;
+inline constexpr int kNetworkUploaded = 27552;
 
 // editor framework
 inline constexpr int kCopy = 25201;
@@ -182,6 +186,16 @@ inline constexpr int kDigitalFunctionRegister = 25208;
 inline constexpr int kAnalogOutput = 25209;
 inline constexpr int kDiscreteOutput = 25210;
 inline constexpr int kGroupedDigitalOutput = 25211;
+inline constexpr int kAoLabel = 25212;
+inline constexpr int kDoLabel = 25213;
+inline constexpr int kGdoLabel = 25214;
+inline constexpr int kSelectAll = 25215;
+inline constexpr int kClearAll = 25216;
+inline constexpr int kSubName = 25217;  // "%s (%s)"
+inline constexpr int kTwoDigits = 25218;  // "%02d"
+inline constexpr int kAddressPart = 25219;
+inline constexpr int kColumnNo = 1451;
+inline constexpr int kColumnSubject = 1450;
 
 // system editor
 inline constexpr int kSystemName = 25301;

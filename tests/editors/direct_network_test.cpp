@@ -286,7 +286,9 @@ TEST_F(DirectNetwork, NetworkScreenLoadsEnablesAndWritesAddresses) {
   EXPECT_EQ(screen->address[0]->Address(), "10.1.2.3");
   EXPECT_EQ(screen->address[1]->Address(), "255.255.255.0");
   EXPECT_EQ(screen->address[2]->Address(), "10.1.2.254");
-  EXPECT_TRUE(screen->address[3]->IsBlank());  // a text that is no address
+  // A text that is no address is shown as it stands, not blanked.
+  EXPECT_FALSE(screen->address[3]->IsDotted());
+  EXPECT_EQ(screen->address[3]->Address(), "not an address");
   EXPECT_TRUE(screen->address[4]->IsBlank());
   for (const IpAddressEdit* field : screen->address) EXPECT_TRUE(field->isEnabled());
   Pick(screen->dhcp, 1);
@@ -296,9 +298,22 @@ TEST_F(DirectNetwork, NetworkScreenLoadsEnablesAndWritesAddresses) {
   screen->address[0]->part(3)->setText("77");
   screen->address[2]->SetAddress({});  // cleared: 32 zero bytes
   screen->address[4]->part(0)->setText("8");  // a part typed alone, the others count as 0
+  // It must be put right before the upload: erased, the four parts come back blank.
+  Click(screen->uploadButton);
+  EXPECT_EQ(uploads, 0);
+  screen->address[3]->rawText()->selectAll();
+  QTest::keyClick(screen->address[3]->rawText(), Qt::Key_Delete);
+  EXPECT_TRUE(screen->address[3]->IsDotted());
+  EXPECT_TRUE(screen->address[3]->IsBlank());
   ui.answers = {Answer::Ok};
   Click(screen->uploadButton);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Are you sure to upload?"});
+  EXPECT_EQ(Texts(), (std::vector<std::string>{
+                         "Setting error: Preferred DNS\n\"not an address\" is not an IP address. Enter four "
+                         "numbers from 0 to 255.",
+                         "Are you sure to upload?",
+                         "The network settings have been uploaded to the device.\n"
+                         "Restart the device to enable them."}));
+  EXPECT_EQ(ui.messages.back().icon, Icon::Information);
   EXPECT_EQ(uploads, 1);
   const IpAddressBlock& ip = record->COM.TCP_IP.IP_ADDRESS;
   EXPECT_EQ(ip.DHCP, 0);
@@ -309,6 +324,68 @@ TEST_F(DirectNetwork, NetworkScreenLoadsEnablesAndWritesAddresses) {
   EXPECT_EQ(std::memcmp(ip.DNS1, zeros, 32), 0);
   EXPECT_STREQ(ip.DNS2, "8.0.0.0");
   EXPECT_EQ(screen->result(), QDialog::Accepted);
+}
+
+// A manual setting the device would drop off the network with is refused
+// before the confirmation; the record keeps its values and nothing is sent.
+TEST_F(DirectNetwork, NetworkScreenRefusesAManualSettingWithoutSoundAddresses) {
+  struct Case {
+    const char* name;
+    int field;
+    const char* stored;
+    const char* label;
+    const char* rule;  // the second line
+  };
+  const std::string needed = "\nManual setting needs an address of four numbers from 0 to 255.";
+  const std::string malformed = "\" is not an IP address. Enter four numbers from 0 to 255.";
+  const Case cases[] = {
+      {"blank address", 0, "", "IP address", nullptr},
+      {"blank mask", 1, "", "Subnet mask", nullptr},
+      {"malformed address", 0, "10.1.2", "IP address", "10.1.2"},
+      {"malformed mask", 1, "255.255.255.256", "Subnet mask", "255.255.255.256"},
+      {"malformed gateway", 2, "gateway", "Default gateway", "gateway"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    IpAddressBlock& ip = record->COM.TCP_IP.IP_ADDRESS;
+    ip.DHCP = 0;
+    std::strcpy(ip.DNS1, "");
+    std::strcpy(ip.MY, "10.1.2.3");
+    std::strcpy(ip.SUBNETMASK, "255.255.255.0");
+    std::strcpy(ip.DEFAULT_GATEWAY, "10.1.2.254");
+    char(*texts[])[32] = {&ip.MY, &ip.SUBNETMASK, &ip.DEFAULT_GATEWAY};
+    std::strcpy(*texts[c.field], c.stored);
+    const auto before = Snapshot();
+    ui.messages.clear();
+    auto screen = Network();
+    EXPECT_EQ(screen->address[c.field]->Address(), c.stored);
+    Click(screen->uploadButton);
+    const std::string message = std::string("Setting error: ") + c.label +
+                                (c.rule ? "\n\"" + std::string(c.rule) + malformed : needed);
+    EXPECT_EQ(Texts(), std::vector<std::string>{message});
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(uploads, 0);
+    EXPECT_TRUE(SameRecord(*record, *before));
+    // With DHCP the addresses are not used: the upload goes ahead and the stored text stays as it was.
+    Pick(screen->dhcp, 1);
+    ui.messages.clear();
+    Click(screen->uploadButton);
+    EXPECT_EQ(uploads, 1);
+    EXPECT_STREQ(*texts[c.field], c.stored);
+    EXPECT_EQ(record->COM.TCP_IP.IP_ADDRESS.DHCP, 1);
+    uploads = 0;
+  }
+}
+
+TEST_F(DirectNetwork, NetworkScreenFailedUploadReportsNoSuccess) {
+  std::strcpy(record->COM.TCP_IP.IP_ADDRESS.DNS1, "");
+  uploadResult = false;
+  auto screen = Network();
+  Click(screen->uploadButton);
+  EXPECT_EQ(uploads, 1);
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Are you sure to upload?"});
+  EXPECT_TRUE(screen->isVisible());
 }
 
 TEST_F(DirectNetwork, NetworkScreenCancelWritesNothing) {

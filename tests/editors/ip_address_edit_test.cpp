@@ -9,13 +9,16 @@ TEST(IpAddressEdit, RecordTextsInAndOut) {
   struct Case {
     const char* record;
     const char* shown;  // "" when the field is blank
+    bool dotted;        // false: shown as it stands, in one text field
   };
   const Case cases[] = {
-      {"192.168.0.1", "192.168.0.1"},  {"0.0.0.0", "0.0.0.0"},         {"255.255.255.255", "255.255.255.255"},
-      {"192.168.000.001", "192.168.0.1"}, {"", ""},                    {"256.1.1.1", ""},
-      {"1.2.3", ""},                   {"1.2.3.4.5", ""},               {"1.2..4", ""},
-      {" 1.2.3.4", ""},                {"1.2.3.4 ", ""},                {"a.b.c.d", ""},
-      {"1000.1.1.1", ""},
+      {"192.168.0.1", "192.168.0.1", true},     {"0.0.0.0", "0.0.0.0", true},
+      {"255.255.255.255", "255.255.255.255", true}, {"192.168.000.001", "192.168.0.1", true},
+      {"", "", true},                           {"256.1.1.1", "256.1.1.1", false},
+      {"1.2.3", "1.2.3", false},                {"1.2.3.4.5", "1.2.3.4.5", false},
+      {"1.2..4", "1.2..4", false},              {" 1.2.3.4", " 1.2.3.4", false},
+      {"1.2.3.4 ", "1.2.3.4 ", false},          {"a.b.c.d", "a.b.c.d", false},
+      {"1000.1.1.1", "1000.1.1.1", false},
   };
   IpAddressEdit field(nullptr);
   for (const Case& c : cases) {
@@ -23,7 +26,20 @@ TEST(IpAddressEdit, RecordTextsInAndOut) {
     field.SetAddress(QString::fromUtf8(c.record));
     EXPECT_EQ(field.Address(), QString::fromUtf8(c.shown));
     EXPECT_EQ(field.IsBlank(), *c.shown == '\0');
+    EXPECT_EQ(field.IsDotted(), c.dotted);
   }
+}
+
+TEST(IpAddressEdit, AStoredTextPutRightBringsBackTheParts) {
+  IpAddressEdit field(nullptr);
+  test::ShowActive(field);
+  field.SetAddress("10.0.0");
+  ASSERT_FALSE(field.IsDotted());
+  field.rawText()->setFocus();
+  QTest::keyClicks(field.rawText(), ".9");
+  EXPECT_TRUE(field.IsDotted());
+  EXPECT_EQ(field.Address(), "10.0.0.9");
+  EXPECT_TRUE(field.part(0)->isVisible());
 }
 
 // Types `keys` one by one into whichever part has the focus, as a keyboard does.

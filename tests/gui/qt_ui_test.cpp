@@ -1,6 +1,7 @@
 // The Qt UI port: message boxes, file dialogs, the login prompt and the
 // "Please wait" dialogs, each answered through its real widgets.
 #include <QDialogButtonBox>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,17 @@ TEST_F(QtUiTest, FileDialogsTakeTheRequest) {
     d.reject();
   });
   EXPECT_EQ(qtUi.ChooseFile({false, "TK48GCFG File(*.xml)|*.xml||", "*.xml", ""}), std::nullopt);
+}
+
+TEST_F(QtUiTest, ColourChooserAnswersRgbOrNothing) {
+  WhenModal<QColorDialog>([](QColorDialog& d) {
+    EXPECT_EQ(d.currentColor(), QColor(0, 0, 0));
+    d.setCurrentColor(QColor(0x12, 0x34, 0x56));
+    d.accept();
+  });
+  EXPECT_EQ(qtUi.ChooseColor(0), 0x00123456u);
+  WhenModal<QColorDialog>([](QColorDialog& d) { d.reject(); });
+  EXPECT_EQ(qtUi.ChooseColor(0x00FF0000u), std::nullopt);
 }
 
 TEST_F(QtUiTest, LoginPromptIsCDlgPassword) {

@@ -1,0 +1,59 @@
+#include "editors/screen_registry.h"
+
+#include "editors/CDlgBaseIpAddress.h"
+#include "editors/CDlgBaseTk48cfg.h"
+#include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetSystem.h"
+#include "editors/editor_text.h"
+#include "editors/standard_lists.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+template <class Screen>
+std::unique_ptr<QDialog> Make(const ScreenEnv& env, int) {
+  return std::make_unique<Screen>(env.parent, env.record, env.ui);
+}
+
+template <class Screen>
+std::unique_ptr<QDialog> MakeDirect(const ScreenEnv& env, int) {
+  return std::make_unique<Screen>(env.parent, env.record, *env.device, env.upload);
+}
+
+// A family list before its item editor exists: it lists, copies and pastes.
+template <FamilyId F, int TitleId>
+std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, FamilyListSpec(env.record, FamilyOf(F), {}, Tx(TitleId)));
+}
+
+constexpr ScreenEntry kScreens[] = {
+    {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
+    {"CDlgSetIo", 1, &Make<CDlgSetIo>},
+    {"list:AI", 1, &MakeFamilyList<FamilyId::Ai, text::kAnalogInput>},
+    {"list:DI", 1, &MakeFamilyList<FamilyId::Di, text::kDiscreteInput>},
+    {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
+    {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
+    {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
+    {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
+};
+
+}  // namespace
+
+std::span<const ScreenEntry> ScreenRegistry() { return kScreens; }
+
+const ScreenEntry* FindScreen(std::string_view id) {
+  for (const ScreenEntry& entry : kScreens)
+    if (entry.id == id) return &entry;
+  return nullptr;
+}
+
+bool OpenScreen(std::string_view id, const ScreenEnv& env, int item) {
+  const ScreenEntry* entry = FindScreen(id);
+  if (!entry || item < 0 || item >= entry->items) return false;
+  const auto screen = entry->make(env, item);
+  return screen->exec() == QDialog::Accepted;
+}
+
+}  // namespace tk48

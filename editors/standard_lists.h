@@ -1,0 +1,28 @@
+#pragma once
+// Lists that several screens share: the list screen of a channel family and
+// the template chooser.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "editors/channel_families.h"
+#include "editors/list_screen.h"
+
+namespace tk48 {
+
+// Opens the family's item editor on row `index`; returns when it is closed.
+using ItemOpener = std::function<void(QWidget* parent, SettingData& record, int index)>;
+
+// A channel family's list: "CH", "CH name", "CH comment" (name and comment by
+// the family's in-use rule), double-click opens `open`, Copy and Paste copy
+// whole items.
+ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title);
+
+// The template chooser of zones, records, reports and mail: 128 rows "%02d"
+// with "No." and "Subject"; only templates in use (FORM[m].MODE is USE) show
+// their subject and take a tick. OK stores the ticks into `bits` and drops
+// the bits of templates not in use; Cancel changes nothing. True on OK.
+bool ChooseTemplates(QWidget* parent, const SettingData& record, std::uint32_t (&bits)[4], const QString& title);
+ListScreenSpec TemplateChooserSpec(const SettingData& record, std::uint32_t (&bits)[4], const QString& title);
+
+}  // namespace tk48

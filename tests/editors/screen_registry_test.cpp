@@ -1,0 +1,163 @@
+// Every registered screen: opened on a random record made of values the
+// screens can show, an OK without edits leaves the record byte-identical; and
+// no input widget or list goes without an accessible name. A screen added to
+// the registry is covered here without a line of its own.
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <cstring>
+#include <string>
+
+#include "editors/screen_registry.h"
+#include "tests/model/random_record.h"
+#include "tests/editors/editor_fixture.h"
+
+namespace tk48 {
+namespace {
+
+// Random field values within what the schema accepts and the screens show:
+// short texts (printable ASCII for the restricted ones, else with CR LF and
+// three-byte characters), reals at and between the rounding ties.
+class ShowableRecord : public test::RandomRecord {
+ public:
+  using RandomRecord::RandomRecord;
+
+ private:
+  double Real(int) override {
+    // Whole sixteenths and thirty-seconds sit on the "%.3f" and "%.4f" ties.
+    switch (Pick(3)) {
+      case 0: return static_cast<double>(Between(-1000000, 1000000)) / 16;
+      case 1: return static_cast<double>(Between(-1000000, 1000000)) / 32;
+      default: return static_cast<double>(Between(-99999999, 99999999)) / 1000;
+    }
+  }
+
+  std::string Ascii(std::size_t most) {
+    std::string text;
+    for (std::size_t n = Pick(most + 1); text.size() < n;) {
+      const char c = static_cast<char>(Between(0x20, 0x7E));
+      if (c != '\\') text += c;
+    }
+    return text;
+  }
+
+  void Text(const Node& n, char* field) override {
+    static const char* const pieces[] = {"a", "Z", " ", "#", "<", "&", "\r\n", "\xE6\x97\xA5"};
+    std::string text;
+    if (n.ascii) {
+      text = Ascii(12);
+    } else {
+      for (std::size_t k = Pick(11); k > 0; --k) text += pieces[Pick(8)];
+    }
+    if (text.size() >= n.capacity) text.clear();
+    std::memset(field, 0, n.capacity);
+    std::memcpy(field, text.data(), text.size());
+  }
+
+  std::string Dotted() {
+    return std::to_string(Between(0, 255)) + "." + std::to_string(Between(0, 255)) + "." +
+           std::to_string(Between(0, 255)) + "." + std::to_string(Between(0, 255));
+  }
+
+  // The screens' own rules between fields, met with values that stay random.
+  void Settle(SettingData& r) override {
+    r.SYSTEM.DST.END.MON = static_cast<std::uint8_t>(r.SYSTEM.DST.START.MON % 12 + 1);
+    for (int i = 0; i < 8; ++i) {
+      AccessAccount& a = r.TK48GCFG.AUTH[i];
+      const std::string login = "id" + std::to_string(i) + Ascii(6);
+      const std::string password = "pw" + Ascii(10);
+      std::strcpy(a.LOGIN, login.c_str());
+      std::strcpy(a.PASSWORD, password.c_str());
+    }
+    IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
+    for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {
+      std::memset(text, 0, 32);
+      const std::string address = text == ip.MY || text == ip.SUBNETMASK || Pick(2) ? Dotted() : "";
+      std::strcpy(text, address.c_str());
+    }
+  }
+
+};
+
+class Registry : public test::EditorTest {
+ protected:
+  Registry() { settings.usb = true; }
+  ScreenEnv Env() {
+    return {nullptr, *record, ui, &device, [this](const SettingData&, DeviceContext&) { return true; }};
+  }
+  ConnectionSettings settings;
+  LoginState login;
+  DeviceContext device{settings, login, ui, {}};
+};
+
+TEST_F(Registry, OkWithoutEditsLeavesEveryScreensRecordByteIdentical) {
+  ASSERT_FALSE(ScreenRegistry().empty());
+  for (const unsigned seed : {1u, 2u, 3u, 4u}) {
+    for (const ScreenEntry& entry : ScreenRegistry()) {
+      SCOPED_TRACE(std::string(entry.id) + " seed " + std::to_string(seed));
+      ApplyDefaults(*record);
+      ShowableRecord(seed).Fill(*record);
+      const auto before = Snapshot();
+      const int item = static_cast<int>(seed * 7919u % static_cast<unsigned>(entry.items));
+      ui.messages.clear();
+      const auto screen = entry.make(Env(), item);
+      test::ShowActive(*screen);
+      screen->accept();
+      EXPECT_FALSE(screen->isVisible()) << (ui.messages.empty() ? "" : ui.Last());
+      EXPECT_TRUE(SameRecord(*record, *before));
+    }
+  }
+}
+
+bool InsideList(const QWidget* w) {
+  for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+    if (qobject_cast<const QComboBox*>(p)) return true;
+  return false;
+}
+
+TEST_F(Registry, EveryInputWidgetAndListHasAnAccessibleName) {
+  ApplyDefaults(*record);
+  for (const ScreenEntry& entry : ScreenRegistry()) {
+    const auto screen = entry.make(Env(), 0);
+    for (const QWidget* w : screen->findChildren<QWidget*>()) {
+      const bool input = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                         qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+                         qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QCheckBox*>(w) ||
+                         qobject_cast<const QRadioButton*>(w) || qobject_cast<const QAbstractItemView*>(w);
+      // A list's column header and a drop-down list's popup belong to their list.
+      if (!input || InsideList(w) || qobject_cast<const QHeaderView*>(w)) continue;
+      EXPECT_FALSE(w->accessibleName().isEmpty())
+          << entry.id << ": a " << w->metaObject()->className() << " without a name";
+    }
+  }
+}
+
+TEST_F(Registry, ScreensAreFoundByTheirIds) {
+  EXPECT_NE(FindScreen("CDlgSetSystem"), nullptr);
+  EXPECT_NE(FindScreen("list:MD"), nullptr);
+  EXPECT_EQ(FindScreen("CDlgNoSuchScreen"), nullptr);
+  // A name names the field, not its value: the System screen's lists are named by their labels.
+  ApplyDefaults(*record);
+  const auto screen = FindScreen("CDlgSetSystem")->make(Env(), 0);
+  QStringList names;
+  for (const QComboBox* list : screen->findChildren<QComboBox*>()) names << list->accessibleName();
+  EXPECT_TRUE(names.contains("Language"));
+  EXPECT_TRUE(names.contains("Start (Month)"));
+  QStringList fields;
+  for (const QLineEdit* field : screen->findChildren<QLineEdit*>()) fields << field->accessibleName();
+  EXPECT_TRUE(fields.contains("Time zone (Hour)"));
+  fields.clear();
+  const auto network = FindScreen("CDlgBaseIpAddress")->make(Env(), 0);
+  for (const QLineEdit* field : network->findChildren<QLineEdit*>()) fields << field->accessibleName();
+  EXPECT_TRUE(fields.contains("Subnet mask (part 2 of 4)"));
+  EXPECT_TRUE(fields.contains("Alternate DNS"));  // the free text a stored non-address shows in
+}
+
+}  // namespace
+}  // namespace tk48
