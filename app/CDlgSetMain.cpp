@@ -129,7 +129,8 @@ void CDlgSetMain::reject() {
 }
 
 void CDlgSetMain::SaveFile() {
-  const std::string text = ConfigurationText(record_);
+  const auto text = ConfigurationText(record_, app_.ui);
+  if (!text) return;
   const auto path = app_.ui.ChooseFile({.save = true,
                                         .filter = std::string(LoadText(text::kConfigFileFilter)),
                                         .initialName = currentFile_.empty()
@@ -142,7 +143,7 @@ void CDlgSetMain::SaveFile() {
     return;
   }
   // A failed write leaves the file that was there untouched.
-  if (!WriteFileAtomically(*path, text)) {
+  if (!WriteFileAtomically(*path, *text)) {
     app_.ui.Message(LoadText(text::kFailedToSaveFile), Icon::Error);
     return;
   }

@@ -79,7 +79,9 @@ int Download(const Args& args) {
   return WithDevice(args, [&](DeviceContext& ctx) {
     auto record = NewSettingData();
     ApplyDefaults(*record);
-    return DownloadSettings(*record, ctx) && EmitDocument(args.Get("-o"), ConfigurationText(*record));
+    if (!DownloadSettings(*record, ctx)) return false;
+    const auto text = ConfigurationText(*record, ctx.ui);
+    return text && EmitDocument(args.Get("-o"), *text);
   });
 }
 

@@ -466,6 +466,9 @@ inline constexpr StringEntry kStringTable[] = {
     {25313, "Month"},
     {25314, "Week"},
     {25315, "Day of week"},
+    // hardening: texts of our own
+    {27520, "\nControl characters cannot be used."},
+    {27521, "Cannot write the setting data: %s holds a control character that a configuration file cannot carry."},
 };
 
 namespace detail {

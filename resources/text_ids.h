@@ -200,4 +200,8 @@ inline constexpr int kMonth = 25313;
 inline constexpr int kWeek = 25314;
 inline constexpr int kDayOfWeek = 25315;
 
+// hardening: texts of our own
+inline constexpr int kSuffixControlCharacter = 27520;
+inline constexpr int kUnwritableText = 27521;
+
 }  // namespace tk48::text
