@@ -469,6 +469,7 @@ inline constexpr StringEntry kStringTable[] = {
     // hardening: texts of our own
     {27520, "\nControl characters cannot be used."},
     {27521, "Cannot write the setting data: %s holds a control character that a configuration file cannot carry."},
+    {27522, "The device was still processing when the wait for its result ended: the outcome is unknown. Check the device before trying again."},
 };
 
 namespace detail {

@@ -203,5 +203,6 @@ inline constexpr int kDayOfWeek = 25315;
 // hardening: texts of our own
 inline constexpr int kSuffixControlCharacter = 27520;
 inline constexpr int kUnwritableText = 27521;
+inline constexpr int kResultPollOutOfTime = 27522;
 
 }  // namespace tk48::text
