@@ -8,6 +8,8 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 #include "tests/e2e/transfer_sim.h"
 #include "tests/model/section_doc.h"
 
@@ -145,6 +147,52 @@ TEST(TransferSim, DeviceRefusalsAndFaultsShowTheirMessages) {
       {"no challenge", Transport::Net, {"--net-no-challenge"}, true, false, {"Error: Connect\nConnection failure"}},
   };
   for (const auto& c : cases) RunCase(c);
+}
+
+// Devices that never finish: each operation ends within its bound with its
+// message, the caller's record untouched, every message on the UI thread.
+TEST(TransferSim, EveryWaitEndsWithinItsBound) {
+  const struct {
+    const char* name;
+    Transport transport;
+    std::vector<std::string> options;
+    bool upload;
+    Texts shown;
+    std::chrono::milliseconds bound;
+  } cases[] = {
+      {"endless processing", Transport::Usb, {"--processing-endless"}, true,
+       {LoadText(text::kResultPollOutOfTime).data()}, 1000ms + 1500ms},
+      {"one-byte poll reply", Transport::Usb, {"--poll-length", "1"}, true,
+       {LoadText(text::kResultPollFailed).data()}, 3000ms},
+      {"empty poll reply", Transport::Usb, {"--poll-length", "0"}, true,
+       {LoadText(text::kResultPollFailed).data()}, 3000ms},
+      // Three attempts at the next block, each a byte wait and a pause.
+      {"stops reading", Transport::Usb, {"--stop-reading", "2"}, true, {"Failed to transmit."}, 3 * 1100ms + 1500ms},
+      {"accepts and never answers", Transport::Net, {"--net-mute"}, false,
+       {"Error: Connect\nFailed in receiving header"}, 1000ms + 1500ms},
+      {"accepts and never answers", Transport::Net, {"--net-mute"}, true,
+       {"Error: Connect\nFailed in receiving header"}, 1000ms + 1500ms},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " over " + Name(c.transport));
+    TransferSim sim(c.options);
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    DeviceOperation op(sim, c.transport);
+    op.ctx.transferTiming.pollPause = 100ms;
+    op.ctx.transferTiming.pollLimit = 1000ms;
+    op.ctx.netOptions.receiveTimeout = 1000ms;
+    auto record = Changed();
+    const auto copy = Copy(*record);
+    const auto start = std::chrono::steady_clock::now();
+    const bool outcome = c.upload ? UploadSettings(*record, op.ctx) : DownloadSettings(*record, op.ctx);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(outcome);
+    EXPECT_LT(took, c.bound);
+    EXPECT_EQ(op.ui.Texts(), c.shown);
+    EXPECT_EQ(op.ui.offThreadMessages, 0);
+    EXPECT_TRUE(SameRecord(*record, *copy)) << "the caller's record changed";
+    EXPECT_EQ(op.ui.waits, 1) << "connecting ran behind the wait dialog";
+  }
 }
 
 TEST(TransferSim, OldFirmwareRefusesSlmpDevicesItCannotRead) {

@@ -367,6 +367,20 @@ TEST(SerialBounds, ASilentDeviceFailsWithinTheRetries) {
   EXPECT_EQ(requests, kFastTiming.attempts);
 }
 
+// A device that stops reading: the line's queue fills and stays full, and the
+// write gives up at its time-out instead of waiting for ever.
+TEST(SerialBounds, AWriteToAPeerThatStopsReadingEndsAtItsTimeOut) {
+  PtyPeer peer;  // never reads
+  SerialPort port;
+  port.SetWriteTimeout(300ms);
+  ASSERT_TRUE(port.Open(peer.SlavePath()));
+  const Bytes big(1 << 20, 0x55);
+  const auto start = Clock::now();
+  EXPECT_FALSE(port.Write(big));
+  EXPECT_GE(Since(start), 300ms);
+  EXPECT_LT(Since(start), 300ms + 300ms);
+}
+
 TEST(SerialBounds, NoReplyBlockFailsAfterOneStxWait) {
   const auto run = RunGet({});
   EXPECT_FALSE(run.ok);
