@@ -94,6 +94,21 @@ std::optional<std::string> Password(const Args& args, bool& usage) {
   return WithoutLineEnd(text->substr(0, text->find('\n')));
 }
 
+// A bound given as "--name S" (whole seconds, 1 to 86400) goes to `apply`;
+// false after the usage message when it is no such number.
+bool Seconds(const Args& args, const char* name, const std::function<void(std::chrono::seconds)>& apply) {
+  const auto text = args.Get(name);
+  if (!text) return true;
+  int seconds = 0;
+  const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), seconds);
+  if (ec != std::errc{} || end != text->data() + text->size() || seconds < 1 || seconds > 86400) {
+    std::fprintf(stderr, "tk48gcfg-cli: %s takes whole seconds, 1 to 86400\n", name);
+    return false;
+  }
+  apply(std::chrono::seconds(seconds));
+  return true;
+}
+
 // Builds the connection the options describe and runs `command` on it.
 int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command) {
   const auto usb = args.Get("--usb");
@@ -123,6 +138,12 @@ int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& comm
   CliUi ui(std::move(credentials));
   DeviceContext ctx{settings, login, ui, std::move(comPath)};
   ctx.tagMessage = true;
+  if (!Seconds(args, "--timeout", [&](std::chrono::seconds s) {
+        ctx.netOptions.connectTimeout = s;
+        ctx.netOptions.receiveTimeout = s;
+      }) ||
+      !Seconds(args, "--poll-limit", [&](std::chrono::seconds s) { ctx.transferTiming.pollLimit = s; }))
+    return kExitUsage;
   return command(ctx) ? kExitOk : kExitFailed;
 }
 
@@ -160,7 +181,9 @@ constexpr Command kCommands[] = {
      "status TRANSPORT               the device's model, firmware version, SD card and logging flags\n"
      "    TRANSPORT: --usb DEVICE | --net HOST[:PORT] --login ID PASSWORD (port 30341 by default)\n"
      "    PASSWORD: --password-file FILE (its first line) | --password - (a line from standard input)\n"
-     "              | --password PW (seen by other users of the machine)",
+     "              | --password PW (seen by other users of the machine)\n"
+     "    --timeout S: network connect and receive bound (default 10 s and 30 s)\n"
+     "    --poll-limit S: how long a USB device may stay \"processing\" after an upload (default 300 s)",
      0, 0, Status},
     {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
     {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},

@@ -7,6 +7,8 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 #include "tests/e2e/cli_run.h"
 #include "tests/e2e/transfer_sim.h"
 
@@ -186,6 +188,39 @@ TEST_F(CliDevice, PasswordFromAFileOrStandardInput) {
   }
   const auto noLine = RunCli(with({"--password", "-"}), false, std::chrono::seconds(10), &empty);
   EXPECT_EQ(noLine.status, 2);
+}
+
+// --timeout bounds the network, --poll-limit the wait for a device that stays
+// "processing".
+TEST_F(CliDevice, TimeOutAndPollLimitBoundTheWaits) {
+  Write("up.xml", DefaultsText());
+  const auto timed = [](const std::vector<std::string>& args, std::chrono::seconds bound) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto run = RunCli(args, false, std::chrono::seconds(60));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, bound);
+    return run;
+  };
+  {
+    TransferSim sim({"--processing-endless"});
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run =
+        timed(Via(sim, Transport::Usb, {"upload", (dir_.Path() / "up.xml").string(), "--poll-limit", "1"}), 20s);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string(LoadText(text::kResultPollOutOfTime)) + "\n");
+  }
+  {
+    TransferSim sim({"--net-mute"});
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run = timed(Via(sim, Transport::Net, {"status", "--timeout", "1"}), 5s);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error: Connect\nFailed in receiving header\n");
+  }
+  for (const char* bad : {"0", "-1", "x", "1.5", "86401"}) {
+    for (const char* option : {"--timeout", "--poll-limit"}) {
+      const auto run = RunCli({"status", "--usb", "/dev/null", option, bad}, false, std::chrono::seconds(10));
+      EXPECT_EQ(run.status, 2) << option << " " << bad;
+    }
+  }
 }
 
 TEST_F(CliDevice, TransportOptionsAreCheckedFirst) {
