@@ -160,7 +160,10 @@ void CDlgSetMain::Upload() {
   if (app_.ui.Message(LoadText(text::kConfirmUpload), Icon::Information, Buttons::OkCancel) != Answer::Ok) return;
   if (app_.confirmAccessMode) {
     CDlgCommConfirm confirm(app_, this);
-    if (confirm.exec() != QDialog::Accepted) return;
+    if (confirm.exec() != QDialog::Accepted) {
+      ShowConnection();  // "Change" may have changed it before "Cancel"
+      return;
+    }
   }
   ShowConnection();
   DeviceContext ctx = app_.DeviceCtx();

@@ -60,6 +60,5 @@ class Preferences {
 };
 
 // An entry counts as present when both its name and its address are set.
-inline bool Present(const AddressEntry& entry) { return !entry.name.empty() && !entry.address.empty(); }
 
 }  // namespace tk48

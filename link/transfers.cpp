@@ -47,10 +47,8 @@ bool CheckUsbDevice(SerialLink& link, UiPort& ui, DeviceStatus& status) {
 }
 
 std::optional<std::string> ResolveNetworkAddress(const ConnectionSettings& settings, UiPort& ui) {
-  const auto& book = settings.addressBook;
-  const auto entry = std::find_if(book.begin(), book.end(),
-                                  [&](const AddressEntry& e) { return e.name == settings.entryName; });
-  if (entry == book.end()) {
+  const AddressEntry* entry = FindAddressEntry(settings.addressBook, settings.entryName);
+  if (!entry) {
     ui.Message(LoadText(text::kIllegalNetworkAddress), Icon::Error);
     return std::nullopt;
   }

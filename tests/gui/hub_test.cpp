@@ -4,13 +4,16 @@
 #include <unistd.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <csignal>
 #include <cstring>
 
+#include "app/CDlgCom.h"
 #include "app/CDlgCommConfirm.h"
 #include "app/CDlgSetIdPwd.h"
 #include "app/CDlgSetMain.h"
@@ -463,6 +466,31 @@ TEST_F(UploadTest, SuccessTakesTheBaselineFailureDoesNot) {
     EXPECT_EQ(Back(*hub), ok);
     record->COM.FTP.PORT = 21;
   }
+}
+
+// "Change" in the confirmation, then "Cancel": nothing is sent, and the hub
+// shows the connection as it now is.
+TEST_F(UploadTest, TheHubShowsAConnectionChangedBeforeACancel) {
+  Store(pref::kConnectConfirm, 1);
+  Store(pref::kComType, 0);
+  Store(pref::kNet, "alpha");
+  StoreEntry(1, "alpha", "10.0.0.1");
+  StoreEntry(2, "beta", "beta.example");
+  Start();
+  auto hub = OpenHub();
+  EXPECT_EQ(hub->DeviceLabel()->text(), "alpha (10.0.0.1)");
+  WhenModal<CDlgCommConfirm>([](CDlgCommConfirm& d) {
+    WhenModal<CDlgCom>([](CDlgCom& c) {
+      c.NetCombo()->setCurrentIndex(1);
+      QTest::keyClick(&c, Qt::Key_Return);
+    });
+    Click(d.ChangeButton());
+    Click(d.CancelButton());
+  });
+  Click(hub->UploadButton());
+  EXPECT_EQ(uploads, 0);
+  EXPECT_EQ(hub->DeviceLabel()->text(), "beta (beta.example)");
+  EXPECT_EQ(hub->AccessModeLabel()->text(), "Network");
 }
 
 TEST_F(UploadTest, ConfirmAccessModeGatesTheUpload) {
