@@ -45,11 +45,12 @@ struct ReceivedFrame {
 // One serving run: the line, the put being received and the result of the last put.
 struct SerialDevice::Impl {
   Impl(DeviceState& device, const SerialConfig& config, int fd, const StopSignal& stop)
-      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()) {}
+      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()), stop(stop) {}
 
   DeviceState& device;
   SerialFaults faults;
   PacedLine line;
+  const StopSignal& stop;
 
   struct PendingPut {
     std::string name;
@@ -79,8 +80,8 @@ struct SerialDevice::Impl {
     nakLeft = faults.nakTimes;
     while (!line.Stopped()) {
       if (deaf) {  // a device that stopped reading: the line fills up
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        continue;
+        while (!stop.Requested()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return;
       }
       const auto byte = line.ReadByte(PacedLine::Forever());
       if (!byte || faults.silent) continue;
