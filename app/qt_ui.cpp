@@ -10,6 +10,7 @@
 #include "app/CDlgWait232c.h"
 #include "app/CDlgWaitTcpCipher.h"
 #include "app/qt_text.h"
+#include "app/wait_dialog.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -132,6 +133,14 @@ void QtUi::RunWithProgress(WaitKind kind, std::int64_t length, const std::functi
       CDlgWaitTcpCipher dialog(length, work, progress, DialogParent());
       dialog.Run();
     }
+    return 0;
+  });
+}
+
+void QtUi::RunWaiting(WaitKind, const std::function<void()>& work) {
+  OnUiThread([&] {
+    WaitDialog dialog(0, work, {}, DialogParent());
+    dialog.Run();
     return 0;
   });
 }

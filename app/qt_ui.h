@@ -17,6 +17,8 @@ class QtUi : public UiPort {
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                        const std::function<std::int64_t()>& progress) override;
+  // A plain "Please wait" dialog with a busy bar.
+  void RunWaiting(WaitKind kind, const std::function<void()>& work) override;
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;

@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password"};
+const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
+                                     "--timeout", "--poll-limit"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);

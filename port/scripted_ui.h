@@ -54,6 +54,12 @@ class ScriptedUi : public UiPort {
     std::thread worker(work);  // a real worker thread, as the dialog runs it
     worker.join();
   }
+  int waits = 0;  // RunWaiting calls, counted apart from the transfers
+  void RunWaiting(WaitKind, const std::function<void()>& work) override {
+    ++waits;
+    std::thread worker(work);
+    worker.join();
+  }
   // The last message's text, or "" when none was shown.
   std::string Last() const { return messages.empty() ? std::string() : messages.back().text; }
 

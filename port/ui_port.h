@@ -53,6 +53,11 @@ class UiPort {
   // returned. It has no buttons; Enter and Escape do not close it.
   virtual void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                                const std::function<std::int64_t()>& progress) = 0;
+  // The same dialog around work that has no progress to show (connecting and
+  // the status check): the window stays alive while the device is slow.
+  virtual void RunWaiting(WaitKind kind, const std::function<void()>& work) {
+    RunWithProgress(kind, 0, work, [] { return std::int64_t{0}; });
+  }
 
  protected:
   // Implementations show the box; the icon is already the effective one.

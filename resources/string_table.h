@@ -548,6 +548,11 @@ inline constexpr StringEntry kStringTable[] = {
     {27271, "OFF"},
     {27272, "All pages"},
 
+    // hardening: texts of our own
+    {27520, "\nControl characters cannot be used."},
+    {27521, "Cannot write the setting data: %s holds a control character that a configuration file cannot carry."},
+    {27522, "The device was still processing when the wait for its result ended: the outcome is unknown. Check the device before trying again."},
+
     // the network screen's own messages
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},

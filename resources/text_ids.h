@@ -289,5 +289,9 @@ inline constexpr int kOutputTypeOn = 27270;
 inline constexpr int kOutputTypeOff = 27271;
 inline constexpr int kTrendAllPages = 27272;
 
+// hardening: texts of our own
+inline constexpr int kSuffixControlCharacter = 27520;
+inline constexpr int kUnwritableText = 27521;
+inline constexpr int kResultPollOutOfTime = 27522;
 
 }  // namespace tk48::text

@@ -2,8 +2,12 @@
 // a pseudo-terminal reached through the COM1 override: New setting, Save file,
 // Back, Read file, Upload to device, then Download from device shows the
 // uploaded record in the hub.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstring>
 
 #include "app/CDlgSetIdPwd.h"
@@ -12,6 +16,8 @@
 #include "app/CTK48CFGDlg.h"
 #include "app/qt_ui.h"
 #include "gui_fixture.h"
+#include "link/transfers.h"
+#include "model/defaults.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -125,6 +131,53 @@ TEST_F(GuiTest, DownloadShowsThePleaseWaitDialogThenTheHub) {
   Click(window.DownloadButton());
   EXPECT_TRUE(waited);
   EXPECT_TRUE(hubShown);
+}
+
+// A device that stays "processing": the result poll runs inside the "Please
+// wait" dialog, the window keeps handling events all the while, and at the
+// limit (RESULT_POLL_LIMIT) the upload ends with its message.
+TEST_F(GuiTest, TheResultPollKeepsTheWindowAlive) {
+  TempDir simDir;
+  const std::string pty = (simDir.Path() / "ttyTK48").string();
+  SimProcess sim;
+  ASSERT_TRUE(sim.Start({"--pty", pty, "--processing-endless"}));
+  Store(ComPortPreferenceKey(1), pty);
+  Store(pref::kResultPollLimit, 2);
+  QtUi qtUi;
+  CTK48CFGApp qtApp(prefs, qtUi);
+  qtApp.ReadPreferences();
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  SetName(*record, "kept");
+  const std::string before = AsText(*record);
+
+  // Every tick notes the time and whether the transfer's dialog was up.
+  QElapsedTimer clock;
+  clock.start();
+  qint64 lastTick = 0, longestGap = 0;
+  int ticksUnderTheDialog = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    const qint64 now = clock.elapsed();
+    longestGap = std::max(longestGap, now - lastTick);
+    lastTick = now;
+    if (qobject_cast<CDlgWait232c*>(QApplication::activeModalWidget())) ++ticksUnderTheDialog;
+  });
+  ticker.start(50);
+  std::string shown;
+  WhenModal<QMessageBox>(
+      [&](QMessageBox& box) {
+        shown = box.text().toStdString();
+        Click(box.button(QMessageBox::Ok));
+      },
+      60000);
+  DeviceContext ctx = qtApp.DeviceCtx();
+  EXPECT_FALSE(UploadSettings(*record, ctx));
+  ticker.stop();
+  EXPECT_EQ(shown, LoadText(text::kResultPollOutOfTime));
+  EXPECT_LT(longestGap, 1000) << "the window stopped handling events";
+  EXPECT_GE(ticksUnderTheDialog * 50, 1500) << "the poll ran after the dialog had closed";
+  EXPECT_EQ(AsText(*record), before);
 }
 
 }  // namespace
