@@ -33,6 +33,16 @@ inline constexpr int kFailedToCompress = 1232;
 inline constexpr int kConfirmUpload = 1260;
 inline constexpr int kSettingDataOverCapacity = 1261;
 
+// CSV dialog
+inline constexpr int kCsvSaveTitle = 3000;
+inline constexpr int kCsvReadTitle = 3001;
+inline constexpr int kCsvSaveFolderPrompt = 3002;
+inline constexpr int kCsvReadFolderPrompt = 3003;
+inline constexpr int kCsvInvalidPath = 3004;
+inline constexpr int kCsvReadError = 3005;
+inline constexpr int kCsvSelectItems = 3006;
+inline constexpr int kCsvWriteError = 3007;
+
 // configuration files
 inline constexpr int kFileSaved = 5101;
 inline constexpr int kConfigFileFilter = 5103;
