@@ -732,6 +732,8 @@ inline constexpr StringEntry kStringTable[] = {
     {27461, "Upon saving of file"},
     // the SLMP device names, one per line (csv/slmp_devices.cpp)
     {27462, "Special register (SD)\nData register (D)\nLink register (W)\nTimer current value (TN)\nRetentive timer current value (STN)\nCounter current value (CN)\nLink special register (SW)\nIndex register (Z)\nFile register (R) Block switching method\nFile register (ZR) Serial number access method\nModule refresh register (RD)\nLong timer current value (LTN)\nLong retentive timer current value (LSTN)\nLong counter current value (LCN)\nLong index register (LZ)\nSpecial relay (SM)\nInput (X)\nOutput (Y)\nInternal relay (M)\nLatch relay (L)\nAnnunciator (F)\nEdge relay (V)\nLink relay (B)\nTimer contact (TS)\nTimer coil (TC)\nLong timer contact (LTS)\nLong timer coil (LTC)\nRetentive timer contact (STS)\nRetentive timer coil (STC)\nLong retentive timer contact (LSTS)\nLong retentive timer coil (LSTC)\nCounter contact (CS)\nCounter coil (CC)\nLong counter contact (LCS)\nLong counter coil (LCC)\nLink special relay (SB)\nStep relay (S)"},
+    // CSV dialog
+    {27463, "Select all"},
 };
 
 namespace detail {

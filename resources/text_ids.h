@@ -42,6 +42,7 @@ inline constexpr int kCsvInvalidPath = 3004;
 inline constexpr int kCsvReadError = 3005;
 inline constexpr int kCsvSelectItems = 3006;
 inline constexpr int kCsvWriteError = 3007;
+inline constexpr int kCsvSelectAll = 27463;
 
 // configuration files
 inline constexpr int kFileSaved = 5101;
