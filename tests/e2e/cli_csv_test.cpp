@@ -1,0 +1,73 @@
+// tk48gcfg-cli csv-export as a user runs it: the whole set or the files named,
+// a failing file named on stderr, and the exit status.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "model/defaults.h"
+#include "model/writer.h"
+#include "tests/e2e/cli_run.h"
+
+namespace tk48 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliCsv : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tk48-cli-csv-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_ / "out");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  // The configuration file of the defaults after `change`.
+  std::string Config(void (*change)(SettingData&)) const {
+    auto r = NewSettingData();
+    ApplyDefaults(*r);
+    change(*r);
+    std::ofstream(Path("in.xml"), std::ios::binary) << ConfigurationText(*r);
+    return Path("in.xml");
+  }
+  std::size_t Files() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator()));
+  }
+  fs::path dir_;
+};
+
+TEST_F(CliCsv, ExportsTheWholeSetOrTheFilesNamed) {
+  const std::string in = Config([](SettingData&) {});
+  auto run = test::RunCli({"csv-export", in, Path("out")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Files(), 30u);
+  EXPECT_EQ(test::ReadAll(Path("out/System.csv")).substr(0, 12), "Name,,TK48\r\n");
+
+  fs::remove_all(dir_ / "out");
+  fs::create_directories(dir_ / "out");
+  run = test::RunCli({"csv-export", in, Path("out"), "--only", "System.csv,AI.csv"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Files(), 2u);
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "AI.csv"));
+
+  EXPECT_EQ(test::RunCli({"csv-export", in, Path("out"), "--only", "Nope.csv"}).status, 2);
+  run = test::RunCli({"csv-export", in, Path("no-such-folder")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Invalid file path is specified.\n");
+}
+
+TEST_F(CliCsv, AFailingFileIsNamedAndTheOthersWritten) {
+  const std::string in = Config([](SettingData& r) {
+    r.IO.DI[0].TYPE = 1;
+    std::strcpy(r.IO.DI[0].COMMENT, "\xE5\x85\xA5\xE5\x8A\x9B");
+  });
+  const auto run = test::RunCli({"csv-export", in, Path("out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Discrete input (DI):Write error\n");
+  EXPECT_EQ(Files(), 30u);
+}
+
+}  // namespace
+}  // namespace tk48
