@@ -734,6 +734,19 @@ inline constexpr StringEntry kStringTable[] = {
     {27462, "Special register (SD)\nData register (D)\nLink register (W)\nTimer current value (TN)\nRetentive timer current value (STN)\nCounter current value (CN)\nLink special register (SW)\nIndex register (Z)\nFile register (R) Block switching method\nFile register (ZR) Serial number access method\nModule refresh register (RD)\nLong timer current value (LTN)\nLong retentive timer current value (LSTN)\nLong counter current value (LCN)\nLong index register (LZ)\nSpecial relay (SM)\nInput (X)\nOutput (Y)\nInternal relay (M)\nLatch relay (L)\nAnnunciator (F)\nEdge relay (V)\nLink relay (B)\nTimer contact (TS)\nTimer coil (TC)\nLong timer contact (LTS)\nLong timer coil (LTC)\nRetentive timer contact (STS)\nRetentive timer coil (STC)\nLong retentive timer contact (LSTS)\nLong retentive timer coil (LSTC)\nCounter contact (CS)\nCounter coil (CC)\nLong counter contact (LCS)\nLong counter coil (LCC)\nLink special relay (SB)\nStep relay (S)"},
     // CSV dialog
     {27463, "Select all"},
+    // CSV import error log
+    {27464, "No item:"},
+    {27465, "ERROR:"},
+    {27466, "Setting error:"},
+    {27467, "CAUTION:"},
+    {27468, " MAX "},
+    {27469, "Stop reading:"},
+    {27470, "There is no number line."},
+    {27471, "\\%s:Open"},
+    {27472, "\\%s:Close"},
+    {27473, "%s:Open Error"},
+    {27474, "ErrLog.txt"},
+    {27475, "============================================================"},
 };
 
 namespace detail {

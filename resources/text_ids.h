@@ -43,6 +43,19 @@ inline constexpr int kCsvReadError = 3005;
 inline constexpr int kCsvSelectItems = 3006;
 inline constexpr int kCsvWriteError = 3007;
 inline constexpr int kCsvSelectAll = 27463;
+// CSV import error log
+inline constexpr int kCsvNoItem = 27464;
+inline constexpr int kCsvRowError = 27465;
+inline constexpr int kCsvSettingError = 27466;
+inline constexpr int kCsvCaution = 27467;
+inline constexpr int kCsvMax = 27468;
+inline constexpr int kCsvStopReading = 27469;
+inline constexpr int kCsvNoNumberLine = 27470;
+inline constexpr int kCsvLogOpen = 27471;
+inline constexpr int kCsvLogClose = 27472;
+inline constexpr int kCsvLogOpenError = 27473;
+inline constexpr int kCsvLogName = 27474;
+inline constexpr int kCsvLogSeparator = 27475;
 
 // configuration files
 inline constexpr int kFileSaved = 5101;
