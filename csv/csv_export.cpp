@@ -34,7 +34,7 @@ struct Writer {
 
   // The value cell of `row` for item `it`; false when a text cannot be written.
   bool Value(const CsvRow& row, const CsvItem& it) {
-    if (!CellApplies(row, it, base)) return true;
+    if (!CellHasValue(row, it, base)) return true;
     const Node& n = *row.node;
     const unsigned char* p = base + row.offset + static_cast<std::size_t>(it.i) * row.stride;
     switch (row.cell) {
@@ -57,14 +57,11 @@ struct Writer {
         }
       case Cell::Choice: ChoiceOf(row.choices, IntValue(n, p)); return true;
       case Cell::RefType: Text(RefTypeText(row, p, base + row.numOffset + static_cast<std::size_t>(it.i) * row.numStride)); return true;
-      case Cell::RefCh: {
-        const auto no = RefNumber(row, p, base + row.numOffset + static_cast<std::size_t>(it.i) * row.numStride);
-        if (no) Number(*no);
+      case Cell::RefCh:
+        Number(*RefNumber(row, p, base + row.numOffset + static_cast<std::size_t>(it.i) * row.numStride));
         return true;
-      }
       case Cell::Bit: ChoiceOf(row.choices, (IntValue(n, p) >> row.arg) & 1); return true;
       case Cell::ItemBit: {
-        if (row.arg && it.i >= row.arg) return true;
         std::uint32_t word;
         std::memcpy(&word, p + (it.i / 32) * 4, 4);
         ChoiceOf(row.choices, (word >> (it.i % 32)) & 1u);
@@ -88,12 +85,7 @@ struct Writer {
       case Cell::SlmpDevice:
         out += SlmpDeviceText(SlmpDeviceOf(static_cast<SlmpList>(row.arg), static_cast<std::uint16_t>(IntValue(n, p))));
         return true;
-      case Cell::SlmpNumber: {
-        const auto code = static_cast<std::uint16_t>(LoadInt(base + row.auxOffset + static_cast<std::size_t>(it.i) * row.auxStride, Width::U16));
-        if (SlmpDeviceOf(static_cast<SlmpList>(row.arg / 2), code).hex != (row.arg % 2 == 1)) return true;
-        Format(row.arg % 2 ? "%08x" : "%u", static_cast<unsigned>(IntValue(n, p)));
-        return true;
-      }
+      case Cell::SlmpNumber: Format(row.arg % 2 ? "%08x" : "%u", static_cast<unsigned>(IntValue(n, p))); return true;
       case Cell::MaK1: {
         const double v = LoadReal(p);
         if (MaK1IsInteger(it.type)) Number(std::llround(v)); else Format("%.3f", v);

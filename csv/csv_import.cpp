@@ -222,6 +222,12 @@ struct Cellar {
             if (v) StoreReal(p, *v);
             return v.has_value();
           }
+          case Kind::PenChannel: {  // a channel of the pen's type
+            const auto type = static_cast<std::size_t>(LoadI32(p - n.offset + n.depOffset));
+            if (type >= n.families->size()) return false;
+            const auto v = ParseInt(cell, 1, (*n.families)[type].max);
+            return v && StoreInt(n, p, *v);
+          }
           default: {
             const auto v = IntCell(n, cell);
             return v && StoreInt(n, p, *v);
@@ -314,12 +320,7 @@ struct Cellar {
         const auto v = ParseInt(cell, 0, UINT32_MAX);
         return v && StoreInt(n, p, *v);
       }
-      case Cell::MaK1: {
-        if (MaK1IsInteger(it.type)) {
-          const auto v = ParseInt(cell, INT32_MIN, INT32_MAX);
-          if (v) StoreReal(p, static_cast<double>(*v));
-          return v.has_value();
-        }
+      case Cell::MaK1: {  // a whole number is also a real's text
         const auto v = ParseReal(cell, 3);
         if (v) StoreReal(p, *v);
         return v.has_value();
@@ -381,13 +382,7 @@ struct Cellar {
     std::memcpy(p, q, size);
   }
 
-  // The CH row of a reference stands only where its family takes a number.
-  bool Applies(const CsvRow& r, const CsvItem& it) const {
-    if (!CellApplies(r, it, base)) return false;
-    if (r.cell == Cell::RefCh) return RefNumber(r, Value(r, it.i), Number(r, it.i)).has_value();
-    if (r.cell == Cell::ItemBit && r.arg && it.i >= r.arg) return false;
-    return true;
-  }
+  bool Applies(const CsvRow& r, const CsvItem& it) const { return CellHasValue(r, it, base); }
 };
 
 // ---- Reading one file -------------------------------------------------------------------------
@@ -505,12 +500,15 @@ class FileReader {
     each([&](const CsvList& list, const CsvRow& row, const Line&, int i, std::size_t) {
       applies.push_back(cellar_.Applies(row, ItemOf(table ? i : -1, list.block)));
     });
+    // Cells that do not apply first: two rows may share a field (the decimal and
+    // the hexadecimal SLMP number), and the one that applies has the last word.
     std::size_t k = 0;
+    each([&](const CsvList&, const CsvRow& row, const Line&, int i, std::size_t) {
+      if (!applies[k++]) cellar_.Restore(row, i, before);
+    });
+    k = 0;
     each([&](const CsvList& list, const CsvRow& row, const Line& line, int i, std::size_t at) {
-      if (!applies[k++]) {
-        cellar_.Restore(row, i, before);
-        return;
-      }
+      if (!applies[k++]) return;
       cellar_.Restore(row, i, before);
       if (cellar_.Store(row, ItemOf(table ? i : -1, list.block), CellOf(line, at))) return;
       std::string text = LogText(text::kCsvSettingError);

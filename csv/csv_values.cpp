@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "csv/layout_builders.h"
+#include "csv/slmp_devices.h"
 
 namespace tk48 {
 
@@ -19,6 +20,21 @@ bool CellApplies(const CsvRow& row, const CsvItem& it, const unsigned char* reco
   const std::int64_t v =
       IntValue(*row.gateNode, record + row.gateOffset + static_cast<std::size_t>(it.i) * row.gateStride);
   return row.gateValue == kNonZero ? v != 0 : v == row.gateValue;
+}
+
+bool CellHasValue(const CsvRow& row, const CsvItem& it, const unsigned char* record) {
+  if (!CellApplies(row, it, record)) return false;
+  const auto at = static_cast<std::size_t>(it.i);
+  const unsigned char* value = record + row.offset + at * row.stride;
+  switch (row.cell) {
+    case Cell::RefCh: return RefNumber(row, value, record + row.numOffset + at * row.numStride).has_value();
+    case Cell::ItemBit: return row.arg == 0 || it.i < row.arg;
+    case Cell::SlmpNumber: {
+      const auto code = static_cast<std::uint16_t>(LoadInt(record + row.auxOffset + at * row.auxStride, Width::U16));
+      return SlmpDeviceOf(static_cast<SlmpList>(row.arg / 2), code).hex == (row.arg % 2 == 1);
+    }
+    default: return true;
+  }
 }
 
 std::uint16_t FamilyText(const CsvRow& row, std::size_t family) {

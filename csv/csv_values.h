@@ -26,6 +26,10 @@ const Choice* FindChoice(const Choices* choices, std::int64_t value);
 
 // The row's cell holds a value for this item: its condition and its gate field.
 bool CellApplies(const CsvRow& row, const CsvItem& it, const unsigned char* record);
+// ... and the value itself takes a cell: a reference's CH row needs a family
+// with numbers, an SLMP number row the device of its numbering, a bit of an
+// item table an item that has one.
+bool CellHasValue(const CsvRow& row, const CsvItem& it, const unsigned char* record);
 
 // The family text of a reference ("None"/"Disable" from the row for no channel).
 std::uint16_t RefTypeText(const CsvRow& row, const unsigned char* value, const unsigned char* number);

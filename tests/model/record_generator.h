@@ -49,10 +49,13 @@ class Generator {
     std::memset(field, 0, n.capacity);
     const std::size_t room = n.capacity - 1u;
     const std::size_t mode = Pick(4);
-    const std::size_t want = mode == 0 ? 0 : mode == 1 ? Pick(room + 1) : room;
+    // Latin-1 texts stay within the editors' limits: a third of the capacity in characters.
+    const std::size_t limit = latin1_ ? room / 3 : room;
+    const std::size_t want = mode == 0 ? 0 : mode == 1 ? Pick(limit + 1) : limit;
     const bool wide = mode == 3 && !n.ascii;  // all three-byte characters
     for (std::size_t len = 0; len < want;) {
-      const char* p = wide ? pieces[10] : pieces[Pick(n.ascii ? 10 : 12)];
+      // An editor's ASCII field takes printable characters only.
+      const char* p = wide ? pieces[10] : pieces[Pick(n.ascii ? (latin1_ ? 9 : 10) : 12)];
       std::size_t pl = std::strlen(p);
       if (len + pl > want) p = "a", pl = 1;
       std::memcpy(field + len, p, pl);
