@@ -96,6 +96,8 @@ void CDlgCsvFileSelect::accept() {
   if (save) {
     ExportCsvSet(*folder, checked, record_, app_.ui);
     app_.ui.Message(LoadText(text::kFileSaved), Icon::Information);
+  } else {
+    ImportCsvSet(*folder, checked, record_, app_.ui);
   }
   app_.csvDir = *folder;
   app_.prefs.WriteText(pref::kMain, pref::kCsvDirPath, *folder);
@@ -110,6 +112,13 @@ void CDlgCsvFileSelect::reject() {
 bool RunCsvExport(QWidget* parent, SettingData& record, CTK48CFGApp& app) {
   CDlgCsvFileSelect dialog(app, record, CDlgCsvFileSelect::Mode::Export, nullptr, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool RunCsvImport(QWidget* parent, SettingData& record, CTK48CFGApp& app) {
+  bool proceed = true;
+  CDlgCsvFileSelect dialog(app, record, CDlgCsvFileSelect::Mode::Import, &proceed, parent);
+  dialog.exec();
+  return proceed;
 }
 
 }  // namespace tk48

@@ -45,5 +45,9 @@ class CDlgCsvFileSelect : public QDialog {
 
 // Opens the dialog in export mode on the working record (the hub's "Save the CSV file").
 bool RunCsvExport(QWidget* parent, SettingData& record, CTK48CFGApp& app);
+// Opens it in import mode on a record the caller has reset to the defaults (the
+// main window's "Read file（CSV）"); true when the hub should open: the proceed
+// flag, cleared only by cancelling.
+bool RunCsvImport(QWidget* parent, SettingData& record, CTK48CFGApp& app);
 
 }  // namespace tk48

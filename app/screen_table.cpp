@@ -14,6 +14,7 @@ namespace {
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
 bool OpenSaveCsv(const ScreenContext& c) { return RunCsvExport(c.parent, c.record, c.app); }
+bool OpenReadCsv(const ScreenContext& c) { return RunCsvImport(c.parent, c.record, c.app); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -37,6 +38,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
       {Screen::SaveCsv, &OpenSaveCsv},
+      {Screen::ReadCsv, &OpenReadCsv},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
   };

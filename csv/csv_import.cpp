@@ -400,15 +400,23 @@ class FileReader {
     std::vector<const Line*> settings;
     for (const CsvList& list : f_.settings) Collect(list, settings, false);
     Apply(f_.settings, settings, 1, *before, false);
+    Flush();
     if (f_.table.count > 0) Table(*before);
+    Flush();
     return !failed_;
   }
 
  private:
-  void Report(const std::string& line) {
-    log_ += line;
-    log_ += "\r\n";
+  // Report lines wait for the end of their row lists and go out in reading
+  // order: by row, then by item (the setting errors are found after all rows).
+  void Report(const std::string& line, std::size_t row = 0, int item = -1) {
+    pending_.push_back({{row, item}, line});
     failed_ = true;
+  }
+  void Flush() {
+    std::stable_sort(pending_.begin(), pending_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& p : pending_) log_ += p.second + "\r\n";
+    pending_.clear();
   }
 
   std::string ListCode(const CsvList& list, std::size_t r) const {
@@ -446,18 +454,19 @@ class FileReader {
       const CsvRow& row = list.rows[r];
       if (!hand_ && next_ < lines_.size()) hand_ = &lines_[next_++];
       const bool ok = hand_ && Matches(*hand_, row.head);
+      const std::size_t k = matched.size();
       if (mandatoryFirst && r == 0 && !ok) {
-        Report(LogText(text::kCsvStopReading) + HeaderBytes(row.head.id[0], row.head.param));
+        Report(LogText(text::kCsvStopReading) + HeaderBytes(row.head.id[0], row.head.param), k);
         return false;
       }
       if (!hand_) {
-        Report(LogText(text::kCsvNoItem) + ListCode(list, r + 1));
+        Report(LogText(text::kCsvNoItem) + ListCode(list, r + 1), k);
         matched.push_back(nullptr);
       } else if (ok) {
         matched.push_back(hand_);
         hand_ = nullptr;
       } else {
-        Report(LogText(text::kCsvRowError) + ListCode(list, r + 1));
+        Report(LogText(text::kCsvRowError) + ListCode(list, r + 1), k);
         matched.push_back(nullptr);
       }
     }
@@ -482,11 +491,14 @@ class FileReader {
   void Apply(const std::vector<CsvList>& lists, const std::vector<const Line*>& matched, int items,
              const SettingData& before, bool table) {
     const std::size_t at0 = static_cast<std::size_t>(f_.headers);
+    std::size_t rowAt = 0;  // the row's place in reading order
     auto each = [&](auto&& fn) {
       std::size_t k = 0;
       for (const CsvList& list : lists)
         for (const CsvRow& row : list.rows) {
-          const Line* line = matched[k++];
+          rowAt = k;
+          const Line* line = k < matched.size() ? matched[k] : nullptr;
+          ++k;
           if (!line || row.cell == Cell::None) continue;
           const int cells = row.cells ? std::min(row.cells, items) : items;
           for (int i = 0; i < cells; ++i) fn(list, row, *line, i, at0 + static_cast<std::size_t>(table ? i : 0));
@@ -515,7 +527,7 @@ class FileReader {
       for (int c = 0; c < f_.headers; ++c)
         if (row.head.id[c] != 0 && row.head.id[c] != kMatchedEmpty) text += HeaderBytes(row.head.id[c], row.head.param);
       if (table) text += HeaderBytes(f_.table.label, f_.table.first + i);
-      Report(text);
+      Report(text, rowAt, i);
     });
   }
 
@@ -537,6 +549,7 @@ class FileReader {
     if (n < t.count) {
       Report(LogText(text::kCsvCaution) + t.cautionWord +
              (f_.lists.front().code == "Cal_Day" ? " " : LogText(text::kCsvMax)) + std::to_string(n));
+      Flush();
     }
     std::vector<const Line*> matched;
     for (std::size_t l = 0; l < f_.lists.size(); ++l)
@@ -552,6 +565,7 @@ class FileReader {
   std::size_t next_ = 0;
   const Line* hand_ = nullptr;
   bool failed_ = false;
+  std::vector<std::pair<std::pair<std::size_t, int>, std::string>> pending_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "csv/csv_transfer.h"
 
 #include "csv/csv_export.h"
+#include "csv/csv_import.h"
 #include "csv/csv_layout.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -13,6 +14,22 @@ int ExportCsvSet(const std::string& folder, const std::vector<bool>& checked, co
     if (!checked[i] || ExportCsvFile(folder, files[i], record)) continue;
     ++failed;
     ui.Message(std::string(LoadText(files[i].label)) + std::string(LoadText(text::kCsvWriteError)), Icon::Error);
+  }
+  return failed;
+}
+
+int ImportCsvSet(const std::string& folder, const std::vector<bool>& checked, SettingData& record, UiPort& ui) {
+  CsvLog log;
+  if (!log.Create(folder)) {
+    ui.Message(std::string(LoadText(text::kCsvLogName)) + std::string(LoadText(text::kCsvWriteError)), Icon::Error);
+    return -1;
+  }
+  const auto files = CsvFiles();
+  int failed = 0;
+  for (std::size_t i = 0; i < files.size() && i < checked.size(); ++i) {
+    if (!checked[i] || ImportCsvFile(folder, files[i], record, log)) continue;
+    ++failed;
+    ui.Message(std::string(LoadText(files[i].label)) + std::string(LoadText(text::kCsvReadError)), Icon::Error);
   }
   return failed;
 }

@@ -17,6 +17,13 @@ namespace tk48 {
 // of failed files. The caller shows "File saved." afterwards.
 int ExportCsvSet(const std::string& folder, const std::vector<bool>& checked, const SettingData& record, UiPort& ui);
 
+// Import of the chosen files into `record` (already reset to the defaults by the
+// caller): creates "ErrLog.txt" in the folder first ("ErrLog.txt:Write error"
+// and nothing read when it cannot), then shows the check box label followed by
+// ":Read error\nConfirm the log file." for every file that fails. Returns the
+// number of failed files, or -1 when the log could not be created.
+int ImportCsvSet(const std::string& folder, const std::vector<bool>& checked, SettingData& record, UiPort& ui);
+
 // The files named in a comma-separated list ("System.csv,AI.csv").
 struct CsvSelection {
   std::vector<bool> checked;

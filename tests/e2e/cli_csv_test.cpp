@@ -71,3 +71,31 @@ TEST_F(CliCsv, AFailingFileIsNamedAndTheOthersWritten) {
 
 }  // namespace
 }  // namespace tk48
+
+namespace tk48 {
+namespace {
+
+// csv-import: every file present over the defaults, the log in the folder, the
+// configuration text out; a failing file named on stderr.
+TEST_F(CliCsv, ImportsTheFilesPresent) {
+  const std::string in = Config([](SettingData& r) { r.SYSTEM.TIMEZONE = -3; });
+  ASSERT_EQ(test::RunCli({"csv-export", in, Path("out"), "--only", "System.csv,DI.csv"}).status, 0);
+  auto run = test::RunCli({"csv-import", Path("out"), "-o", Path("back.xml")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(test::ReadAll(Path("back.xml")).find("<TIMEZONE>-3</TIMEZONE>"), std::string::npos);
+  EXPECT_EQ(test::ReadAll(Path("out/ErrLog.txt")),
+            std::string(60, '=') + "\r\n\\System.csv:Open\r\n\\System.csv:Close\r\n" + std::string(60, '=') +
+                "\r\n\\DI.csv:Open\r\n\\DI.csv:Close\r\n");
+
+  std::ofstream(Path("out/System.csv"), std::ios::binary) << "Name,,TK48\r\nTime zone,Hour,99\r\n";
+  run = test::RunCli({"csv-import", Path("out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "System:Read error\nConfirm the log file.\n");
+  EXPECT_NE(run.out.find("<TK48G_CFG>"), std::string::npos) << "the document still goes out";
+  EXPECT_NE(test::ReadAll(Path("out/ErrLog.txt")).find("Setting error:Time zoneHour\r\nNo item:System-3"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace tk48

@@ -4,6 +4,9 @@
 #include <filesystem>
 
 #include "app/CDlgCsvFileSelect.h"
+#include "csv/csv_export.h"
+#include "csv/csv_layout.h"
+#include <fstream>
 #include "model/defaults.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -91,6 +94,49 @@ TEST_F(CsvDialogTest, ExportsTheCheckedFilesAndKeepsTheFolder) {
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(StoredText(pref::kCsvDirPath), dir.string());
   EXPECT_EQ(app.csvDir, dir.string());
+  fs::remove_all(dir);
+}
+
+// Import mode: the log first, then every checked file; a cancel clears the
+// proceed flag, anything else leaves it for the hub.
+TEST_F(CsvDialogTest, ImportsTheCheckedFilesWithTheLog) {
+  const fs::path dir = fs::temp_directory_path() / ("tk48-csv-import-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  {
+    auto english = NewSettingData();
+    ApplyDefaults(*english);
+    english->SYSTEM.LANGUAGE = 1;
+    ASSERT_TRUE(ExportCsvFile(dir.string(), *FindCsvFile("System.csv"), *english));
+  }
+  bool proceed = true;
+  CDlgCsvFileSelect d(app, *record, CDlgCsvFileSelect::Mode::Import, &proceed);
+  EXPECT_EQ(d.windowTitle(), "Read the CSV file");
+  d.Box(0)->setChecked(true);
+  d.Box(2)->setChecked(true);
+  ui.folders = {dir.string()};
+  d.accept();
+  ASSERT_EQ(ui.folderDialogs.size(), 1u);
+  EXPECT_EQ(ui.folderDialogs[0].prompt, "Select the folder to read from.");
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Analog input (AI):Read error\nConfirm the log file."});
+  EXPECT_EQ(ui.messages.back().icon, Icon::Error);
+  EXPECT_EQ(record->SYSTEM.LANGUAGE, 1);
+  EXPECT_TRUE(proceed);
+  std::ifstream in(dir / "ErrLog.txt", std::ios::binary);
+  const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(log, std::string(60, '=') + "\r\n\\System.csv:Open\r\n\\System.csv:Close\r\n" + (dir / "AI.csv").string() +
+                     ":Open Error\r\n");
+
+  ui.messages.clear();
+  fs::remove(dir / "ErrLog.txt");
+  fs::create_directory(dir / "ErrLog.txt");  // the log cannot be created
+  record->SYSTEM.LANGUAGE = 0;
+  ui.folders = {dir.string()};
+  d.accept();
+  EXPECT_EQ(Texts(), std::vector<std::string>{"ErrLog.txt:Write error"});
+  EXPECT_EQ(record->SYSTEM.LANGUAGE, 0) << "nothing is read";
+
+  d.reject();
+  EXPECT_FALSE(proceed);
   fs::remove_all(dir);
 }
 
