@@ -2,6 +2,8 @@
 // the round trip, and the edge cases of edited files give their log lines.
 #include "csv/csv_import.h"
 #include "csv/csv_text.h"
+#include "csv/csv_transfer.h"
+#include "port/scripted_ui.h"
 #include "model/writer.h"
 #include "tests/csv/csv_fixture.h"
 #include "tests/model/record_generator.h"
@@ -183,6 +185,29 @@ TEST(CsvImport, FilesOnDisk) {
   EXPECT_EQ(testing::ReadAll(folder.File("ErrLog.txt")),
             std::string(60, '=') + "\r\n\\System.csv:Open\r\n\\System.csv:Close\r\n" + folder.File("AI.csv") +
                 ":Open Error\r\n");
+}
+
+}  // namespace
+}  // namespace tk48
+
+namespace tk48 {
+namespace {
+
+// The whole default export read back as the dialog reads it: three log lines a
+// file, no message, the record unchanged.
+TEST(CsvImport, TheDefaultSetLogsOnlyOpenAndClose) {
+  testing::ScratchFolder folder;
+  const auto defaults = testing::DefaultRecord();
+  ScriptedUi ui;
+  ASSERT_EQ(ExportCsvSet(folder.path(), std::vector<bool>(30, true), *defaults, ui), 0);
+  auto r = testing::DefaultRecord();
+  EXPECT_EQ(ImportCsvSet(folder.path(), std::vector<bool>(30, true), *r, ui), 0);
+  EXPECT_TRUE(ui.messages.empty());
+  std::string want;
+  for (const CsvFile& f : CsvFiles())
+    want += std::string(60, '=') + "\r\n\\" + f.name + ":Open\r\n\\" + f.name + ":Close\r\n";
+  EXPECT_EQ(testing::ReadAll(folder.File("ErrLog.txt")), want);
+  EXPECT_EQ(ConfigurationText(*r), ConfigurationText(*defaults));
 }
 
 }  // namespace
