@@ -1,6 +1,7 @@
 // The Qt UI port: message boxes, file dialogs, the login prompt and the
 // "Please wait" dialogs, each answered through its real widgets.
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,25 @@ TEST_F(QtUiTest, FileDialogsTakeTheRequest) {
     d.reject();
   });
   EXPECT_EQ(qtUi.ChooseFile({false, "TK48GCFG File(*.xml)|*.xml||", "*.xml", ""}), std::nullopt);
+}
+
+TEST_F(QtUiTest, FolderChooserTakesTheRequest) {
+  QTemporaryDir dir;
+  WhenModal<QFileDialog>([&](QFileDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Save the CSV file");
+    EXPECT_EQ(d.fileMode(), QFileDialog::Directory);
+    EXPECT_TRUE(d.testOption(QFileDialog::ShowDirsOnly));
+    EXPECT_EQ(d.labelText(QFileDialog::FileName), "Select the folder to save.");
+    EXPECT_EQ(d.directory().absolutePath(), QDir(dir.path()).absolutePath());
+    d.selectFile(dir.path());
+    QMetaObject::invokeMethod(&d, "accept");
+  });
+  const auto chosen = qtUi.ChooseFolder({"Save the CSV file", "Select the folder to save.", dir.path().toStdString()});
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(dir.path()).absolutePath());
+
+  WhenModal<QFileDialog>([](QFileDialog& d) { d.reject(); });
+  EXPECT_EQ(qtUi.ChooseFolder({"Read the CSV file", "Select the folder to read from.", ""}), std::nullopt);
 }
 
 TEST_F(QtUiTest, LoginPromptIsCDlgPassword) {
