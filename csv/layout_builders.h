@@ -87,7 +87,48 @@ inline void Append(std::vector<CsvRow>& to, std::vector<CsvRow> more) {
   for (CsvRow& r : more) to.push_back(std::move(r));
 }
 
-// "IO.AI[#]." + name
-inline std::string At(const std::string& prefix, const char* name) { return prefix + name; }
+// Bit words "TEXT %d - %d" for p = 1 to `words` in column `col`, field[1] to
+// field[words]; `lead` heads the first row's earlier columns.
+inline std::vector<CsvRow> WordRows(std::uint16_t text, const std::string& field, int words, int col, When when,
+                                    CsvRowHeader lead = {}, Cell cell = Cell::Auto) {
+  std::vector<CsvRow> rows;
+  for (int w = 1; w <= words; ++w) {
+    CsvRowHeader h = w == 1 ? lead : CsvRowHeader{};
+    h.id[col] = text;
+    h.param = w;
+    rows.push_back(Row(h, cell, field + "[" + std::to_string(w) + "]", when, nullptr, w - 1));
+  }
+  return rows;
+}
+
+// The masked "Mail template No. %d - %d" words of a block, in column `col`.
+inline std::vector<CsvRow> MailRows(const std::string& field, int col, When when) {
+  return WordRows(T("Mail template No. %d - %d"), field, 4, col, when, {}, Cell::MaskedMail);
+}
+
+// Sunday to Saturday.
+inline constexpr std::uint16_t kWeekdays[] = {T("Sunday"),   T("Monday"), T("Tuesday"), T("Wednesday"),
+                                              T("Thursday"), T("Friday"), T("Saturday")};
+
+// An item table of `count` items labelled `label` from `first`.
+inline CsvTable Table(int count, std::uint16_t label, std::string typeField, std::uint16_t firstRow,
+                      std::string caution, int first = 1) {
+  CsvTable t;
+  t.count = count;
+  t.first = first;
+  t.label = label;
+  t.typeField = std::move(typeField);
+  t.cautionWord = std::move(caution);
+  t.firstRow = firstRow;
+  return t;
+}
+
+// The display comments and colours of a discrete output's two states.
+inline std::vector<CsvRow> OutputStatusRows(const std::string& p, When when) {
+  return {Row(H(T("Status (ON)"), T("Display comment")), Cell::Auto, p + "STATUS.ON.DISP_STRING", when),
+          Row(H(0, T("Color")), Cell::Auto, p + "STATUS.ON.DISP_COLOR", when),
+          Row(H(T("Status (OFF)"), T("Display comment")), Cell::Auto, p + "STATUS.OFF.DISP_STRING", when),
+          Row(H(0, T("Color")), Cell::Auto, p + "STATUS.OFF.DISP_COLOR", when)};
+}
 
 }  // namespace tk48::csv_layouts

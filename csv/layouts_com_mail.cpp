@@ -4,16 +4,6 @@
 namespace tk48::csv_layouts {
 namespace {
 
-std::vector<CsvRow> Words(std::uint16_t text, const std::string& field, int words, CsvRowHeader first, When when) {
-  std::vector<CsvRow> rows;
-  for (int w = 1; w <= words; ++w) {
-    CsvRowHeader h = w == 1 ? first : H(0, 0, text);
-    h.param = w;
-    rows.push_back(Row(h, Cell::Auto, field + "[" + std::to_string(w) + "]", when));
-  }
-  return rows;
-}
-
 CsvFile WebFile() {
   static const Choices protocol = Seq({T("HTTP"), T("HTTPS")});
   const std::string p = "COM.WEB.AUTH[#].";
@@ -22,21 +12,17 @@ CsvFile WebFile() {
                         0,
                         {Row(H(T("Protocol")), Cell::Choice, "COM.WEB.PROTOCOL", nullptr, &protocol),
                          Row(H(T("Port address")), Cell::Auto, "COM.WEB.PORT")}});
-  f.table.count = 32;
+  f.table = Table(32, T("ID%d"), p + "MODE", T("Authorization"), "WEB ID");
   f.table.pathFirst = 0;
-  f.table.label = T("ID%d");
-  f.table.typeField = p + "MODE";
-  f.table.cautionWord = "WEB ID";
-  f.table.firstRow = T("Authorization");
   std::vector<CsvRow> rows{Row(H(T("Authorization"), T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable()),
                            Row(H(0, T("Login ID")), Cell::Auto, p + "LOGIN", TypeIs<1>),
                            Row(H(0, T("Password")), Cell::Auto, p + "PASSWORD", TypeIs<1>)};
-  Append(rows, Words(T("MA %d - %d"), p + "CTRL_MA", 8, H(T("Function"), T("CH"), T("MA %d - %d")), TypeIs<1>));
-  Append(rows, Words(T("MD %d - %d"), p + "CTRL_MD", 8, H(0, 0, T("MD %d - %d")), TypeIs<1>));
-  Append(rows, Words(T("AO %d - %d"), p + "CTRL_AO", 2, H(0, 0, T("AO %d - %d")), TypeIs<1>));
-  Append(rows, Words(T("DO %d - %d"), p + "CTRL_DO", 4, H(0, 0, T("DO %d - %d")), TypeIs<1>));
-  Append(rows, Words(T("GDO %d - %d"), p + "CTRL_GDO", 1, H(0, 0, T("GDO %d - %d")), TypeIs<1>));
-  Append(rows, Words(0, p + "CTRL_SU", 1, H(0, T("Schedule unit %d - %d")), TypeIs<1>));
+  Append(rows, WordRows(T("MA %d - %d"), p + "CTRL_MA", 8, 2, TypeIs<1>, H(T("Function"), T("CH"))));
+  Append(rows, WordRows(T("MD %d - %d"), p + "CTRL_MD", 8, 2, TypeIs<1>));
+  Append(rows, WordRows(T("AO %d - %d"), p + "CTRL_AO", 2, 2, TypeIs<1>));
+  Append(rows, WordRows(T("DO %d - %d"), p + "CTRL_DO", 4, 2, TypeIs<1>));
+  Append(rows, WordRows(T("GDO %d - %d"), p + "CTRL_GDO", 1, 2, TypeIs<1>));
+  Append(rows, WordRows(T("Schedule unit %d - %d"), p + "CTRL_SU", 1, 1, TypeIs<1>));
   f.lists.push_back({"COM_WEB_ID", 0, std::move(rows)});
   return f;
 }
@@ -131,9 +117,7 @@ CsvFile FtpcFile() {
 
 CsvFile MailAddrFile() {
   CsvFile f = NewFile("MailAddr.csv", T("Address list"), 1);
-  f.table.count = 64;
-  f.table.label = T("No.%02d");
-  f.table.cautionWord = "No";
+  f.table = Table(64, T("No.%02d"), "", 0, "No");
   f.lists.push_back({"MAIL_ADD",
                      0,
                      {Row(H(T("Name")), Cell::Auto, "COM.SMTP_POP3.MAIL_NAME[#]"),
@@ -158,11 +142,7 @@ CsvFile FormFile() {
   auto on = TypeIs<1>;
   auto reports = [](const CsvItem& it) { return it.type == 1 && it.d.MAIL_REPORT.FORM[it.i].SUCCESS.MODE != 0; };
   CsvFile f = NewFile("Form.csv", T("Mail template"), 3);
-  f.table.count = 128;
-  f.table.label = T("No.%02d");
-  f.table.typeField = p + "MODE";
-  f.table.cautionWord = "No";
-  f.table.firstRow = T("Mode");
+  f.table = Table(128, T("No.%02d"), p + "MODE", T("Mode"), "No");
   std::vector<CsvRow> rows{Row(H(T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable())};
   for (int a = 1; a <= 64; ++a)
     rows.push_back(Row(H(a == 1 ? T("To") : 0, T("No.%02d"), 0, 0, a), Cell::Choice,
@@ -189,13 +169,9 @@ CsvFile TimeFile() {
   const std::string p = "MAIL_REPORT.TIME.";
   auto on = TypeIs<1>;
   std::vector<CsvRow> rows{Row(H(T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable())};
-  for (int w = 1; w <= 4; ++w)
-    rows.push_back(Row(H(T("Mail template No. %d - %d"), 0, 0, 0, w), Cell::MaskedMail,
-                       p + "MAIL[" + std::to_string(w) + "]", on, nullptr, w - 1));
-  const std::uint16_t days[] = {T("Sunday"), T("Monday"),   T("Tuesday"), T("Wednesday"),
-                                T("Thursday"), T("Friday"), T("Saturday")};
+  Append(rows, MailRows(p + "MAIL", 0, on));
   for (int d = 0; d < 7; ++d)
-    rows.push_back(Row(H(d == 0 ? T("Day of week") : 0, days[d]), Cell::Bit, p + "WDAY", on, &OffOnTexts(), d));
+    rows.push_back(Row(H(d == 0 ? T("Day of week") : 0, kWeekdays[d]), Cell::Bit, p + "WDAY", on, &OffOnTexts(), d));
   for (int h = 0; h < 24; ++h) {
     const std::string r = p + "REPORT_TIME[" + std::to_string(h) + "].";
     rows.push_back(Row(H(h == 0 ? T("Time to send") : 0, T("Set time to send: %d (hour)"), T("Report"), 0, h),
@@ -235,10 +211,8 @@ CsvFile CalendarFile() {
                    Row(H(0, 0, 0, T("Min.")), Cell::Auto, b + "END.MIN")});
   }
   f.settings.push_back({"Cal_Hour", 0, std::move(hours)});
-  f.table.count = 31;
-  f.table.label = T("%d");
+  f.table = Table(31, T("%d"), "", 0, "Day");
   f.table.lead = LabelLead::Empty;
-  f.table.cautionWord = "Day";
   const std::uint16_t months[] = {T("January"), T("February"), T("March"),     T("April"),
                                   T("May"),     T("June"),     T("July"),      T("August"),
                                   T("September"), T("October"), T("November"), T("December")};

@@ -19,10 +19,8 @@ CsvFile TrendFile() {
            T("10 minutes"), T("15 minutes"), T("30 minutes"), T("1 hour"), T("1 day")});
   const std::string p = "DISP.TREND.TREND_PAGE[#].";
   CsvFile f = NewFile("Trend.csv", T("Trend"), 2);
-  f.table.count = 16;
-  f.table.label = T("Page%d");
+  f.table = Table(16, T("Page%d"), "", 0, "PAGE");
   f.table.lead = LabelLead::EmptyThenBlank;
-  f.table.cautionWord = "PAGE";
   std::vector<CsvRow> rows{Row(H(T("Page name")), Cell::Auto, p + "NAME"),
                            Row(H(T("Trend speed")), Cell::Choice, p + "TREND_SPEED", nullptr, &speed),
                            Gated(Row(H(T("Hour")), Cell::Auto, p + "TREND_TIME"), p + "TREND_SPEED", 10)};
@@ -41,10 +39,8 @@ CsvFile TrendFile() {
 
 CsvFile DataFile() {
   CsvFile f = NewFile("Data.csv", T("Data"), 1);
-  f.table.count = 256;
-  f.table.label = T("CH%d");
+  f.table = Table(256, T("CH%d"), "", 0, "CH");
   f.table.lead = LabelLead::Empty;
-  f.table.cautionWord = "CH";
   const std::pair<const char*, int> families[] = {{"AI", kAiCount}, {"DI", kDiCount}, {"PI", kPiCount},
                                                   {"MA", kMaCount}, {"MD", kMdCount}, {"AO", kAoCount},
                                                   {"DO", kDoCount}, {"GDO", kGdoCount}};
@@ -176,10 +172,7 @@ CsvFile ReportFile() {
         Row(H(0, T("Monthly report")), Cell::Auto, p + "TITLE_MON", on),
         Row(H(0, T("Yearly report")), Cell::Auto, p + "TITLE_YEAR", on)}});
   for (int pen = 1; pen <= 128; ++pen) f.settings.push_back(PenList("Report_Pen", p, pen, types, true));
-  std::vector<CsvRow> tail;
-  for (int w = 1; w <= 4; ++w)
-    tail.push_back(Row(H(T("Mail template No. %d - %d"), 0, 0, 0, w), Cell::MaskedMail,
-                       p + "MAIL[" + std::to_string(w) + "]", on, nullptr, w - 1));
+  std::vector<CsvRow> tail = MailRows(p + "MAIL", 0, on);
   Append(tail, {Row(H(T("Timing to send mails"), T("Daily report")), Cell::Choice, p + "SEND_DAY", on, &send),
                 Row(H(0, T("Monthly report")), Cell::Choice, p + "SEND_MON", on, &send),
                 Row(H(0, T("Yearly report")), Cell::Choice, p + "SEND_YEAR", on, &send),
@@ -193,9 +186,7 @@ CsvFile ReportFile() {
 CsvFile PatternFile() {
   const std::string p = "SCHEDULE.PATTERN[#].";
   CsvFile f = NewFile("Pattern.csv", T("Pattern setting"), 3);
-  f.table.count = 64;
-  f.table.label = T("No.%d");
-  f.table.cautionWord = "PATTERN";
+  f.table = Table(64, T("No.%d"), "", 0, "PATTERN");
   std::vector<CsvRow> rows{Row(H(T("Pattern name")), Cell::Auto, p + "PTN_NAME")};
   for (int o = 1; o <= 8; ++o) {
     const std::string out = p + "OUT[" + std::to_string(o) + "].", ch = out + "CH";
@@ -213,17 +204,11 @@ CsvFile PatternFile() {
 CsvFile UnitFile() {
   const std::string p = "SCHEDULE.UNIT[#].";
   CsvFile f = NewFile("Unit.csv", T("Schedule unit setting"), 2);
-  f.table.count = 32;
-  f.table.label = T("No.%d");
-  f.table.typeField = p + "MODE";
-  f.table.cautionWord = "UNIT";
-  f.table.firstRow = T("Mode");
+  f.table = Table(32, T("No.%d"), p + "MODE", T("Mode"), "UNIT");
   std::vector<CsvRow> rows{Row(H(T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable()),
                            Row(H(T("Schedule unit name")), Cell::Auto, p + "NAME", TypeIs<1>)};
-  const std::uint16_t days[] = {T("Sunday"), T("Monday"),   T("Tuesday"), T("Wednesday"),
-                                T("Thursday"), T("Friday"), T("Saturday")};
   for (int d = 0; d < 7; ++d)
-    rows.push_back(Row(H(d == 0 ? T("Basic assignment") : 0, days[d]), Cell::ZeroText,
+    rows.push_back(Row(H(d == 0 ? T("Basic assignment") : 0, kWeekdays[d]), Cell::ZeroText,
                        p + "BASIC[" + std::to_string(d) + "].PTN", TypeIs<1>, nullptr, T("None")));
   f.lists.push_back({"Unit", 0, std::move(rows)});
   return f;
@@ -257,9 +242,7 @@ CsvFile OpemonFile() {
   };
   auto first = [](const CsvItem& it) { return it.d.OPEMON.PROC[it.i].CH[0].kind != 0; };
   CsvFile f = NewFile("Opemon.csv", T("Process operation monitor"), 2);
-  f.table.count = 32;
-  f.table.label = T("Process %d");
-  f.table.cautionWord = "PROCESS";
+  f.table = Table(32, T("Process %d"), "", 0, "PROCESS");
   std::vector<CsvRow> rows{Row(H(T("Process name")), Cell::Auto, p + "NAME")};
   const When channels[] = {nullptr, ProcessChannel<2>, ProcessChannel<3>, ProcessChannel<4>, ProcessChannel<5>};
   for (int c = 1; c <= 5; ++c) {

@@ -41,30 +41,6 @@ std::vector<CsvRow> ConnectionRows(const std::string& p, int headers, SlmpList l
   return rows;
 }
 
-// The masked "Mail template No. %d - %d" words of a block, in column `col`.
-std::vector<CsvRow> MailRows(const std::string& field, int col, When when) {
-  std::vector<CsvRow> rows;
-  for (int w = 1; w <= 4; ++w) {
-    CsvRowHeader h;
-    h.id[col] = T("Mail template No. %d - %d");
-    h.param = w;
-    rows.push_back(Row(h, Cell::MaskedMail, field + "[" + std::to_string(w) + "]", when, nullptr, w - 1));
-  }
-  return rows;
-}
-
-// Bit words "TEXT %d - %d" for p = 1..words in column `col`.
-std::vector<CsvRow> WordRows(std::uint16_t text, const std::string& field, int words, int col, When when) {
-  std::vector<CsvRow> rows;
-  for (int w = 1; w <= words; ++w) {
-    CsvRowHeader h;
-    h.id[col] = text;
-    h.param = w;
-    rows.push_back(Row(h, Cell::Auto, field + "[" + std::to_string(w) + "]", when));
-  }
-  return rows;
-}
-
 // ---- Alarm zones -------------------------------------------------------------------
 
 bool ZoneUsed(const CsvItem& it) { return it.gated && it.block <= it.areas; }
@@ -124,17 +100,6 @@ CsvList StatusList(const std::string& code, const std::string& item, bool on, Wh
   return CsvList{code, 0, std::move(rows)};
 }
 
-CsvTable Table(int count, std::uint16_t label, std::string typeField, std::uint16_t firstRow, int first = 1) {
-  CsvTable t;
-  t.count = count;
-  t.first = first;
-  t.label = label;
-  t.typeField = std::move(typeField);
-  t.cautionWord = "CH";
-  t.firstRow = firstRow;
-  return t;
-}
-
 // ---- The files -------------------------------------------------------------------------
 
 CsvFile SystemFile() {
@@ -162,7 +127,7 @@ CsvFile NodeFile() {
         Row(H(T("Modbus/TCP Timeout (1 to 10 s)")), Cell::Auto, n + "TIMEOUT"),
         Row(H(T("Modbus/TCP Transaction ID management")), Cell::Choice, n + "TRANSACTION", nullptr, &DisableEnable()),
         Row(H(T("SLMP Timeout (1 to 60 s)")), Cell::Auto, n + "SLMP_TIMEOUT")}});
-  f.table = Table(32, T("Slave %d"), n + "NODE_TYPE[#]", T("Slave type"), 0);
+  f.table = Table(32, T("Slave %d"), n + "NODE_TYPE[#]", T("Slave type"), "CH", 0);
   auto addressSet = [](const CsvItem& it) { return it.d.IO.NODE_CONF.NODE[it.i][0] != '\0'; };
   f.lists.push_back(
       {"IO_NODE",
@@ -197,7 +162,7 @@ CsvFile AiFile() {
   auto percent = [](const CsvItem& it) { return it.type != 0 && it.type != 5 && it.d.IO.AI[it.i].AI_DATA_TYPE == 0; };
   auto integer = [](const CsvItem& it) { return it.type != 0 && it.type != 5 && it.d.IO.AI[it.i].AI_DATA_TYPE != 0; };
   CsvFile f = NewFile("AI.csv", T("Analog input (AI)"), 3);
-  f.table = Table(128, T("AI%03d"), p + "TYPE", T("CH setting"));
+  f.table = Table(128, T("AI%03d"), p + "TYPE", T("CH setting"), "CH");
   f.table.zonesNeedType = true;
   std::vector<CsvRow> rows{Row(H(T("CH setting")), Cell::Choice, p + "TYPE", nullptr, &type)};
   Append(rows, ConnectionRows(p, 3, SlmpList::Word));
@@ -224,7 +189,7 @@ CsvFile DiFile() {
                                    T("Control input"), T("Demo")});
   const std::string p = "IO.DI[#].";
   CsvFile f = NewFile("DI.csv", T("Discrete input (DI)"), 2);
-  f.table = Table(256, T("DI%03d"), p + "TYPE", T("CH setting"));
+  f.table = Table(256, T("DI%03d"), p + "TYPE", T("CH setting"), "CH");
   std::vector<CsvRow> rows{Row(H(T("CH setting")), Cell::Choice, p + "TYPE", nullptr, &type)};
   Append(rows, ConnectionRows(p, 2, SlmpList::Bit));
   Append(rows, {Row(H(0, T("AI CH No.")), Cell::Auto, p + "AI_CH", TypeIs<4>),
@@ -261,7 +226,7 @@ CsvFile PiFile() {
   auto average = [](const CsvItem& it) { return PiMode(it, 1) && it.d.IO.PI[it.i].FILTER == 1; };
   auto delay = [](const CsvItem& it) { return PiMode(it, 1) && it.d.IO.PI[it.i].FILTER == 2; };
   CsvFile f = NewFile("PI.csv", T("Pulse input (PI)"), 3);
-  f.table = Table(128, T("PI%03d"), p + "TYPE", T("CH setting"));
+  f.table = Table(128, T("PI%03d"), p + "TYPE", T("CH setting"), "CH");
   f.table.zonesNeedType = true;
   std::vector<CsvRow> rows{Row(H(T("CH setting")), Cell::Choice, p + "TYPE", nullptr, &type)};
   Append(rows, CardAndModbusRows(p, 3));
@@ -311,7 +276,7 @@ CsvFile MaFile() {
   auto web = [](const CsvItem& it) { return it.type == 0 && it.d.IO.MA[it.i].WEB == 1; };
   auto backup = [](const CsvItem& it) { return it.i + 1 >= 128 && it.i + 1 <= 159; };
   CsvFile f = NewFile("MA.csv", T("Analog function register (MA)"), 4);
-  f.table = Table(256, T("MA%03d"), p + "TYPE", T("Function"));
+  f.table = Table(256, T("MA%03d"), p + "TYPE", T("Function"), "CH");
   std::vector<CsvRow> rows{Row(H(T("Function")), Cell::Choice, p + "TYPE", nullptr, &type)};
   Append(rows, RefRows(H(T("Function setting"), T("Input"), T("X%d"), T("Type"), 1), H(0, 0, 0, T("CH")),
                        p + "INPUT.X[1]", TypeNot<0>));
@@ -355,7 +320,7 @@ CsvFile MdFile() {
   auto count = [](const CsvItem& it) { return it.d.IO.MD[it.i].INPUT_CONT.CN != 0; };
   auto backup = [](const CsvItem& it) { return it.i + 1 >= 128 && it.i + 1 <= 159; };
   CsvFile f = NewFile("MD.csv", T("Digital function register (MD)"), 3);
-  f.table = Table(256, T("MD%03d"), p + "TYPE", T("Function"));
+  f.table = Table(256, T("MD%03d"), p + "TYPE", T("Function"), "CH");
   std::vector<CsvRow> rows{Row(H(T("Function")), Cell::Choice, p + "TYPE", nullptr, &type)};
   Append(rows, RefRows(H(T("Input"), T("%d"), T("Type"), 0, 1), H(0, 0, T("CH")), p + "INPUT1", input1));
   Append(rows, RefRows(H(0, T("%d"), T("Type"), 0, 2), H(0, 0, T("CH")), p + "INPUT2", input2));
@@ -388,7 +353,7 @@ CsvFile AoFile() {
   auto analog = [](const CsvItem& it) { return it.type != 0 && it.d.IO.AO[it.i].IO_MAPPING.MODE == 1; };
   auto discrete = [](const CsvItem& it) { return it.type != 0 && it.d.IO.AO[it.i].IO_MAPPING.MODE == 2; };
   CsvFile f = NewFile("AO.csv", T("Analog output (AO)"), 4);
-  f.table = Table(64, T("AO%02d"), p + "TYPE", T("CH setting"));
+  f.table = Table(64, T("AO%02d"), p + "TYPE", T("CH setting"), "CH");
   std::vector<CsvRow> rows{Row(H(T("CH setting")), Cell::Choice, p + "TYPE", nullptr, &OutTypes())};
   Append(rows, ConnectionRows(p, 4, SlmpList::Word));
   Append(rows, {Row(H(T("CH name")), Cell::Auto, p + "NAME", TypeNot<0>),
@@ -413,16 +378,13 @@ CsvFile DoFile() {
   const std::string p = "IO.DO[#].";
   auto web = [](const CsvItem& it) { return it.type != 0 && it.d.IO.DO[it.i].IO_MAPPING.kind == 0; };
   CsvFile f = NewFile("DO.csv", T("Discrete output (DO)"), 2);
-  f.table = Table(128, T("DO%03d"), p + "TYPE", T("CH setting"));
+  f.table = Table(128, T("DO%03d"), p + "TYPE", T("CH setting"), "CH");
   std::vector<CsvRow> rows{Row(H(T("CH setting")), Cell::Choice, p + "TYPE", nullptr, &OutTypes())};
   Append(rows, ConnectionRows(p, 2, SlmpList::Bit));
   Append(rows, {Row(H(T("CH name")), Cell::Auto, p + "NAME", TypeNot<0>),
-                Row(H(T("CH comment")), Cell::Auto, p + "COMMENT", TypeNot<0>),
-                Row(H(T("Status (ON)"), T("Display comment")), Cell::Auto, p + "STATUS.ON.DISP_STRING", TypeNot<0>),
-                Row(H(0, T("Color")), Cell::Auto, p + "STATUS.ON.DISP_COLOR", TypeNot<0>),
-                Row(H(T("Status (OFF)"), T("Display comment")), Cell::Auto, p + "STATUS.OFF.DISP_STRING", TypeNot<0>),
-                Row(H(0, T("Color")), Cell::Auto, p + "STATUS.OFF.DISP_COLOR", TypeNot<0>),
-                Row(H(T("Invert")), Cell::Choice, p + "INVERT", TypeNot<0>, &InvalidActiveTexts())});
+                Row(H(T("CH comment")), Cell::Auto, p + "COMMENT", TypeNot<0>)});
+  Append(rows, OutputStatusRows(p, TypeNot<0>));
+  rows.push_back(Row(H(T("Invert")), Cell::Choice, p + "INVERT", TypeNot<0>, &InvalidActiveTexts()));
   Append(rows, RefRows(H(T("I/O mapping"), T("Type")), H(0, T("CH")), p + "IO_MAPPING", TypeNot<0>, T("Disable")));
   rows.push_back(Row(H(T("Control on browser")), Cell::Choice, p + "WEB", web, &DisableEnable()));
   f.lists.push_back({"IO_DO", 0, std::move(rows)});
@@ -433,15 +395,11 @@ CsvFile GdoFile() {
   const std::string p = "IO.GDO[#].";
   auto web = [](const CsvItem& it) { return it.type == 1 && it.d.IO.GDO[it.i].IO_MAPPING.kind == 0; };
   CsvFile f = NewFile("GDO.csv", T("Grouped digital output (GDO)"), 3);
-  f.table = Table(32, T("GDO%02d"), p + "MODE", T("Mode"));
-  std::vector<CsvRow> rows{
-      Row(H(T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable()),
-      Row(H(T("CH name")), Cell::Auto, p + "NAME", TypeIs<1>),
-      Row(H(T("CH comment")), Cell::Auto, p + "COMMENT", TypeIs<1>),
-      Row(H(T("Status (ON)"), T("Display comment")), Cell::Auto, p + "STATUS.ON.DISP_STRING", TypeIs<1>),
-      Row(H(0, T("Color")), Cell::Auto, p + "STATUS.ON.DISP_COLOR", TypeIs<1>),
-      Row(H(T("Status (OFF)"), T("Display comment")), Cell::Auto, p + "STATUS.OFF.DISP_STRING", TypeIs<1>),
-      Row(H(0, T("Color")), Cell::Auto, p + "STATUS.OFF.DISP_COLOR", TypeIs<1>)};
+  f.table = Table(32, T("GDO%02d"), p + "MODE", T("Mode"), "CH");
+  std::vector<CsvRow> rows{Row(H(T("Mode")), Cell::Choice, p + "MODE", nullptr, &DisableEnable()),
+                           Row(H(T("CH name")), Cell::Auto, p + "NAME", TypeIs<1>),
+                           Row(H(T("CH comment")), Cell::Auto, p + "COMMENT", TypeIs<1>)};
+  Append(rows, OutputStatusRows(p, TypeIs<1>));
   for (int m = 1; m <= 32; ++m)
     Append(rows, RefRows(H(m == 1 ? T("Grouped channel") : 0, T("%d"), T("Type"), 0, m), H(0, 0, T("CH")),
                          p + "CH[" + std::to_string(m) + "]", TypeIs<1>, T("Disable")));
