@@ -570,6 +570,27 @@ class FileReader {
 
 }  // namespace
 
+void CopyCsvCells(const SettingData& from, SettingData& to) {
+  const Cellar into{to};
+  const auto* base = reinterpret_cast<const unsigned char*>(&from);
+  auto copy = [&](const CsvList& list, CsvItem it) {
+    for (const CsvRow& row : list.rows) {
+      if (row.cell == Cell::None || (row.cells && it.i >= row.cells)) continue;
+      if (CellHasValue(row, it, base)) into.Restore(row, it.i, from);
+    }
+  };
+  for (const CsvFile& f : CsvFiles()) {
+    for (const CsvList& list : f.settings) copy(list, CsvItem{from, 0, list.block, FileMode(f, from)});
+    for (const CsvList& list : f.lists) {
+      for (int i = 0; i < f.table.count; ++i) {
+        CsvItem it = TableItem(f.table, from, i);
+        it.block = list.block;
+        copy(list, it);
+      }
+    }
+  }
+}
+
 bool ImportCsvBytes(const CsvFile& file, std::string_view bytes, SettingData& record, std::string& log) {
   return FileReader(file, bytes, record, log).Run();
 }

@@ -38,6 +38,10 @@ bool ImportCsvBytes(const CsvFile& file, std::string_view bytes, SettingData& re
 // line. True when the file was opened and read without a report line.
 bool ImportCsvFile(const std::string& folder, const CsvFile& file, SettingData& record, CsvLog& log);
 
+// Copies into `to` every value that the export of `from` writes into a cell:
+// what a round trip through the CSV files carries.
+void CopyCsvCells(const SettingData& from, SettingData& to);
+
 // The text a cell may carry into the record: refuses the control characters a
 // configuration file cannot hold (TAB, CR and LF pass).
 bool CsvTextAllowed(std::string_view utf8);
