@@ -1,13 +1,15 @@
-// The CSV export of a fully populated record: every channel, account, template,
+// The CSV export and import of a fully populated record: every channel, account, template,
 // pen and zone in use, with Latin-1 texts. Goal: all thirty files in under 100 ms.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "csv/csv_export.h"
+#include "csv/csv_import.h"
 #include "csv/csv_layout.h"
 #include "model/defaults.h"
 #include "tests/model/record_generator.h"
@@ -57,6 +59,28 @@ void BM_CsvTextAllFiles(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CsvTextAllFiles)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tk48
+
+namespace tk48 {
+namespace {
+
+// The import of the same thirty files, from their bytes, into the defaults.
+void BM_CsvImportAllFiles(benchmark::State& state) {
+  const auto record = Populated();
+  std::vector<std::string> bytes;
+  for (const CsvFile& f : CsvFiles()) CsvFileBytes(f, *record, bytes.emplace_back());
+  auto defaults = NewSettingData();
+  ApplyDefaults(*defaults);
+  auto into = NewSettingData();
+  std::string log;
+  for (auto _ : state) {
+    std::memcpy(into.get(), defaults.get(), sizeof(SettingData));
+    for (std::size_t i = 0; i < bytes.size(); ++i) benchmark::DoNotOptimize(ImportCsvBytes(CsvFiles()[i], bytes[i], *into, log));
+  }
+}
+BENCHMARK(BM_CsvImportAllFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk48
