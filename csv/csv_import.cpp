@@ -98,13 +98,6 @@ std::optional<double> ParseReal(std::string_view cell, int places) {
   return std::strtod(t.c_str(), nullptr);
 }
 
-// ---- The line reader ---------------------------------------------------------------------
-
-struct Layout {
-  const CsvFile& f;
-  const SettingData& d;
-};
-
 }  // namespace
 
 std::vector<std::vector<std::string>> CsvLines(std::string_view bytes) {
@@ -128,10 +121,8 @@ std::vector<std::vector<std::string>> CsvLines(std::string_view bytes) {
             break;
           }
         }
-        while (i < n && bytes[i] != ',' && bytes[i] != '\n') ++i;  // after the closing quote: dropped
-        if (i < n && bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r') {
-          // nothing: the CR before the line end was dropped with the rest
-        }
+        // After the closing quote, up to the comma or the line end (a CR with it): dropped.
+        while (i < n && bytes[i] != ',' && bytes[i] != '\n') ++i;
       } else {
         while (i < n && bytes[i] != ',' && bytes[i] != '\n') cell.push_back(bytes[i++]);
         if ((i >= n || bytes[i] == '\n') && !cell.empty() && cell.back() == '\r') cell.pop_back();
@@ -437,8 +428,7 @@ class FileReader {
         continue;
       }
       std::string want = HeaderBytes(id, h.param), got = cell;
-      if (LoadText(id).find("%d") != std::string_view::npos || LoadText(id).find("%02d") != std::string_view::npos ||
-          LoadText(id).find("%03d") != std::string_view::npos) {
+      if (LoadText(id).find('%') != std::string_view::npos) {  // a numbered header
         want = Fold(Trim(want));
         got = Fold(Trim(got));
       }
