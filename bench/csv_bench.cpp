@@ -12,7 +12,7 @@
 #include "csv/csv_import.h"
 #include "csv/csv_layout.h"
 #include "model/defaults.h"
-#include "tests/model/record_generator.h"
+#include "tests/csv/csv_record.h"
 
 namespace tk48 {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 std::unique_ptr<SettingData> Populated() {
   auto r = NewSettingData();
   ApplyDefaults(*r);
-  testing::Generator(7, true).Fill(*r);
+  test::CsvRecord(7).Fill(*r);
   auto use = [](auto& channels) {
     for (auto& c : channels)
       if (c.TYPE == 0) c.TYPE = 1;

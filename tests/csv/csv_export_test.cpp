@@ -6,7 +6,7 @@
 #include "csv/csv_transfer.h"
 #include "port/scripted_ui.h"
 #include "tests/csv/csv_fixture.h"
-#include "tests/model/record_generator.h"
+#include "tests/csv/csv_record.h"
 
 namespace tk48 {
 namespace {
@@ -311,7 +311,7 @@ TEST(CsvExport, OnlyTheChosenFiles) {
 TEST(CsvExport, RandomRecordsExportDeterministically) {
   for (unsigned seed : {11u, 12u}) {
     auto r = DefaultRecord();
-    testing::Generator(seed, true).Fill(*r);
+    test::CsvRecord(seed).Fill(*r);
     for (const CsvFile& f : CsvFiles()) {
       bool ok = false;
       const std::string first = Export(f.name, *r, &ok);

@@ -2,15 +2,12 @@
 // the round trip, and the edge cases of edited files give their log lines.
 #include "csv/csv_import.h"
 
-#include <cmath>
-
 #include "csv/csv_text.h"
-#include "csv/slmp_devices.h"
 #include "csv/csv_transfer.h"
 #include "port/scripted_ui.h"
 #include "model/writer.h"
 #include "tests/csv/csv_fixture.h"
-#include "tests/model/record_generator.h"
+#include "tests/csv/csv_record.h"
 
 namespace tk48 {
 namespace {
@@ -47,23 +44,9 @@ TEST(CsvImport, TheDefaultExportReadsBackSilently) {
   EXPECT_EQ(ConfigurationText(*r), ConfigurationText(*defaults));
 }
 
-// A random record with Latin-1 texts whose values all have a cell form: mail
-// templates in use (no masked bits), whole K1 for the averaging functions and
-// a time unit in K2 for the accumulation, listed SLMP devices.
-std::unique_ptr<SettingData> RandomRecord(unsigned seed) {
+std::unique_ptr<SettingData> RandomCsvRecord(unsigned seed) {
   auto r = DefaultRecord();
-  testing::Generator(seed, true).Fill(*r);
-  for (auto& form : r->MAIL_REPORT.FORM) form.MODE = 1;
-  for (auto& ma : r->IO.MA) {
-    if (ma.TYPE == 5 || ma.TYPE == 6 || ma.TYPE == 12) ma.CONST.K[1] = std::round(ma.CONST.K[1]);
-    if (ma.TYPE == 12) ma.CONST.K[2] = static_cast<double>(static_cast<long long>(std::fabs(ma.CONST.K[1])) % 3);
-  }
-  auto devices = [](auto& channels, SlmpList list) {
-    const auto known = SlmpDevices(list);
-    for (std::size_t i = 0; i < std::size(channels); ++i) channels[i].SLMP_DEV_CODE = known[i % known.size()].code;
-  };
-  devices(r->IO.AI, SlmpList::Word), devices(r->IO.AO, SlmpList::Word), devices(r->IO.PI, SlmpList::PulseWord);
-  devices(r->IO.DI, SlmpList::Bit), devices(r->IO.DO, SlmpList::Bit);
+  test::CsvRecord(seed).Fill(*r);
   return r;
 }
 
@@ -71,7 +54,7 @@ std::unique_ptr<SettingData> RandomRecord(unsigned seed) {
 // the files carry it: every value that has a cell, the rest at its default.
 TEST(CsvImport, RandomRecordsMakeTheRoundTrip) {
   for (unsigned seed : {21u, 22u, 23u}) {
-    const auto original = RandomRecord(seed);
+    const auto original = RandomCsvRecord(seed);
     auto back = DefaultRecord();
     for (const CsvFile& f : CsvFiles()) {
       bool ok = false;
