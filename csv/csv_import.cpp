@@ -389,7 +389,11 @@ class FileReader {
     const auto before = NewSettingData();
     std::memcpy(before.get(), &d_, sizeof(SettingData));
     std::vector<const Line*> settings;
-    for (const CsvList& list : f_.settings) Collect(list, settings, false);
+    for (std::size_t l = 0; l < f_.settings.size(); ++l) {
+      if (Collect(f_.settings[l], settings, l == 0 && f_.firstRow != 0)) continue;
+      Flush();
+      return false;
+    }
     Apply(f_.settings, settings, 1, *before, false);
     Flush();
     if (f_.table.count > 0) Table(*before);

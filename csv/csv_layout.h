@@ -106,6 +106,7 @@ struct CsvFile {
   int headers = 1;        // H
   std::string modeField;  // single rows: the field that gates the others ("" none)
   std::vector<CsvList> settings;  // single-setting rows, before any table
+  std::uint16_t firstRow = 0;     // a first single row without which the file is not read ("Mode")
   CsvTable table;                 // count 0: no table
   std::vector<CsvList> lists;     // the table's row lists (zones, pens, status blocks)
   const Node* modeNode = nullptr;

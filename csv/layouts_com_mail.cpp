@@ -179,7 +179,9 @@ CsvFile TimeFile() {
     rows.push_back(Gated(Row(H(0, 0, T("Offset (min.)")), Cell::Auto, r + "OFFSET_MIN", on), r + "MODE"));
     rows.push_back(Gated(Row(H(0, 0, T("Offset (sec.)")), Cell::Auto, r + "OFFSET_SEC", on), r + "MODE"));
   }
-  return ModeFile("Time.csv", T("Regular report"), 3, "Mail_Time", p + "MODE", std::move(rows));
+  CsvFile f = ModeFile("Time.csv", T("Regular report"), 3, "Mail_Time", p + "MODE", std::move(rows));
+  f.firstRow = T("Mode");
+  return f;
 }
 
 CsvFile ErrorFile() {
