@@ -13,6 +13,7 @@ namespace tk48 {
 class QtUi : public UiPort {
  public:
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  std::optional<std::string> ChooseFolder(const FolderDialog& dialog) override;
   std::optional<Credentials> AskLogin(const Credentials& current) override;
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,

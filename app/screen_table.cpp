@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/CDlgCsvFileSelect.h"
 #include "app/CTK48CFGApp.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
@@ -12,6 +13,8 @@ namespace {
 
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
+bool OpenSaveCsv(const ScreenContext& c) { return RunCsvExport(c.parent, c.record, c.app); }
+bool OpenReadCsv(const ScreenContext& c) { return RunCsvImport(c.parent, c.record, c.app); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -34,6 +37,8 @@ const std::vector<ScreenRow>& Rows() {
   static const std::vector<ScreenRow> rows = {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
+      {Screen::SaveCsv, &OpenSaveCsv},
+      {Screen::ReadCsv, &OpenReadCsv},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
   };

@@ -22,7 +22,6 @@ int EmitText(const Args& args, const std::optional<std::string>& text) {
   return text && EmitDocument(args.Get("-o"), *text) ? kExitOk : kExitFailed;
 }
 
-// Reads a configuration file as "Read file" does: defaults first, then the text.
 std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage = true) {
   const auto text = LoadInput(path);
   if (!text) return nullptr;
@@ -143,5 +142,9 @@ constexpr Command kCommands[] = {
 }  // namespace
 
 std::span<const Command> FileCommands() { return kCommands; }
+
+std::unique_ptr<SettingData> ReadRecordFile(const std::string& path, bool tagMessage) {
+  return ReadRecord(path, tagMessage);
+}
 
 }  // namespace tk48::cli

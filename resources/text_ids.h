@@ -33,6 +33,30 @@ inline constexpr int kFailedToCompress = 1232;
 inline constexpr int kConfirmUpload = 1260;
 inline constexpr int kSettingDataOverCapacity = 1261;
 
+// CSV dialog
+inline constexpr int kCsvSaveTitle = 3000;
+inline constexpr int kCsvReadTitle = 3001;
+inline constexpr int kCsvSaveFolderPrompt = 3002;
+inline constexpr int kCsvReadFolderPrompt = 3003;
+inline constexpr int kCsvInvalidPath = 3004;
+inline constexpr int kCsvReadError = 3005;
+inline constexpr int kCsvSelectItems = 3006;
+inline constexpr int kCsvWriteError = 3007;
+inline constexpr int kCsvSelectAll = 27463;
+// CSV import error log
+inline constexpr int kCsvNoItem = 27464;
+inline constexpr int kCsvRowError = 27465;
+inline constexpr int kCsvSettingError = 27466;
+inline constexpr int kCsvCaution = 27467;
+inline constexpr int kCsvMax = 27468;
+inline constexpr int kCsvStopReading = 27469;
+inline constexpr int kCsvNoNumberLine = 27470;
+inline constexpr int kCsvLogOpen = 27471;
+inline constexpr int kCsvLogClose = 27472;
+inline constexpr int kCsvLogOpenError = 27473;
+inline constexpr int kCsvLogName = 27474;
+inline constexpr int kCsvLogSeparator = 27475;
+
 // configuration files
 inline constexpr int kFileSaved = 5101;
 inline constexpr int kConfigFileFilter = 5103;

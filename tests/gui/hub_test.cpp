@@ -293,7 +293,7 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
   };
   auto hub = OpenHub();
   for (Screen s : {Screen::InputOutput, Screen::Communication, Screen::Email, Screen::GraphDisplay, Screen::Record,
-                   Screen::Scheduler, Screen::ProcessMonitor, Screen::SaveCsv})
+                   Screen::Scheduler, Screen::ProcessMonitor})
     EXPECT_FALSE(hub->ScreenButton(s)->isEnabled()) << int(s);
   EXPECT_EQ(hub->ScreenButton(Screen::System)->text(), "System");
   Click(hub->ScreenButton(Screen::System));
