@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "app/CTK48CFGApp.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtps.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
@@ -12,6 +14,8 @@ namespace {
 
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
+bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c.app.ui); }
+bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -34,6 +38,8 @@ const std::vector<ScreenRow>& Rows() {
   static const std::vector<ScreenRow> rows = {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
+      {Screen::Communication, &OpenSetCom},
+      {Screen::FtpServer, &OpenSetComFtps},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
   };

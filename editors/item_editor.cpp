@@ -63,6 +63,15 @@ void ItemEditor::ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& 
   });
 }
 
+void ItemEditor::ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number,
+                                     const ChannelFamily& family, const SettingData& record) {
+  fields_.ChannelNumber(type, channel, number, family, record);
+  OnChoice(type, [type, channel, &family, &record] {
+    FillChannels(channel, record, type->currentIndex() == 1 ? &family : nullptr);
+    channel->setCurrentIndex(channel->count() > 0 ? 0 : -1);
+  });
+}
+
 void ItemEditor::Picked(GuardedList& guarded, int picked) {
   if (picked == guarded.remembered) return;
   if (guarded.allow) {

@@ -69,6 +69,11 @@ class ItemEditor : public QDialog {
   // channel list, first entry selected, when the user picks another type.
   void ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                      const SettingData& record);
+  // A channel number alone (0 = none): `type` holds "None" and the family,
+  // `channel` the family's channels, refilled with the first one chosen when
+  // the user picks another type.
+  void ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number, const ChannelFamily& family,
+                           const SettingData& record);
   // True while a guarded change runs Validate: an editor's own rule that only
   // applies to the OK step asks this.
   bool Guarding() const { return checks_.Guarding(); }

@@ -2,6 +2,12 @@
 
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtpc.h"
+#include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComModbus.h"
+#include "editors/CDlgSetComSmtp.h"
+#include "editors/CDlgSetComSntp.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/editor_text.h"
@@ -35,6 +41,12 @@ constexpr ScreenEntry kScreens[] = {
     {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
     {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"CDlgSetCom", 1, &Make<CDlgSetCom>},
+    {"CDlgSetComFtps", 1, &Make<CDlgSetComFtps>},
+    {"CDlgSetComSntp", 1, &Make<CDlgSetComSntp>},
+    {"CDlgSetComModbus", 1, &Make<CDlgSetComModbus>},
+    {"CDlgSetComSmtp", 1, &Make<CDlgSetComSmtp>},
+    {"CDlgSetComFtpc", 1, &Make<CDlgSetComFtpc>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };

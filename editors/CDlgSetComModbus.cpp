@@ -1,0 +1,62 @@
+#include "editors/CDlgSetComModbus.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+constexpr int kEnable = 1;
+constexpr int kPortMessage = 1280;
+}  // namespace
+
+CDlgSetComModbus::CDlgSetComModbus(QWidget* parent, SettingData& record, UiPort& ui)
+    : ItemEditor(parent, ui), record_(record) {
+  setWindowTitle(Tx(text::kModbusTcpSlave));
+  ModbusTcpBlock& modbus = record.COM.MODBUS_TCP;
+  mode = ChoiceList(this, {text::kDisable, text::kDisable + 1});
+  port = EditField(this, 80);
+  linger = EditField(this, 80);
+  fields_.Choice(mode, modbus.MODE);
+  fields_.Int(port, modbus.PORT);
+  fields_.Int(linger, modbus.RINGER_TIME);
+  Guard(mode);
+
+  auto* form = new QFormLayout;
+  AddRow(form, text::kModeNote, mode);
+  AddRow(form, text::kPortRangeNote, port);
+  AddRow(form, text::kLingerTime, linger);
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  okButton = foot.ok;
+  cancelButton = foot.cancel;
+  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(new QLabel(Tx(text::kRestartNoteMarked), this));
+  layout->addWidget(foot.box);
+  Start();
+}
+
+void CDlgSetComModbus::UpdateEnables() {
+  const bool on = mode->currentIndex() == kEnable;
+  port->setEnabled(on);
+  linger->setEnabled(on);
+}
+
+bool CDlgSetComModbus::Validate() {
+  return checks_.Int(port, 0, 65535, kPortMessage, Scope::Always) &&
+         checks_.UniquePort(port, record_, PortService::ModbusTcp, Scope::Always) &&
+         checks_.Int(linger, 0, 3000, text::kLingerTimeError, Scope::Always);
+}
+
+bool RunSetComModbus(QWidget* parent, SettingData& record, UiPort& ui) {
+  CDlgSetComModbus dialog(parent, record, ui);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace tk48
