@@ -5,6 +5,7 @@
 #include "app/CTK48CFGApp.h"
 #include "editors/CDlgSetCom.h"
 #include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
@@ -15,6 +16,7 @@ namespace {
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
 bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c.app.ui); }
+bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
 bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
@@ -39,6 +41,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
       {Screen::Communication, &OpenSetCom},
+      {Screen::WebAuth, &OpenSetComWebAuth},
       {Screen::FtpServer, &OpenSetComFtps},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},

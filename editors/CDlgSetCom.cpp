@@ -5,6 +5,7 @@
 #include "editors/CDlgSetComModbus.h"
 #include "editors/CDlgSetComSmtp.h"
 #include "editors/CDlgSetComSntp.h"
+#include "editors/CDlgSetComWebAuth.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -16,7 +17,7 @@ void Open(QWidget* parent, SettingData& record, UiPort& ui) {
 }
 
 const MenuEntry kEntries[] = {
-    {text::kWebServer, nullptr},
+    {text::kWebServer, &Open<RunSetComWebAuth>},
     {text::kFtpServer, &Open<RunSetComFtps>},
     {text::kSntp, &Open<RunSetComSntp>},
     {text::kModbusTcpSlave, &Open<RunSetComModbus>},

@@ -231,7 +231,7 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
 }
 
 TEST_F(HubTest, CommunicationAndTheIdPasswordEditorsAreRegistered) {
-  for (Screen s : {Screen::Communication, Screen::FtpServer}) EXPECT_TRUE(RegisteredScreen(s)) << int(s);
+  for (Screen s : {Screen::Communication, Screen::WebAuth, Screen::FtpServer}) EXPECT_TRUE(RegisteredScreen(s)) << int(s);
 }
 
 // ---- Upload ----
