@@ -116,15 +116,9 @@ CDlgSetComFtpc::CDlgSetComFtpc(QWidget* parent, SettingData& record, UiPort& ui)
   grid->addWidget(report, 6, 1);
   grid->addWidget(new QLabel(Tx(text::kSendOnUpdate), this), 6, 2);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form, grid});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addLayout(grid);
-  layout->addWidget(foot.box);
   Start();
 }
 

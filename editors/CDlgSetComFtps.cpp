@@ -37,15 +37,9 @@ CDlgSetComFtps::CDlgSetComFtps(QWidget* parent, SettingData& record, UiPort& ui)
   AddRow(form, text::kPassword, password);
   AddRow(form, text::kPortAddressNote, port);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form, new QLabel(Tx(text::kRestartNoteMarked), this)});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Tx(text::kRestartNoteMarked), this));
-  layout->addWidget(foot.box);
   Start();
 }
 

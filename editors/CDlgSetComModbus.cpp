@@ -30,15 +30,9 @@ CDlgSetComModbus::CDlgSetComModbus(QWidget* parent, SettingData& record, UiPort&
   AddRow(form, text::kModeNote, mode);
   AddRow(form, text::kPortRangeNote, port);
   AddRow(form, text::kLingerTime, linger);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form, new QLabel(Tx(text::kRestartNoteMarked), this)});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Tx(text::kRestartNoteMarked), this));
-  layout->addWidget(foot.box);
   Start();
 }
 

@@ -64,14 +64,9 @@ CDlgSetComSmtp::CDlgSetComSmtp(QWidget* parent, SettingData& record, UiPort& ui)
   Name(smtpId, SubName(text::kSmtpAuthentication, text::kColumnId));
   Name(smtpPassword, SubName(text::kSmtpAuthentication, text::kPassword));
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(foot.box);
   Start();
 }
 

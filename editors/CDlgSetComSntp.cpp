@@ -26,15 +26,9 @@ CDlgSetComSntp::CDlgSetComSntp(QWidget* parent, SettingData& record, UiPort& ui)
   auto* form = new QFormLayout;
   AddRow(form, text::kMode, mode);
   AddRow(form, text::kSntpServer, server);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form, new QLabel(Tx(text::kRestartNote), this)});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Tx(text::kRestartNote), this));
-  layout->addWidget(foot.box);
   Start();
 }
 

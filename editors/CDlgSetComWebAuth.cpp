@@ -64,16 +64,9 @@ CDlgSetComWebAuth::CDlgSetComWebAuth(QWidget* parent, SettingData& record, UiPor
   auto* box = new QVBoxLayout(authorization);
   box->addWidget(identities);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({form, new QLabel(Tx(text::kRestartNoteMarked), this), authorization});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Tx(text::kRestartNoteMarked), this));
-  layout->addWidget(authorization, 1);
-  layout->addWidget(foot.box);
   resize(420, 560);
   Start();
 }

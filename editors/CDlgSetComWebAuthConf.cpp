@@ -52,15 +52,9 @@ CDlgSetComWebAuthConf::CDlgSetComWebAuthConf(QWidget* parent, WebAccount& target
   buttons->addWidget(channelButton);
   buttons->addWidget(scheduleButton);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelColumn({authorization, function});
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(authorization);
-  layout->addWidget(function);
-  layout->addWidget(foot.box);
   Start();
 }
 

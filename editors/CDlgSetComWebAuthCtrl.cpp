@@ -9,10 +9,6 @@ namespace {
 constexpr int kUnits = 32;
 constexpr std::int32_t kUse = 1;
 
-ListSpec Page(const SettingData& record, FamilyId family, int labelId) {
-  return FamilyCheckSpec(record, FamilyOf(family), labelId, text::kColumnNameJa);
-}
-
 ListSpec UnitSpec(const SettingData& record) {
   const SettingData* r = &record;
   ListSpec spec;
@@ -29,18 +25,6 @@ ListSpec UnitSpec(const SettingData& record) {
 }
 
 }  // namespace
-
-CDlgSetComWebAuthCtrlChMa::CDlgSetComWebAuthCtrlChMa(QWidget* parent, const SettingData& record, WebAccount& account)
-    : CheckPage(parent, Page(record, FamilyId::Ma, text::kThreeDigits), account.CTRL_MA) {}
-CDlgSetComWebAuthCtrlChMd::CDlgSetComWebAuthCtrlChMd(QWidget* parent, const SettingData& record, WebAccount& account)
-    : CheckPage(parent, Page(record, FamilyId::Md, text::kThreeDigits), account.CTRL_MD) {}
-CDlgSetComWebAuthCtrlChAo::CDlgSetComWebAuthCtrlChAo(QWidget* parent, const SettingData& record, WebAccount& account)
-    : CheckPage(parent, Page(record, FamilyId::Ao, text::kTwoDigits), account.CTRL_AO) {}
-CDlgSetComWebAuthCtrlChDo::CDlgSetComWebAuthCtrlChDo(QWidget* parent, const SettingData& record, WebAccount& account)
-    : CheckPage(parent, Page(record, FamilyId::Do, text::kThreeDigits), account.CTRL_DO) {}
-CDlgSetComWebAuthCtrlChGdo::CDlgSetComWebAuthCtrlChGdo(QWidget* parent, const SettingData& record,
-                                                       WebAccount& account)
-    : CheckPage(parent, Page(record, FamilyId::Gdo, text::kTwoDigits), account.CTRL_GDO) {}
 
 CDlgSetComWebAuthCtrlCh::CDlgSetComWebAuthCtrlCh(QWidget* parent, WebAccount& account, const SettingData& record,
                                                  UiPort&)

@@ -6,38 +6,25 @@
 // only on OK; Cancel leaves it as it was.
 #include "editors/check_pages.h"
 #include "model/setting_data.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 
 class UiPort;
 
 // The pages: every channel of the family with a check box, its name by the
-// family's in-use rule.
-class CDlgSetComWebAuthCtrlChMa : public CheckPage {
-  Q_OBJECT
+// family's in-use rule, over the identity's bit set of that family.
+template <FamilyId Family, int LabelId, auto Words>
+class RightsPage : public CheckPage {
  public:
-  CDlgSetComWebAuthCtrlChMa(QWidget* parent, const SettingData& record, WebAccount& account);
+  RightsPage(QWidget* parent, const SettingData& record, WebAccount& account)
+      : CheckPage(parent, FamilyCheckSpec(record, FamilyOf(Family), LabelId, text::kColumnNameJa), account.*Words) {}
 };
-class CDlgSetComWebAuthCtrlChMd : public CheckPage {
-  Q_OBJECT
- public:
-  CDlgSetComWebAuthCtrlChMd(QWidget* parent, const SettingData& record, WebAccount& account);
-};
-class CDlgSetComWebAuthCtrlChAo : public CheckPage {
-  Q_OBJECT
- public:
-  CDlgSetComWebAuthCtrlChAo(QWidget* parent, const SettingData& record, WebAccount& account);
-};
-class CDlgSetComWebAuthCtrlChDo : public CheckPage {
-  Q_OBJECT
- public:
-  CDlgSetComWebAuthCtrlChDo(QWidget* parent, const SettingData& record, WebAccount& account);
-};
-class CDlgSetComWebAuthCtrlChGdo : public CheckPage {
-  Q_OBJECT
- public:
-  CDlgSetComWebAuthCtrlChGdo(QWidget* parent, const SettingData& record, WebAccount& account);
-};
+using CDlgSetComWebAuthCtrlChMa = RightsPage<FamilyId::Ma, text::kThreeDigits, &WebAccount::CTRL_MA>;
+using CDlgSetComWebAuthCtrlChMd = RightsPage<FamilyId::Md, text::kThreeDigits, &WebAccount::CTRL_MD>;
+using CDlgSetComWebAuthCtrlChAo = RightsPage<FamilyId::Ao, text::kTwoDigits, &WebAccount::CTRL_AO>;
+using CDlgSetComWebAuthCtrlChDo = RightsPage<FamilyId::Do, text::kThreeDigits, &WebAccount::CTRL_DO>;
+using CDlgSetComWebAuthCtrlChGdo = RightsPage<FamilyId::Gdo, text::kTwoDigits, &WebAccount::CTRL_GDO>;
 
 // "CH": the five pages "MA", "MD", "AO", "DO", "GDO" on tabs.
 class CDlgSetComWebAuthCtrlCh : public CheckPagesDialog {

@@ -1,6 +1,10 @@
 #include "editors/item_editor.h"
 
+#include <QLayout>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "resources/text_ids.h"
 
 namespace tk48 {
 
@@ -24,6 +28,19 @@ void ItemEditor::OkStep() {
   if (!Validate() || !CrossCheck()) return;
   Commit();
   if (Finish()) QDialog::accept();
+}
+
+FootButtons ItemEditor::OkCancelColumn(std::initializer_list<QObject*> parts) {
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* column = new QVBoxLayout(this);
+  for (QObject* part : parts) {
+    if (auto* layout = qobject_cast<QLayout*>(part)) column->addLayout(layout);
+    if (auto* widget = qobject_cast<QWidget*>(part)) column->addWidget(widget);
+  }
+  column->addWidget(foot.box);
+  return foot;
 }
 
 void ItemEditor::Guard(QComboBox* list) {

@@ -15,11 +15,13 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <vector>
 
 #include "editors/field_bindings.h"
+#include "editors/editor_widgets.h"
 #include "editors/field_checks.h"
 #include "editors/keys.h"
 
@@ -52,6 +54,10 @@ class ItemEditor : public QDialog {
   // Load, remember the guarded selections, UpdateEnables. Call once, last in
   // the derived constructor.
   void Start();
+
+  // Lays the screen out as a column of `parts` (layouts or widgets, top to
+  // bottom) over "OK" and "Cancel", wired to the OK step and to Cancel.
+  FootButtons OkCancelColumn(std::initializer_list<QObject*> parts);
 
   // A list that changes which fields are in use: picking another entry first
   // validates the screen as it is; on failure the list keeps its old entry.

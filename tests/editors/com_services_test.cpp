@@ -21,16 +21,11 @@ namespace {
 
 using test::Click;
 using test::Pick;
+using test::Put;
 using test::ShowActive;
 
 constexpr std::int32_t kNoUse = 0, kUse = 1;
 const std::string kDuplicate = "Setting error: Duplicate port address";
-
-template <std::size_t N>
-void Put(char (&field)[N], const std::string& text) {
-  std::memset(field, 0, N);
-  std::memcpy(field, text.data(), std::min(text.size(), N - 1));
-}
 
 class ComServices : public test::EditorTest {
  protected:

@@ -16,17 +16,12 @@ namespace {
 
 using test::Click;
 using test::Pick;
+using test::Put;
 using test::ShowActive;
 using test::WhenMenu;
 using test::WhenModal;
 
 constexpr std::int32_t kNoUse = 0, kUse = 1;
-
-template <std::size_t N>
-void Put(char (&field)[N], const std::string& text) {
-  std::memset(field, 0, N);
-  std::memcpy(field, text.data(), std::min(text.size(), N - 1));
-}
 
 class WebServer : public test::EditorTest {
  protected:
