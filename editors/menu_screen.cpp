@@ -18,7 +18,7 @@ MenuScreen::MenuScreen(QWidget* parent, int titleId, std::span<const MenuEntry> 
   for (const MenuEntry& entry : entries) {
     auto* button = new QPushButton(Tx(entry.textId), this);
     button->setAutoDefault(false);
-    button->setEnabled(static_cast<bool>(entry.open));
+    button->setEnabled(entry.open != nullptr);
     connect(button, &QPushButton::clicked, this, [this, &record, &ui, open = entry.open] {
       if (open) open(this, record, ui);
     });

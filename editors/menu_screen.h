@@ -3,7 +3,6 @@
 // record, and "Back". The menu itself writes nothing; Back, Enter and Esc
 // close it. A button whose screen is not there yet is disabled.
 #include <QDialog>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -15,10 +14,12 @@ namespace tk48 {
 
 class UiPort;
 
+// Opens one screen modally on the working record.
+using MenuOpener = void (*)(QWidget* parent, SettingData& record, UiPort& ui);
+
 struct MenuEntry {
-  int textId;
-  // Opens the entry's screen modally; empty: the button is disabled.
-  std::function<void(QWidget* parent, SettingData& record, UiPort& ui)> open;
+  int textId;       // the button's text
+  MenuOpener open;  // nullptr until the screen exists: the button is disabled
 };
 
 class MenuScreen : public QDialog {
