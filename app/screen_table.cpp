@@ -4,6 +4,9 @@
 
 #include "app/CDlgCsvFileSelect.h"
 #include "app/CTK48CFGApp.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
@@ -15,6 +18,9 @@ bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.rec
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
 bool OpenSaveCsv(const ScreenContext& c) { return RunCsvExport(c.parent, c.record, c.app); }
 bool OpenReadCsv(const ScreenContext& c) { return RunCsvImport(c.parent, c.record, c.app); }
+bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c.app.ui); }
+bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
+bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -39,6 +45,9 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::InputOutput, &OpenSetIo},
       {Screen::SaveCsv, &OpenSaveCsv},
       {Screen::ReadCsv, &OpenReadCsv},
+      {Screen::Communication, &OpenSetCom},
+      {Screen::WebAuth, &OpenSetComWebAuth},
+      {Screen::FtpServer, &OpenSetComFtps},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
   };

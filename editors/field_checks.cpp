@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 
 #include "editors/checks/checks.h"
+#include "editors/checks/c_number.h"
 #include "editors/editor_text.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 template <class Check>
@@ -72,6 +74,15 @@ bool FieldChecks::RealNonZero(const QWidget* field, int messageId, double min, d
                               Scope scope) const {
   return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
     return CheckRealNonZero(u, messageId, places, show, min, max, port);
+  });
+}
+
+bool FieldChecks::UniquePort(const QWidget* field, const SettingData& record, PortService self, Scope scope) const {
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    const auto value = ParseLong(u);
+    if (!value.Whole(u.size()) || !PortTakenByOther(record, self, value.value)) return true;
+    if (show == kShowMessage && port) ShowError(*port, LoadText(text::kDuplicatePort));
+    return false;
   });
 }
 

@@ -14,6 +14,8 @@
 #include <set>
 #include <string_view>
 
+#include "model/service_ports.h"
+
 namespace tk48 {
 
 class UiPort;
@@ -43,6 +45,11 @@ class FieldChecks {
             Scope scope = Scope::InUse) const;
   bool RealNonZero(const QWidget* field, int messageId, double min, double max, int places = 3,
                    Scope scope = Scope::InUse) const;
+
+  // A service's port (a field that already passed its integer check) that is
+  // the port of another service: "Setting error: Duplicate port address".
+  bool UniquePort(const QWidget* field, const SettingData& record, PortService self,
+                  Scope scope = Scope::InUse) const;
 
   // A rule of the editor's own failed: its message in an error box; false.
   bool Refuse(std::string_view message) const;

@@ -15,11 +15,13 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <vector>
 
 #include "editors/field_bindings.h"
+#include "editors/editor_widgets.h"
 #include "editors/field_checks.h"
 #include "editors/keys.h"
 
@@ -53,6 +55,10 @@ class ItemEditor : public QDialog {
   // the derived constructor.
   void Start();
 
+  // Lays the screen out as a column of `parts` (layouts or widgets, top to
+  // bottom) over "OK" and "Cancel", wired to the OK step and to Cancel.
+  FootButtons OkCancelColumn(std::initializer_list<QObject*> parts);
+
   // A list that changes which fields are in use: picking another entry first
   // validates the screen as it is; on failure the list keeps its old entry.
   void Guard(QComboBox* list);
@@ -69,6 +75,11 @@ class ItemEditor : public QDialog {
   // channel list, first entry selected, when the user picks another type.
   void ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                      const SettingData& record);
+  // A channel number alone (0 = none): `type` holds "None" and the family,
+  // `channel` the family's channels, refilled with the first one chosen when
+  // the user picks another type.
+  void ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number, const ChannelFamily& family,
+                           const SettingData& record);
   // True while a guarded change runs Validate: an editor's own rule that only
   // applies to the OK step asks this.
   bool Guarding() const { return checks_.Guarding(); }

@@ -2,6 +2,15 @@
 
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtpc.h"
+#include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComModbus.h"
+#include "editors/CDlgSetComSmtp.h"
+#include "editors/CDlgSetComSntp.h"
+#include "editors/CDlgSetComWebAuth.h"
+#include "editors/CDlgSetComWebAuthConf.h"
+#include "editors/CDlgSetComWebAuthCtrl.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/editor_text.h"
@@ -21,6 +30,16 @@ std::unique_ptr<QDialog> MakeDirect(const ScreenEnv& env, int) {
   return std::make_unique<Screen>(env.parent, env.record, *env.device, env.upload);
 }
 
+// A screen on one web identity of the record.
+template <class Screen>
+std::unique_ptr<QDialog> MakeIdentity(const ScreenEnv& env, int item) {
+  return std::make_unique<Screen>(env.parent, env.record.COM.WEB.AUTH[item], env.record, env.ui);
+}
+
+std::unique_ptr<QDialog> MakeWebAuthConf(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetComWebAuthConf>(env.parent, env.record.COM.WEB.AUTH[item], item, env.record, env.ui);
+}
+
 // A family list before its item editor exists: it lists, copies and pastes.
 template <FamilyId F, int TitleId>
 std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
@@ -35,6 +54,16 @@ constexpr ScreenEntry kScreens[] = {
     {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
     {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"CDlgSetCom", 1, &Make<CDlgSetCom>},
+    {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
+    {"CDlgSetComWebAuthConf", 32, &MakeWebAuthConf},
+    {"CDlgSetComWebAuthCtrlCh", 32, &MakeIdentity<CDlgSetComWebAuthCtrlCh>},
+    {"CDlgSetComWebAuthCtrlSu", 32, &MakeIdentity<CDlgSetComWebAuthCtrlSu>},
+    {"CDlgSetComFtps", 1, &Make<CDlgSetComFtps>},
+    {"CDlgSetComSntp", 1, &Make<CDlgSetComSntp>},
+    {"CDlgSetComModbus", 1, &Make<CDlgSetComModbus>},
+    {"CDlgSetComSmtp", 1, &Make<CDlgSetComSmtp>},
+    {"CDlgSetComFtpc", 1, &Make<CDlgSetComFtpc>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };

@@ -12,7 +12,9 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -87,6 +89,13 @@ inline QAction* Entry(QMenu& menu, const QString& text) {
 inline void Choose(QMenu& menu, QAction* action) {
   menu.setActiveAction(action);
   QTest::keyClick(&menu, Qt::Key_Return);
+}
+
+// A record text field set to `text` (cut to fit), the rest zero.
+template <std::size_t N>
+void Put(char (&field)[N], const std::string& text) {
+  std::memset(field, 0, N);
+  std::memcpy(field, text.data(), std::min(text.size(), N - 1));
 }
 
 class EditorTest : public ::testing::Test {

@@ -75,6 +75,21 @@ class ShowableRecord : public test::RandomRecord {
       std::strcpy(a.LOGIN, login.c_str());
       std::strcpy(a.PASSWORD, password.c_str());
     }
+    // The three services' ports differ; HTTPS never on 80; enabled web
+    // identities have logins of their own; the FTP client's server name is
+    // of the login character set.
+    ComSection& com = r.COM;
+    com.FTP.PORT = static_cast<std::uint16_t>(com.WEB.PORT + 1);
+    com.MODBUS_TCP.PORT = static_cast<std::uint16_t>(com.WEB.PORT + 2);
+    if (com.WEB.PROTOCOL == 1 && com.WEB.PORT == 80) com.WEB.PORT = 443;
+    for (int i = 0; i < 32; ++i) {
+      const std::string login = "w" + std::to_string(i) + Ascii(6);
+      std::memset(com.WEB.AUTH[i].LOGIN, 0, sizeof com.WEB.AUTH[i].LOGIN);
+      std::strcpy(com.WEB.AUTH[i].LOGIN, login.c_str());
+    }
+    const std::string server = Ascii(12);
+    std::memset(com.FTPC.FTP_SERVER, 0, sizeof com.FTPC.FTP_SERVER);
+    std::strcpy(com.FTPC.FTP_SERVER, server.c_str());
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
     for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {
       std::memset(text, 0, 32);

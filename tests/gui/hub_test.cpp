@@ -292,14 +292,19 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
     return true;
   };
   auto hub = OpenHub();
-  for (Screen s : {Screen::InputOutput, Screen::Communication, Screen::Email, Screen::GraphDisplay, Screen::Record,
-                   Screen::Scheduler, Screen::ProcessMonitor})
+  // The sections still missing.
+  for (Screen s : {Screen::InputOutput, Screen::Email, Screen::GraphDisplay, Screen::Record, Screen::Scheduler,
+                   Screen::ProcessMonitor})
     EXPECT_FALSE(hub->ScreenButton(s)->isEnabled()) << int(s);
   EXPECT_EQ(hub->ScreenButton(Screen::System)->text(), "System");
   Click(hub->ScreenButton(Screen::System));
   EXPECT_EQ(seen, record.get());
   ui.answers = {Answer::Cancel};
   EXPECT_FALSE(Back(*hub)) << "the editor's change is unsaved";
+}
+
+TEST_F(HubTest, CommunicationAndTheIdPasswordEditorsAreRegistered) {
+  for (Screen s : {Screen::Communication, Screen::WebAuth, Screen::FtpServer}) EXPECT_TRUE(RegisteredScreen(s)) << int(s);
 }
 
 // ---- Upload ----
