@@ -139,6 +139,22 @@ class FieldBindings {
         [=] { *t = static_cast<T>(box->isChecked() ? *t | mask : *t & ~mask); });
   }
 
+  // A 0/1 keyword (NOUSE / USE) as a check box.
+  template <class T>
+  void Check(QCheckBox* box, T& flag) {
+    auto* t = &flag;
+    Add(box, [=] { box->setChecked(*t != 0); }, [=] { return QString::number(box->isChecked()); },
+        [=] { *t = static_cast<T>(box->isChecked() ? 1 : 0); });
+  }
+
+  // A field with rules of its own (a value made of several fields, a list
+  // whose entries depend on the item): `load` shows the record, `shown` tells
+  // what the screen shows, `commit` writes it when that changed.
+  void Custom(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
+              std::function<void()> commit) {
+    Add(field, std::move(load), std::move(shown), std::move(commit));
+  }
+
   // A colour (0x00RRGGBB): written only when the user picked one.
   void Colour(ColourSwatch* swatch, std::uint32_t& target) {
     auto* t = &target;
