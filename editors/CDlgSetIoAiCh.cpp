@@ -130,11 +130,9 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
   AddRow(value, text::kEngineeringUnit, unit);
   value->addRow(zonesButton);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelButtons();
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* columns = new QHBoxLayout;
   columns->addLayout(source);
   columns->addLayout(value);
@@ -146,20 +144,12 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
 
 void CDlgSetIoAiCh::UpdateEnables() {
   const int k = kind->currentIndex();
-  for (QWidget* w : {static_cast<QWidget*>(moduleAddress), static_cast<QWidget*>(chNo),
-                     static_cast<QWidget*>(slaveNo), static_cast<QWidget*>(registerType),
-                     static_cast<QWidget*>(registerAddress), static_cast<QWidget*>(timeInput),
-                     static_cast<QWidget*>(name), static_cast<QWidget*>(comment), static_cast<QWidget*>(dataType),
-                     static_cast<QWidget*>(filter), static_cast<QWidget*>(samples),
-                     static_cast<QWidget*>(timeConstant), static_cast<QWidget*>(scale0),
-                     static_cast<QWidget*>(scale100), static_cast<QWidget*>(scaleInt), static_cast<QWidget*>(point),
-                     static_cast<QWidget*>(unit), static_cast<QWidget*>(zonesButton)})
-    w->setEnabled(false);
+  SetEnabled({moduleAddress, chNo, slaveNo, registerType, registerAddress, timeInput, name, comment, dataType, filter,
+              samples, timeConstant, scale0, scale100, scaleInt, point, unit, zonesButton},
+             false);
   slmp.Enable(false);
   if (k == kDisable || k < 0) return;
-  for (QWidget* w : {static_cast<QWidget*>(name), static_cast<QWidget*>(comment), static_cast<QWidget*>(zonesButton),
-                     static_cast<QWidget*>(unit)})
-    w->setEnabled(true);
+  SetEnabled({name, comment, zonesButton, unit}, true);
   if (k == kTime) {
     timeInput->setEnabled(true);
   } else {

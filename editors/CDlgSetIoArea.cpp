@@ -150,11 +150,9 @@ CDlgSetIoArea::CDlgSetIoArea(QWidget* parent, const SettingData& record, ZoneBlo
   pages->addTab(eventPage(upward, 2, true), Tx(kUpwardPage));
   pages->addTab(eventPage(downward, 1, false), Tx(kDownwardPage));
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelButtons();
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* top = new QFormLayout;
   AddRow(top, text::kPartitions, partitions);
@@ -184,12 +182,8 @@ void CDlgSetIoArea::UpdateEnables() {
   }
   for (int i = 0; i < kAreaCount - 1; ++i) {
     const bool up = n >= i + 2, down = n > i + 1;
-    for (QWidget* w : {static_cast<QWidget*>(upward[i].eventLog), static_cast<QWidget*>(upward[i].eventNo),
-                       static_cast<QWidget*>(upward[i].message), static_cast<QWidget*>(upward[i].mail)})
-      w->setEnabled(up);
-    for (QWidget* w : {static_cast<QWidget*>(downward[i].eventLog), static_cast<QWidget*>(downward[i].eventNo),
-                       static_cast<QWidget*>(downward[i].message), static_cast<QWidget*>(downward[i].mail)})
-      w->setEnabled(down);
+    for (const auto& [row, on] : {std::pair{&upward[i], up}, std::pair{&downward[i], down}})
+      SetEnabled({row->eventLog, row->eventNo, row->message, row->mail}, on);
   }
 }
 

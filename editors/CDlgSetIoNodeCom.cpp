@@ -32,11 +32,9 @@ CDlgSetIoNodeCom::CDlgSetIoNodeCom(QWidget* parent, SettingData& record, UiPort&
   AddRow(form, text::kModbusTimeout, timeout);
   AddRow(form, text::kSlmpTimeout, slmpTimeout);
   AddRow(form, text::kTransactionId, transaction);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelButtons();
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(foot.box);

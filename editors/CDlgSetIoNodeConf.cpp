@@ -101,11 +101,9 @@ CDlgSetIoNodeConf::CDlgSetIoNodeConf(QWidget* parent, SettingData& record, int s
   AddRow(slmpForm, text::kProcessorNo, processorNo);
   AddRow(slmpForm, text::kMultidropNo, multidropNo);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  const FootButtons foot = OkCancelButtons();
   okButton = foot.ok;
   cancelButton = foot.cancel;
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(errBox);

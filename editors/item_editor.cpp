@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include "resources/text_ids.h"
+
 namespace tk48 {
 
 ItemEditor::ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter) : QDialog(parent), ui_(ui), checks_(ui) {
@@ -24,6 +26,13 @@ void ItemEditor::OkStep() {
   if (!Validate() || !CrossCheck()) return;
   Commit();
   if (Finish()) QDialog::accept();
+}
+
+FootButtons ItemEditor::OkCancelButtons() {
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return foot;
 }
 
 void ItemEditor::Guard(QComboBox* list) {

@@ -19,6 +19,7 @@
 #include <span>
 #include <vector>
 
+#include "editors/editor_widgets.h"
 #include "editors/field_bindings.h"
 #include "editors/field_checks.h"
 #include "editors/keys.h"
@@ -69,6 +70,8 @@ class ItemEditor : public QDialog {
   // channel list, first entry selected, when the user picks another type.
   void ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                      const SettingData& record);
+  // "OK" and "Cancel" at the foot, wired to the OK step and to Cancel.
+  FootButtons OkCancelButtons();
   // True while a guarded change runs Validate: an editor's own rule that only
   // applies to the OK step asks this.
   bool Guarding() const { return checks_.Guarding(); }
