@@ -1,5 +1,10 @@
 #include "editors/CDlgSetIo.h"
 
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
 
@@ -8,8 +13,8 @@ namespace tk48 {
 // Each section's list screen fills in its opener here when it arrives.
 const IoMenuEntry (&IoMenuEntries())[9] {
   static const IoMenuEntry entries[9] = {
-      {text::kIoSlaveSetting, nullptr},
-      {text::kAnalogInput, nullptr},
+      {text::kIoSlaveSetting, &RunSlaveList},
+      {text::kAnalogInput, &RunAiList},
       {text::kDiscreteInput, nullptr},
       {text::kPulseInput, nullptr},
       {text::kAnalogFunctionRegister, nullptr},

@@ -139,12 +139,20 @@ class FieldBindings {
         [=] { *t = static_cast<T>(box->isChecked() ? *t | mask : *t & ~mask); });
   }
 
-  // A two-state field as a check box: ticked stores 1, unticked 0.
+  // A two-state field (0/1, NOUSE/USE) as a check box: ticked stores 1, unticked 0.
   template <class T>
   void Flag(QCheckBox* box, T& target) {
     auto* t = &target;
     Add(box, [=] { box->setChecked(*t != 0); }, [=] { return QString::number(box->isChecked()); },
         [=] { *t = static_cast<T>(box->isChecked() ? 1 : 0); });
+  }
+
+  // A field with rules of its own (a value made of several fields, a list
+  // whose entries depend on the item): `load` shows the record, `shown` tells
+  // what the screen shows, `commit` writes it when that changed.
+  void Custom(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
+              std::function<void()> commit) {
+    Add(field, std::move(load), std::move(shown), std::move(commit));
   }
 
   // A colour (0x00RRGGBB): written only when the user picked one.

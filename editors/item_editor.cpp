@@ -6,6 +6,8 @@
 
 #include "resources/text_ids.h"
 
+#include "resources/text_ids.h"
+
 namespace tk48 {
 
 ItemEditor::ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter) : QDialog(parent), ui_(ui), checks_(ui) {
@@ -30,10 +32,15 @@ void ItemEditor::OkStep() {
   if (Finish()) QDialog::accept();
 }
 
-FootButtons ItemEditor::OkCancelColumn(std::initializer_list<QObject*> parts) {
+FootButtons ItemEditor::OkCancelButtons() {
   const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
   connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
   connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return foot;
+}
+
+FootButtons ItemEditor::OkCancelColumn(std::initializer_list<QObject*> parts) {
+  const FootButtons foot = OkCancelButtons();
   auto* column = new QVBoxLayout(this);
   for (QObject* part : parts) {
     if (auto* layout = qobject_cast<QLayout*>(part)) column->addLayout(layout);

@@ -20,6 +20,7 @@
 #include <span>
 #include <vector>
 
+#include "editors/editor_widgets.h"
 #include "editors/field_bindings.h"
 #include "editors/editor_widgets.h"
 #include "editors/field_checks.h"
@@ -80,6 +81,8 @@ class ItemEditor : public QDialog {
   // the user picks another type.
   void ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number, const ChannelFamily& family,
                            const SettingData& record);
+  // "OK" and "Cancel" at the foot, wired to the OK step and to Cancel.
+  FootButtons OkCancelButtons();
   // True while a guarded change runs Validate: an editor's own rule that only
   // applies to the OK step asks this.
   bool Guarding() const { return checks_.Guarding(); }
