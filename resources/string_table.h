@@ -547,6 +547,8 @@ inline constexpr StringEntry kStringTable[] = {
     {27270, "ON"},
     {27271, "OFF"},
     {27272, "All pages"},
+    {27300, "Schedule unit %d is not in use."},
+    {27301, "%s%03d is not driven by a schedule unit in use."},
 
     // hardening: texts of our own
     {27520, "\nControl characters cannot be used."},

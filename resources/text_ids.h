@@ -288,6 +288,8 @@ inline constexpr int kOutputTypeSch = 27269;
 inline constexpr int kOutputTypeOn = 27270;
 inline constexpr int kOutputTypeOff = 27271;
 inline constexpr int kTrendAllPages = 27272;
+inline constexpr int kUnitNotInUse = 27300;
+inline constexpr int kOutputNotScheduled = 27301;
 
 // hardening: texts of our own
 inline constexpr int kSuffixControlCharacter = 27520;
