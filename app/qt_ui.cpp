@@ -123,6 +123,15 @@ std::optional<std::uint32_t> QtUi::ChooseColor(std::uint32_t initial) {
   });
 }
 
+std::optional<std::string> QtUi::ChooseFolder(const FolderDialog& dialog) {
+  return OnUiThread([&]() -> std::optional<std::string> {
+    const QString folder = QFileDialog::getExistingDirectory(DialogParent(), QString::fromStdString(dialog.title),
+                                                             QString::fromStdString(dialog.initialFolder));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
+  });
+}
+
 void QtUi::RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                            const std::function<std::int64_t()>& progress) {
   OnUiThread([&] {

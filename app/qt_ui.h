@@ -15,6 +15,7 @@ class QtUi : public UiPort {
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
   std::optional<Credentials> AskLogin(const Credentials& current) override;
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
+  std::optional<std::string> ChooseFolder(const FolderDialog& dialog) override;
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                        const std::function<std::int64_t()>& progress) override;
   // A plain "Please wait" dialog with a busy bar.

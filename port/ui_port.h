@@ -20,6 +20,12 @@ struct FileDialog {
   std::string defaultExt;
 };
 
+// The folder chooser.
+struct FolderDialog {
+  std::string title;
+  std::string initialFolder;
+};
+
 // Which "Please wait" dialog a transfer shows.
 enum class WaitKind : std::uint8_t { Usb, Network };
 
@@ -48,6 +54,8 @@ class UiPort {
   // The colour chooser, opened on `initial` (0x00RRGGBB); the confirmed colour,
   // or nullopt when cancelled. Without a screen there is nothing to choose.
   virtual std::optional<std::uint32_t> ChooseColor(std::uint32_t /*initial*/) { return std::nullopt; }
+  // The folder chooser; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFolder(const FolderDialog&) { return std::nullopt; }
   // The modal "Please wait" dialog: starts `work` on a worker thread, shows
   // progress() over 0..length every 500 ms, and returns once `work` has
   // returned. It has no buttons; Enter and Escape do not close it.
