@@ -338,6 +338,23 @@ inline constexpr int kMenTrendPageRow = 27346;
 inline constexpr int kMenImageFilter = 27347;
 inline constexpr int kMenTemplateRow = 27348;
 inline constexpr int kMenLoggingState = 27349;
+inline constexpr int kSchColumnSu = 27350;
+inline constexpr int kSchColumnUnitName = 27351;
+inline constexpr int kSchUnitList = 27352;
+inline constexpr int kSchColumnDate = 27353;
+inline constexpr int kSchColumnPattern = 27354;
+inline constexpr int kSchColumnPatternName = 27355;
+inline constexpr int kSchColumnStart = 27356;
+inline constexpr int kSchColumnEnd = 27357;
+inline constexpr int kSchChangeSetting = 27358;
+inline constexpr int kSchChoosePattern = 27359;
+inline constexpr int kSchPermanentSetting = 27360;
+inline constexpr int kSchColumnType = 27361;
+inline constexpr int kSchChangeOutputType = 27362;
+inline constexpr int kSchChooseOutputType = 27363;
+inline constexpr int kSchTabMd = 27364;
+inline constexpr int kSchTabDo = 27365;
+inline constexpr int kSchOutputs = 27366;
 
 // hardening: texts of our own
 inline constexpr int kSuffixControlCharacter = 27520;

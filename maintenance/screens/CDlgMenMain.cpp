@@ -4,6 +4,7 @@
 
 #include "editors/editor_text.h"
 #include "maintenance/screens/maint_screens.h"
+#include "maintenance/screens/schedule_screens.h"
 #include "resources/text_ids.h"
 
 namespace tk48::maint {
@@ -22,8 +23,8 @@ constexpr MenuRow kMenu[] = {
     {text::kMenTestMail, RunMenMailTest}, {text::kMenImages, RunMenUserJpg},
     {text::kMenTrend, RunMenTrend},       {text::kMenLogging, RunMenLogging},
     {text::kMenEventClear, RunEventClear}, {text::kMenView, RunMenUserView},
-    {text::kMenRestart, RunMenOpe},       {text::kMenOneTime, nullptr},
-    {text::kMenPermanent, nullptr},       {text::kMenOutputTypes, nullptr},
+    {text::kMenRestart, RunMenOpe},       {text::kMenOneTime, RunOneTimeAssignment},
+    {text::kMenPermanent, RunPermanentAssignment}, {text::kMenOutputTypes, RunOutputTypes},
 };
 
 }  // namespace
