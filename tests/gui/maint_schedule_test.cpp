@@ -3,6 +3,9 @@
 // read shows, a day that is a permanent date, the permanent screen's date
 // checks, and the output types with a DO behind a GDO not in use unlisted.
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <cstring>
 #include <fstream>
@@ -11,6 +14,7 @@
 #include "gui_fixture.h"
 #include "maintenance/device_files.h"
 #include "maintenance/schedule_files.h"
+#include "maintenance/screens/maint_screens.h"
 #include "maintenance/screens/schedule_screens.h"
 #include "model/defaults.h"
 #include "model/writer.h"
@@ -157,6 +161,58 @@ TEST_F(GuiTest, ScheduleMaintenanceOverUsb) {
   const auto types = ParseOutputTypes(StateBytes(sim, "SCHMNT_P"));
   ASSERT_TRUE(types);
   EXPECT_EQ(types->Type(kFamilyMd, 5), kOutputOn);
+}
+
+}  // namespace
+}  // namespace tk48::test
+
+namespace tk48::test {
+namespace {
+
+bool InsideList(const QWidget* w) {
+  for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+    if (qobject_cast<const QComboBox*>(p)) return true;
+  return false;
+}
+
+// Every input widget of every maintenance screen is named for screen readers.
+TEST_F(GuiTest, MaintenanceScreensNameEveryField) {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  ConnectionSettings settings;
+  LoginState login;
+  MaintEnv env{ui, [&] { return DeviceContext{settings, login, ui, {}}; }, *record};
+  ScheduleDay day{2030, 1, 6, 0, 0};
+  PermanentUnit entries{};
+  OutputTypesFile types;
+  std::vector<std::unique_ptr<QDialog>> screens;
+  screens.push_back(std::make_unique<CDlgMenMain>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenTime>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenMac>(nullptr, env, "00-00-00-00-00-00"));
+  screens.push_back(std::make_unique<CDlgMenVer>(nullptr, env, "TK48-G Ver. 2.0.0"));
+  screens.push_back(std::make_unique<CDlgMenSysLog>(nullptr, env, "log"));
+  screens.push_back(std::make_unique<CDlgMenSdUse>(nullptr, env, "1.00KB (1024byte)"));
+  screens.push_back(std::make_unique<CDlgMenInit>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenOpe>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenLogging>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenTrend>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenMailTest>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenPriSum>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenUserJpg>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenUserView>(nullptr, env));
+  screens.push_back(std::make_unique<CDlgMenPatternConf>(nullptr, env, 1, day));
+  screens.push_back(std::make_unique<CDlgMenSchPerConf>(nullptr, env, 1, 1, entries));
+  screens.push_back(std::make_unique<CDlgMenSchMainte>(nullptr, env, *record, types));
+  screens.push_back(std::make_unique<CDlgMenSchMainteConf>(nullptr, env, kFamilyMd, 1, types));
+  for (const auto& screen : screens) {
+    for (const QWidget* w : screen->findChildren<QWidget*>()) {
+      const bool input = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                         qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractItemView*>(w);
+      if (!input || InsideList(w) || qobject_cast<const QHeaderView*>(w)) continue;
+      EXPECT_FALSE(w->accessibleName().isEmpty())
+          << screen->metaObject()->className() << ": a " << w->metaObject()->className() << " without a name";
+    }
+  }
 }
 
 }  // namespace
