@@ -596,7 +596,6 @@ inline constexpr StringEntry kStringTable[] = {
     {27346, "Page %d"},
     {27347, "Image data|*.*||"},
     {27348, "No.%d %s"},
-    {27349, "Logging"},
     {27350, "SU"},
     {27351, "Schedule unit name"},
     {27352, "Schedule unit list"},

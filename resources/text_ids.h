@@ -337,7 +337,6 @@ inline constexpr int kMenPresetValue = 27345;
 inline constexpr int kMenTrendPageRow = 27346;
 inline constexpr int kMenImageFilter = 27347;
 inline constexpr int kMenTemplateRow = 27348;
-inline constexpr int kMenLoggingState = 27349;
 inline constexpr int kSchColumnSu = 27350;
 inline constexpr int kSchColumnUnitName = 27351;
 inline constexpr int kSchUnitList = 27352;

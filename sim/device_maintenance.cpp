@@ -110,17 +110,19 @@ std::optional<PutOutcome> DeviceState::MaintenancePutLocked(std::string_view nam
       return stored(name, data);
     case File::ImageData:
     case File::ViewData: {
-      // The data package alone: its wrapping must hold; it waits for its directory.
+      // The data package alone: its wrapping must hold; it is kept as it came
+      // and waits for its directory.
       const bool padded = row->file == File::ViewData;
       const auto plain = Inflate(data);
       if (!plain || !maint::Unwrap(*plain, padded)) return Result(kResultSaveFailed);
-      return stored(name, *plain);
+      return stored(name, data);
     }
     case File::ImageDir:
     case File::ViewDir: {
       const bool view = row->file == File::ViewDir;
       const auto plain = Inflate(data);
-      const auto packagedData = ReadLocked(view ? "UDAT_P" : "JDAT_P");
+      const auto dataPut = ReadLocked(view ? "UDAT_P" : "JDAT_P");
+      const auto packagedData = dataPut ? Inflate(*dataPut) : std::nullopt;
       if (!plain || !packagedData) return Result(kResultSaveFailed);
       const auto files = maint::ListPackage(*plain, *packagedData, view);
       if (!files) return Result(kResultSaveFailed);

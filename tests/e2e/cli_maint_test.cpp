@@ -229,7 +229,8 @@ TEST_F(CliMaint, FaultsEndWithTheMessageAndNothingChanged) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Names(outDir), std::vector<std::string>{"log.txt"});  // no temporary file
     EXPECT_EQ(ReadAll(out), "earlier log");
-    if (f.command[0] == "view") EXPECT_EQ(Names(sim.StateDir()), before);
+    // The first failed get or put changed nothing; a device still processing has taken its put.
+    if (f.command[0] != "restart") EXPECT_EQ(Names(sim.StateDir()), before);
   }
 }
 

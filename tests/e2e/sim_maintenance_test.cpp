@@ -44,7 +44,7 @@ TEST(SimMaintenance, SchedulesClockAndPutsOnBothTransports) {
     ASSERT_TRUE(received);
     auto oneTime = UnpackOneTime(*received, op.ui);
     ASSERT_TRUE(oneTime);
-    EXPECT_EQ(oneTime->units[4][0], (ScheduleDay{2030, 6, static_cast<std::uint16_t>(28 + round), 5u + round, 0}));
+    EXPECT_EQ(oneTime->units[4][0], (ScheduleDay{2030, 6, static_cast<std::uint16_t>(28 + round), static_cast<std::uint16_t>(5 + round), 0}));
     EXPECT_EQ(oneTime->units[4][6].month, 7);
 
     // A one-time day, a permanent entry and an output type change their files, kept consistent.
