@@ -230,7 +230,9 @@ TEST_F(CliMaint, FaultsEndWithTheMessageAndNothingChanged) {
     EXPECT_EQ(Names(outDir), std::vector<std::string>{"log.txt"});  // no temporary file
     EXPECT_EQ(ReadAll(out), "earlier log");
     // The first failed get or put changed nothing; a device still processing has taken its put.
-    if (f.command[0] != "restart") EXPECT_EQ(Names(sim.StateDir()), before);
+    if (f.command[0] != "restart") {
+      EXPECT_EQ(Names(sim.StateDir()), before);
+    }
   }
 }
 
