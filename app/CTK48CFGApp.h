@@ -4,6 +4,7 @@
 // login state, and the seams every screen reaches the rest of the program
 // through: the UI port, the device operations and the screens of other parts.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,9 @@ class CTK48CFGApp {
   bool tagMessage = true;
   std::string csvDir;
   LoginState login;
+  // The maintenance menus download the setting data into this record, never
+  // into the main window's.
+  std::unique_ptr<SettingData> maintenanceRecord = NewSettingData();
 };
 
 }  // namespace tk48

@@ -10,6 +10,7 @@
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
+#include "maintenance/screens/maint_screens.h"
 
 namespace tk48 {
 namespace {
@@ -28,6 +29,15 @@ bool OpenRemoteConfig(const ScreenContext& c) {
 bool OpenNetworkSettings(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunNetworkSettings(c.parent, c.record, ctx);
+}
+
+// The maintenance menu; remembered paths in the "TK48GCFG" section.
+bool OpenMaintenance(const ScreenContext& c) {
+  CTK48CFGApp& app = c.app;
+  maint::MaintEnv env{app.ui, [&app] { return app.DeviceCtx(); }, *app.maintenanceRecord, app.device.download,
+                      [&app](std::string_view key) { return app.prefs.ReadText(pref::kMain, key); },
+                      [&app](std::string_view key, const std::string& path) { app.prefs.WriteText(pref::kMain, key, path); }};
+  return maint::RunMenMain(c.parent, env);
 }
 
 struct ScreenRow {
@@ -50,6 +60,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::FtpServer, &OpenSetComFtps},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
+      {Screen::Maintenance, &OpenMaintenance},
   };
   return rows;
 }

@@ -1,11 +1,16 @@
 #pragma once
 #include <memory>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "cli/args.h"
 #include "model/setting_data.h"
+
+namespace tk48 {
+struct DeviceContext;
+}
 
 namespace tk48::cli {
 
@@ -20,7 +25,7 @@ struct Command {
 
 // The file commands (new, defaults, check, normalize, access-doc, pack, unpack, diff).
 std::span<const Command> FileCommands();
-// The device commands (status, download, upload).
+// The device commands (status, download, upload, maint).
 std::span<const Command> DeviceCommands();
 // The CSV commands (csv-export, csv-import).
 std::span<const Command> CsvCommands();
@@ -28,5 +33,10 @@ std::span<const Command> CsvCommands();
 // Reads a configuration file as "Read file" does: defaults first, then the
 // text; nullptr after the message on stderr.
 std::unique_ptr<SettingData> ReadRecordFile(const std::string& path, bool tagMessage = true);
+// "maint COMMAND ...": the maintenance commands.
+int Maintenance(const Args& args);
+// Builds the connection the transport options describe and runs `command` on
+// it; the exit code (usage errors 2).
+int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command);
 
 }  // namespace tk48::cli

@@ -109,7 +109,8 @@ bool Seconds(const Args& args, const char* name, const std::function<void(std::c
   return true;
 }
 
-// Builds the connection the options describe and runs `command` on it.
+}  // namespace
+
 int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command) {
   const auto usb = args.Get("--usb");
   const auto net = args.Get("--net");
@@ -146,6 +147,8 @@ int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& comm
     return kExitUsage;
   return command(ctx) ? kExitOk : kExitFailed;
 }
+
+namespace {
 
 int Status(const Args& args) {
   return WithDevice(args, [](DeviceContext& ctx) {
@@ -187,6 +190,8 @@ constexpr Command kCommands[] = {
      0, 0, Status},
     {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
     {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},
+    {"maint",
+     "maint COMMAND [ARGS] TRANSPORT  a maintenance command (\"maint help\" lists them)", 1, 6, Maintenance},
 };
 
 }  // namespace

@@ -118,6 +118,7 @@ bool SerialLink::Get(char request, std::span<const std::uint8_t> requestPayload,
   port_.Purge();
   received = 0;
   progress = 0;
+  refused_ = false;
   if (requestPayload.size() > kMaxPayload) return false;
   if (!SendRequest(MakeFrame(0, request, requestPayload, true))) return false;
   if (!WriteByte(kEnq)) return false;
@@ -141,7 +142,7 @@ bool SerialLink::Get(char request, std::span<const std::uint8_t> requestPayload,
     if (!WriteByte(kAck)) return false;
     if (frame.bytes[frame.size - kFrameTrailerSize] == kEtb) {
       if (!WriteByte(kEot)) return false;
-      if (header.letter == '*') received = 0;
+      if (header.letter == '*') received = 0, refused_ = true;
       return !overflow;
     }
   }

@@ -44,9 +44,12 @@ class SerialLink {
   // is the number of bytes stored. A reply larger than the buffer fails the
   // get: its blocks are still acknowledged to the end, but from the first one
   // that does not fit nothing more is stored. A "*" reply ends the get with
-  // nothing received.
+  // nothing received, and `refused()` tells it from an empty file.
   bool Get(char request, std::span<const std::uint8_t> requestPayload, char reply, std::span<std::uint8_t> buffer,
            std::size_t& received);
+
+  // The last get's reply was the "*" refusal.
+  bool refused() const { return refused_; }
 
   std::int32_t reserved = -1;
   // Payload bytes moved by the current put or get; written by the transfer
@@ -66,6 +69,7 @@ class SerialLink {
 
   SerialTiming timing_;
   SerialPort port_;
+  bool refused_ = false;
 };
 
 }  // namespace tk48

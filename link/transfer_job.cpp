@@ -31,7 +31,8 @@ void WorkSerial(TransferJob& job, SerialLink& link) {
     return;
   }
   std::size_t received = 0;
-  job.failed = !link.Get('G', NameBytes(job.fileName), 'g', job.getBuffer, received);
+  // The "*" reply is the device's refusal (no such file), not an empty file.
+  job.failed = !link.Get('G', NameBytes(job.fileName), 'g', job.getBuffer, received) || link.refused();
   job.received = received;
   if (!job.failed) link.progress = static_cast<std::int32_t>(job.length);  // the bar fills
 }

@@ -1,6 +1,7 @@
 // Whole device operations: open the transport the connection settings name,
 // check the device, run one transfer, close. Download and upload of the
 // setting data are built on them.
+#include <algorithm>
 #include <optional>
 
 #include "link/transfers.h"
@@ -11,68 +12,6 @@
 namespace tk48 {
 namespace {
 
-// One operation's transport; closed when the operation ends, on every path.
-class DeviceLink {
- public:
-  explicit DeviceLink(DeviceContext& ctx) : ctx_(ctx) {}
-  ~DeviceLink() {
-    if (serial_) serial_->Close();
-    if (net_) net_->Close();
-  }
-  DeviceLink(const DeviceLink&) = delete;
-  DeviceLink& operator=(const DeviceLink&) = delete;
-
-  // USB: the port and its status check. Network: the address, the login
-  // prompt, then open, status and login.
-  bool Connect(DeviceStatus& status) {
-    if (ctx_.settings.usb) {
-      serial_.emplace(ctx_.serialTiming);
-      const auto path = ctx_.comPath ? ctx_.comPath(ctx_.settings.comPort) : std::nullopt;
-      if (!path || !serial_->Open(*path)) {
-        ctx_.ui.Message(FormatText(text::kCannotOpenComPort, ctx_.settings.comPort), Icon::Error);
-        return false;
-      }
-      return CheckUsbDevice(*serial_, ctx_.ui, status);
-    }
-    const auto address = ResolveNetworkAddress(ctx_.settings, ctx_.ui);
-    if (!address || !EnsureLogin(ctx_.login, ctx_.ui)) return false;
-    net_.emplace(ctx_.login, ctx_.netOptions);
-    return ConnectNetwork(*net_, *address, ctx_, status);
-  }
-
-  bool Get(std::string_view name, std::span<std::uint8_t> buffer, std::size_t& received) {
-    TransferJob job;
-    Prepare(job, TransferJob::Op::Get, name);
-    job.getBuffer = buffer;
-    job.length = static_cast<std::int64_t>(buffer.size());
-    const bool ok = RunTransfer(job, ctx_.ui);
-    received = job.received;
-    return ok;
-  }
-
-  bool Put(std::string_view name, std::span<const std::uint8_t> data, std::int32_t operationCode) {
-    TransferJob job;
-    Prepare(job, TransferJob::Op::Put, name);
-    job.putData = data;
-    job.length = static_cast<std::int64_t>(data.size());
-    job.resultPollCode = operationCode;
-    return RunTransfer(job, ctx_.ui);
-  }
-
- private:
-  void Prepare(TransferJob& job, TransferJob::Op op, std::string_view name) {
-    job.op = op;
-    job.serial = serial_ ? &*serial_ : nullptr;
-    job.net = net_ ? &*net_ : nullptr;
-    job.fileName = std::string(name);
-    job.timing = ctx_.transferTiming;
-  }
-
-  DeviceContext& ctx_;
-  std::optional<SerialLink> serial_;
-  std::optional<NetSession> net_;
-};
-
 using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, UiPort&);
 
 // USB packs the record before it opens the port; the network connects (and
@@ -80,41 +19,103 @@ using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, 
 bool Upload(const SettingData& record, DeviceContext& ctx, Packer pack, bool firmwareCheck) {
   std::optional<std::vector<std::uint8_t>> data;
   if (ctx.settings.usb && !(data = pack(record, ctx.ui))) return false;
-  DeviceLink link(ctx);
-  DeviceStatus status;
-  if (!link.Connect(status)) return false;
-  if (firmwareCheck && !FirmwareAccepts(record, status.major, ctx.ui)) return false;
+  DeviceSession link(ctx);
+  if (!link.Connect()) return false;
+  if (firmwareCheck && !FirmwareAccepts(record, link.status().major, ctx.ui)) return false;
   if (!data && !(data = pack(record, ctx.ui))) return false;
   return link.Put(kConfigFile, *data, kConfigOperationCode);
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> GetDeviceFile(DeviceContext& ctx, std::string_view name,
-                                                       std::size_t capacity, DeviceStatus* status) {
-  DeviceLink link(ctx);
-  DeviceStatus checked;
-  if (!link.Connect(checked)) return std::nullopt;
-  if (status) *status = checked;
+// USB: the port and its status check. Network: the address, the login
+// prompt, then open, status and login.
+bool DeviceSession::Connect() {
+  Close();
+  status_ = {};
+  if (ctx_.settings.usb) {
+    serial_.emplace(ctx_.serialTiming);
+    const auto path = ctx_.comPath ? ctx_.comPath(ctx_.settings.comPort) : std::nullopt;
+    if (!path || !serial_->Open(*path)) {
+      serial_.reset();
+      ctx_.ui.Message(FormatText(text::kCannotOpenComPort, ctx_.settings.comPort), Icon::Error);
+      return false;
+    }
+    connected_ = CheckUsbDevice(*serial_, ctx_.ui, status_);
+  } else {
+    const auto address = ResolveNetworkAddress(ctx_.settings, ctx_.ui);
+    if (!address || !EnsureLogin(ctx_.login, ctx_.ui)) return false;
+    net_.emplace(ctx_.login, ctx_.netOptions);
+    connected_ = ConnectNetwork(*net_, *address, ctx_, status_);
+  }
+  if (!connected_) Close();
+  return connected_;
+}
+
+void DeviceSession::Close() {
+  if (serial_) serial_->Close();
+  if (net_) net_->Close();
+  serial_.reset();
+  net_.reset();
+  connected_ = false;
+}
+
+void DeviceSession::Prepare(TransferJob& job, TransferJob::Op op, std::string_view name) {
+  job.op = op;
+  job.serial = serial_ ? &*serial_ : nullptr;
+  job.net = net_ ? &*net_ : nullptr;
+  job.fileName = std::string(name);
+  job.timing = ctx_.transferTiming;
+}
+
+bool DeviceSession::Get(std::string_view name, std::span<std::uint8_t> buffer, std::size_t& received) {
+  received = 0;
+  if (!connected_) return false;
+  TransferJob job;
+  Prepare(job, TransferJob::Op::Get, name);
+  job.getBuffer = buffer;
+  job.length = static_cast<std::int64_t>(buffer.size());
+  const bool ok = RunTransfer(job, ctx_.ui);
+  received = ok ? std::min(job.received, buffer.size()) : 0;
+  return ok;
+}
+
+std::optional<std::vector<std::uint8_t>> DeviceSession::Get(std::string_view name, std::size_t capacity) {
   std::vector<std::uint8_t> buffer(capacity);
   std::size_t received = 0;
-  if (!link.Get(name, buffer, received)) return std::nullopt;
+  if (!Get(name, buffer, received)) return std::nullopt;
   buffer.resize(received);
   return buffer;
 }
 
+bool DeviceSession::Put(std::string_view name, std::span<const std::uint8_t> data, std::int32_t operationCode) {
+  if (!connected_) return false;
+  TransferJob job;
+  Prepare(job, TransferJob::Op::Put, name);
+  job.putData = data;
+  job.length = static_cast<std::int64_t>(data.size());
+  job.resultPollCode = operationCode;
+  return RunTransfer(job, ctx_.ui);
+}
+
+std::optional<std::vector<std::uint8_t>> GetDeviceFile(DeviceContext& ctx, std::string_view name,
+                                                       std::size_t capacity, DeviceStatus* status) {
+  DeviceSession link(ctx);
+  if (!link.Connect()) return std::nullopt;
+  if (status) *status = link.status();
+  return link.Get(name, capacity);
+}
+
 bool PutDeviceFile(DeviceContext& ctx, std::string_view name, std::span<const std::uint8_t> data,
                    std::int32_t operationCode) {
-  DeviceLink link(ctx);
-  DeviceStatus status;
-  return link.Connect(status) && link.Put(name, data, operationCode);
+  DeviceSession link(ctx);
+  return link.Connect() && link.Put(name, data, operationCode);
 }
 
 std::optional<DeviceStatus> ReadDeviceStatus(DeviceContext& ctx) {
-  DeviceLink link(ctx);
-  DeviceStatus status;
-  if (!link.Connect(status)) return std::nullopt;
-  return status;
+  DeviceSession link(ctx);
+  if (!link.Connect()) return std::nullopt;
+  return link.status();
 }
 
 // The record changes only once the file has arrived, decompressed and read.

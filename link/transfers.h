@@ -122,6 +122,41 @@ bool UploadSettings(const SettingData& record, DeviceContext& ctx);
 // The access-settings document as "CONFIG_P" (the direct network settings screens).
 bool UploadAccessSettings(const SettingData& record, DeviceContext& ctx);
 
+// One connection for several transfers: the status check (network: the
+// address, the login prompt, open, status and login) once, then gets and
+// puts, each behind its own progress dialog with the transfer's bounds. The
+// device's status is at hand after Connect, before any put. Closed when the
+// session ends, on every path.
+class DeviceSession {
+ public:
+  explicit DeviceSession(DeviceContext& ctx) : ctx_(ctx) {}
+  ~DeviceSession() { Close(); }
+  DeviceSession(const DeviceSession&) = delete;
+  DeviceSession& operator=(const DeviceSession&) = delete;
+
+  // False after the step's message; the session is then closed.
+  bool Connect();
+  const DeviceStatus& status() const { return status_; }
+  bool connected() const { return connected_; }
+
+  // Gets into `buffer` (its size is the capacity); `received` the bytes that came.
+  bool Get(std::string_view name, std::span<std::uint8_t> buffer, std::size_t& received);
+  // A get with its own buffer of `capacity`, cut to what came.
+  std::optional<std::vector<std::uint8_t>> Get(std::string_view name, std::size_t capacity);
+  // USB: followed by the result poll with `operationCode`.
+  bool Put(std::string_view name, std::span<const std::uint8_t> data, std::int32_t operationCode);
+  void Close();
+
+ private:
+  void Prepare(TransferJob& job, TransferJob::Op op, std::string_view name);
+
+  DeviceContext& ctx_;
+  std::optional<SerialLink> serial_;
+  std::optional<NetSession> net_;
+  DeviceStatus status_;
+  bool connected_ = false;
+};
+
 // Generic named device files, for maintenance: status check, optional login,
 // one transfer, close. Get returns the file's bytes; put returns the outcome
 // (USB: after the result poll with `operationCode`).

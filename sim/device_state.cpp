@@ -20,7 +20,6 @@ namespace tk48::sim {
 namespace {
 
 constexpr std::string_view kConfigFile = "CONFIG_P";
-constexpr std::string_view kLoggingFile = "LGNG";
 
 struct OperationRow {
   std::string_view file;
@@ -91,6 +90,7 @@ bool DeviceState::Init(std::string* error) {
   }
   for (const auto& [name, bytes] : FactoryFiles())
     if (!ReadLocked(name)) WriteLocked(name, bytes);
+  InitMaintenanceLocked();
   return true;
 }
 
@@ -112,6 +112,7 @@ std::uint8_t DeviceState::Flags() const {
 
 std::optional<std::vector<std::uint8_t>> DeviceState::ReadFile(std::string_view name) const {
   std::lock_guard lock(mutex_);
+  if (auto schedule = ServeScheduleLocked(name)) return schedule;
   return ReadLocked(name);
 }
 
@@ -135,7 +136,10 @@ PutOutcome DeviceState::Put(std::string_view name, std::span<const std::uint8_t>
     outcome.message = checked.message;
     if (outcome.result != kResultDone) return outcome;
   }
-  if (name == kLoggingFile && data.size() == 1) config_.logging = data[0] != 0;
+  if (auto maintenance = MaintenancePutLocked(name, data)) {
+    maintenance->operation = outcome.operation;
+    return *maintenance;
+  }
   if (!WriteLocked(name, stored)) outcome.result = kResultSaveFailed;
   return outcome;
 }

@@ -2,6 +2,7 @@
 // The simulated device's side that the serial and network sides share: its
 // named files, its status and the check a put of "CONFIG_P" goes through.
 // Every member is safe to call from both sides at once.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -75,10 +76,20 @@ class DeviceState {
   std::optional<std::vector<std::uint8_t>> ReadLocked(std::string_view name) const;
   bool WriteLocked(std::string_view name, std::span<const std::uint8_t> data);
   PutOutcome CheckConfiguration(std::span<const std::uint8_t> data, std::vector<std::uint8_t>& stored) const;
+  // The maintenance files (device_maintenance.cpp). The schedule files are
+  // kept plain under their device names and served compressed, the one-time
+  // days always the next seven of the device's clock.
+  void InitMaintenanceLocked();
+  std::optional<std::vector<std::uint8_t>> ServeScheduleLocked(std::string_view name) const;
+  // The outcome of a maintenance put, or nullopt for a file the maintenance
+  // menu does not send (stored as it came).
+  std::optional<PutOutcome> MaintenancePutLocked(std::string_view name, std::span<const std::uint8_t> data);
+  std::filesystem::path UnpackFolder(std::string_view which) const;
 
   mutable std::mutex mutex_;
   DeviceConfig config_;
   std::map<std::string, std::vector<std::uint8_t>, std::less<>> memory_;  // when there is no state folder
+  std::chrono::seconds clockOffset_{0};  // the device clock against the computer's, set by "TIME"
 };
 
 }  // namespace tk48::sim

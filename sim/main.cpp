@@ -123,6 +123,26 @@ const std::vector<OptionRow>& OptionTable() {
        Store<int>([](Options& o) -> int& { return o.net.faults.refusePut; })},
       {"--net-refuse-message", "TEXT", "... and the message TEXT",
        [](Options& o, std::string_view v) { o.net.faults.refuseMessage = std::string(v); return true; }},
+      // Faults of both sides
+      {"--refuse-get", "NAME", "refuse every get of the device file NAME (network \"n\", USB \"*\")",
+       [](Options& o, std::string_view v) {
+         o.serial.faults.refuseGet = o.net.faults.refuseGet = std::string(v);
+         return !v.empty();
+       }},
+      {"--cut-get", "NAME:N", "answer a get of NAME with the first N bytes of its reply, then silence",
+       [](Options& o, std::string_view v) {
+         const auto colon = v.rfind(':');
+         int n = 0;
+         if (colon == v.npos || colon == 0 || !ParseNumber(v.substr(colon + 1), n) || n < 0) return false;
+         o.serial.faults.cutGetName = o.net.faults.cutGetName = std::string(v.substr(0, colon));
+         o.serial.faults.cutGetBytes = o.net.faults.cutGetBytes = n;
+         return true;
+       }},
+      {"--net-silent", "CMD", "never answer the network command CMD (C, L, G or P) nor anything after it",
+       [](Options& o, std::string_view v) {
+         o.net.faults.silent = v.size() == 1 ? v[0] : 0;
+         return v.size() == 1 && std::string_view("CLGP").find(v[0]) != v.npos;
+       }},
   };
   return rows;
 }

@@ -195,13 +195,20 @@ void NetDevice::Run(const StopSignal& stop) {
 }
 
 void NetDevice::Serve(Connection& c) {
+  const auto silentFor = [&](char command) {
+    if (config_.faults.silent != command) return false;
+    HoldSilently(c.socket, c.stop);
+    return true;
+  };
   while (ReadExact(c.socket, c.stop, c.header)) {
     if (IsPlainStatus(c.header)) {
+      if (silentFor('C')) return;
       if (!AnswerStatus(c)) return;
       continue;
     }
     if (!c.challenged) return;  // encrypted before any challenge: nothing to decrypt with
     if (!c.loggedIn) {
+      if (silentFor('L')) return;
       if (!AnswerLogin(c)) return;
       continue;
     }
@@ -215,6 +222,7 @@ void NetDevice::Serve(Connection& c) {
     if (!ReadExact(c.socket, c.stop, area) || !CbcDecrypt(c.keys.cipher, chain, area)) return;
     const auto payload1 = std::span<const std::uint8_t>(area).first(h.length1);
     const auto payload2 = std::span<const std::uint8_t>(area).subspan(Pad16(h.length1), h.length2);
+    if (silentFor(static_cast<char>(h.letter))) return;
     bool goOn = false;
     if (h.letter == 'G') goOn = AnswerGet(c, AsText(payload1));
     if (h.letter == 'P') goOn = AnswerPut(c, AsText(payload1), payload2);
@@ -303,10 +311,21 @@ bool NetDevice::AnswerLogin(Connection& c) {
 }
 
 bool NetDevice::AnswerGet(Connection& c, std::string_view name) {
-  const std::optional<std::vector<std::uint8_t>> file = ServeDeviceFile(device_, name);
+  const std::optional<std::vector<std::uint8_t>> file =
+      name == config_.faults.refuseGet ? std::nullopt : ServeDeviceFile(device_, name);
   if (!file) {
     const std::uint8_t detail[] = {kResultNoFile};
     return Send(c, 'G', kReplyRefused, detail, {}, true);
+  }
+  if (!config_.faults.cutGetName.empty() && name == config_.faults.cutGetName) {
+    // The cut reply fault: the first bytes of the reply, then silence.
+    std::vector<std::uint8_t> frame = BuildNetMessage(kReplyAccepted, *file, {}, 0);
+    CipherBlock chain = c.keys.vector;
+    if (!CbcEncrypt(c.keys.cipher, chain, frame)) return false;
+    frame.resize(std::min(frame.size(), static_cast<std::size_t>(config_.faults.cutGetBytes)));
+    SendAll(c.socket, frame);
+    HoldSilently(c.socket, c.stop);
+    return false;
   }
   return Send(c, 'G', kReplyAccepted, *file, {}, true);
 }

@@ -27,6 +27,10 @@ struct NetFaults {
   int refusePut = -1;        // refuse every put with this result code (-1: the real outcome)
   std::string refuseMessage; // ... and this message text
   bool mute = false;         // accept every connection and never answer
+  std::string refuseGet;     // refuse a get of this file ("n")
+  char silent = 0;           // never answer this command (C, L, G or P), nor anything after it
+  std::string cutGetName;    // send only the first cutGetBytes bytes of the reply to a get of this file, then nothing
+  int cutGetBytes = -1;
 };
 
 struct NetConfig {

@@ -69,6 +69,7 @@ struct SerialDevice::Impl {
   struct Reply {
     char letter = 0;
     std::vector<std::uint8_t> data;
+    int cut = -1;  // send only this many bytes of the reply's frames, then nothing
   };
   std::optional<Reply> reply;  // sent on ENQ
   int nakLeft = 0;
@@ -144,9 +145,16 @@ struct SerialDevice::Impl {
         return Answer('s', StatusReply());
       case 'A':
         return Answer('a', PollReply());
-      case 'G':
-        if (auto file = ServeDeviceFile(device, AsText(frame.payload))) return Answer('g', std::move(*file));
+      case 'G': {
+        const auto name = AsText(frame.payload);
+        if (name == faults.refuseGet) return Answer('*', {});
+        if (auto file = ServeDeviceFile(device, name)) {
+          Answer('g', std::move(*file));
+          if (!faults.cutGetName.empty() && name == faults.cutGetName) reply->cut = faults.cutGetBytes;
+          return;
+        }
         return Answer('*', {});  // no such file: the special reply, an empty answer
+      }
       default:
         SendByte(kNak);
         return;
@@ -228,11 +236,26 @@ struct SerialDevice::Impl {
   // Sends the reply blocks, each until the peer ACKs it.
   void SendReply(const Reply& r) {
     const std::size_t blocks = std::max<std::size_t>(1, (r.data.size() + kMaxPayload - 1) / kMaxPayload);
+    if (r.cut >= 0) return SendCut(r, blocks);
     for (std::size_t i = 0; i < blocks; ++i) {
       const auto chunk =
           std::span(r.data).subspan(i * kMaxPayload, std::min(kMaxPayload, r.data.size() - i * kMaxPayload));
       if (!SendBlock(static_cast<std::uint8_t>(i), r.letter, chunk, i + 1 == blocks, static_cast<int>(i))) return;
     }
+  }
+
+  // The cut reply fault: the first bytes of the reply's frames, then silence.
+  void SendCut(const Reply& r, std::size_t blocks) {
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < blocks && bytes.size() < static_cast<std::size_t>(r.cut); ++i) {
+      const auto chunk =
+          std::span(r.data).subspan(i * kMaxPayload, std::min(kMaxPayload, r.data.size() - i * kMaxPayload));
+      const Frame frame = MakeFrame(static_cast<std::uint8_t>(i), r.letter, chunk, i + 1 == blocks);
+      const auto view = frame.View();
+      bytes.insert(bytes.end(), view.begin(), view.end());
+    }
+    bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(r.cut)));
+    Send(bytes);
   }
 
   bool SendBlock(std::uint8_t block, char letter, std::span<const std::uint8_t> chunk, bool last, int index) {

@@ -27,6 +27,9 @@ struct SerialFaults {
   int stopReadingAfter = -1;        // after taking this data block of a put, never read the line again
   int putResult = -1;               // answer every put with this result code (-1: the real one)
   std::string putMessage;           // ... and this message
+  std::string refuseGet;            // answer a get of this file with the "*" refusal
+  std::string cutGetName;           // send only the first cutGetBytes bytes of the reply to a get of this file
+  int cutGetBytes = -1;
 };
 
 struct SerialConfig {

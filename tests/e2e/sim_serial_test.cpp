@@ -10,6 +10,8 @@
 #include "model/gzlib.h"
 #include "model/reader.h"
 #include "model/setting_data.h"
+#include "maintenance/device_files.h"
+#include "maintenance/packages.h"
 #include "tests/e2e/sim_serial_process.h"
 
 namespace tk48 {
@@ -26,6 +28,15 @@ constexpr SerialTiming kTiming{3000ms, 12000ms, 100ms, 50ms, 3};
 constexpr SerialTiming kQuickTiming{1000ms, 3000ms, 100ms, 50ms, 3};
 
 Bytes ToBytes(std::string_view s) { return {s.begin(), s.end()}; }
+
+// A user image data package as the device takes it: wrapped and compressed,
+// its contents noise so that it keeps its size.
+Bytes ImagePackage(std::size_t size) {
+  Bytes contents(size);
+  std::uint32_t x = 7;
+  for (auto& b : contents) b = static_cast<std::uint8_t>((x = x * 1103515245 + 12345) >> 24);
+  return *maint::Compress(maint::WrapUnpadded(contents));
+}
 
 Bytes Compress(std::string_view text) {
   CGzlib gz;
@@ -155,16 +166,25 @@ TEST_F(SimSerial, PutsAreCheckedAsTheDeviceDoes) {
 
   EXPECT_EQ(GetFile("CONFIG_P"), original);  // neither was stored
 
-  // Other files are stored as they come, with their own operation code.
-  ASSERT_TRUE(link_.Put("TIME", Bytes(12, 7)));
+  // Other files are stored as they come, with their own operation code; a
+  // maintenance put of the wrong size or with a value out of range gets 3.
+  const Bytes time{0xEE, 7, 1, 0, 6, 0, 8, 0, 0, 0, 0, 0};  // 2030-01-06 08:00:00
+  ASSERT_TRUE(link_.Put("TIME", time));
   EXPECT_EQ(SettledResult(poll), (Bytes{10, 0}));
-  EXPECT_EQ(GetFile("TIME"), Bytes(12, 7));
+  EXPECT_EQ(GetFile("TIME"), time);
+  ASSERT_TRUE(link_.Put("TIME", Bytes(12, 7)));
+  EXPECT_EQ(SettledResult(poll), (Bytes{10, 3}));
+  EXPECT_EQ(GetFile("TIME"), time);
 
-  // An empty put sends only the opening frame; the device takes it as an empty file.
+  // An empty put sends only the opening frame; the device takes it as an empty
+  // file, which a one-byte command refuses.
+  ASSERT_TRUE(link_.Put("NOTES", {}));
+  EXPECT_EQ(SettledResult(poll), (Bytes{0xFF, 0}));
+  EXPECT_TRUE(std::filesystem::exists(State() / "NOTES"));
+  EXPECT_EQ(std::filesystem::file_size(State() / "NOTES"), 0u);
   ASSERT_TRUE(link_.Put("EVECLR", {}));
-  EXPECT_EQ(SettledResult(poll), (Bytes{24, 0}));
-  EXPECT_TRUE(std::filesystem::exists(State() / "EVECLR"));
-  EXPECT_EQ(std::filesystem::file_size(State() / "EVECLR"), 0u);
+  EXPECT_EQ(SettledResult(poll), (Bytes{24, 3}));
+  EXPECT_FALSE(std::filesystem::exists(State() / "EVECLR"));
 
   // A file the device does not have: the "*" reply, nothing received.
   EXPECT_EQ(GetFile("NO_SUCH_FILE"), Bytes{});
@@ -172,7 +192,7 @@ TEST_F(SimSerial, PutsAreCheckedAsTheDeviceDoes) {
 
 TEST_F(SimSerial, FaultsTheLinkRecoversFrom) {
   Launch({"--nak-block", "2", "--corrupt-check", "1", "--corrupt-complement", "3"});
-  const Bytes data(3000, 0x5A);
+  const Bytes data = ImagePackage(4000);  // four blocks each way
   ASSERT_TRUE(link_.Put("JDAT_P", data));  // block 2 NAKed once
   EXPECT_EQ(SettledResult([&] { return Poll(); }), (Bytes{6, 0}));
   EXPECT_EQ(GetFile("JDAT_P"), data);  // reply blocks 1 and 3 damaged once each
@@ -184,12 +204,13 @@ TEST_F(SimSerial, FaultsTheLinkRecoversFrom) {
 
 TEST_F(SimSerial, NakedThreeTimesThePutFails) {
   Launch({"--nak-block", "1", "--nak-times", "3"});
-  EXPECT_FALSE(link_.Put("JDAT_P", Bytes(100, 1)));
+  const Bytes data = ImagePackage(100);
+  EXPECT_FALSE(link_.Put("JDAT_P", data));
   EXPECT_EQ(Poll(), (Bytes{0, 0}));  // no put was completed, not even an empty one
   EXPECT_FALSE(std::filesystem::exists(State() / "JDAT_P"));
-  EXPECT_TRUE(link_.Put("JDAT_P", Bytes(100, 1)));  // the fault is spent
+  EXPECT_TRUE(link_.Put("JDAT_P", data));  // the fault is spent
   EXPECT_EQ(SettledResult([&] { return Poll(); }), (Bytes{6, 0}));
-  EXPECT_EQ(GetFile("JDAT_P"), Bytes(100, 1));
+  EXPECT_EQ(GetFile("JDAT_P"), data);
 }
 
 TEST_F(SimSerial, StatusOfTheWrongLength) {
@@ -233,7 +254,7 @@ TEST_F(SimSerial, ASilentDeviceFailsWithinTheBounds) {
 
 TEST_F(SimSerial, BaudRatePacesBothDirections) {
   Launch({"--baud", "38400"});
-  const Bytes data(2048, 0x33);
+  const Bytes data = ImagePackage(2100);
   // Two full frames each way, 10 bits a byte: no less than the line needs.
   const auto lineTime = std::chrono::duration<double>(2 * (1024 + 9) / 3840.0);
   auto start = std::chrono::steady_clock::now();

@@ -1,0 +1,104 @@
+// "User defined imagery data" and "User defined browser view": the packages
+// are built in memory, the data package put first, then its directory, on one
+// connection; "Reset" removes them on the device in two steps.
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "maintenance/packages.h"
+#include "maintenance/screens/maint_screens.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
+
+namespace tk48::maint {
+namespace {
+
+constexpr std::string_view kUserViewKey = "USER_VIEW";
+const std::string kUserPictureKeys[] = {"USER_PCT_1", "USER_PCT_2", "USER_PCT_3"};
+
+// A path field with its "..." button.
+QLineEdit* PathRow(MaintScreen* screen, QFormLayout* form, int labelId, std::function<std::optional<std::string>()> choose) {
+  auto* field = EditField(screen, 320);
+  auto* browse = new QPushButton(Tx(text::kMenBrowse), screen);
+  browse->setAutoDefault(false);
+  Name(browse, SubName(labelId, text::kMenBrowse));
+  QObject::connect(browse, &QPushButton::clicked, screen, [field, choose = std::move(choose)] {
+    if (const auto chosen = choose()) field->setText(QUtf8Text(*chosen));
+  });
+  auto* row = new QHBoxLayout;
+  row->addWidget(field);
+  row->addWidget(browse);
+  form->addRow(FieldLabel(screen, labelId, field), row);
+  return field;
+}
+
+// The data package, then its directory. A directory refused after its data
+// reached the device leaves the device with half an upload: say so.
+// `uploadFailed` (0: none) follows any other failure.
+bool UploadPackages(MaintEnv& env, const CompressedPackages& p, File data, File dir, int directoryFailed,
+                    int uploadFailed) {
+  int failed = -1;
+  if (PutInOrder(env, {{data, p.data}, {dir, p.directory}}, &failed)) return true;
+  if (failed == 1 || uploadFailed) env.ui.Message(LoadText(failed == 1 ? directoryFailed : uploadFailed), Icon::Error);
+  return false;
+}
+
+bool Reset(MaintEnv& env, int questionId, const std::array<std::uint8_t, 2>& steps) {
+  return Confirm(env.ui, questionId) &&
+         PutInOrder(env, {{File::Delete, std::span(steps).first(1)}, {File::Delete, std::span(steps).subspan(1)}});
+}
+
+}  // namespace
+
+CDlgMenUserJpg::CDlgMenUserJpg(QWidget* parent, MaintEnv& env) : MaintScreen(parent, env, text::kMenImages) {
+  const int labels[] = {text::kMenImage1, text::kMenImage2, text::kMenImage3};
+  for (int i = 0; i < kImageSlots; ++i) {
+    paths[i] = PathRow(this, form_, labels[i], [this] {
+      FileDialog dialog;
+      dialog.filter = std::string(LoadText(text::kMenImageFilter));
+      return env_.ui.ChooseFile(dialog);
+    });
+    paths[i]->setText(QUtf8Text(env.readPath(kUserPictureKeys[i])));
+  }
+  AddCommand(text::kUploadToDevice, [this] {
+    if (!Confirm(env_.ui, text::kConfirmTransferImages)) return;
+    std::array<std::string, kImageSlots> chosen;
+    for (int i = 0; i < kImageSlots; ++i) chosen[i] = paths[i]->text().trimmed().toStdString();
+    const auto packages = BuildImagePackages(chosen, env_.ui);
+    if (!packages) return;
+    for (int i = 0; i < kImageSlots; ++i) env_.writePath(kUserPictureKeys[i], chosen[i]);
+    const auto compressed = CompressImagePackages(*packages, env_.ui);
+    if (compressed) UploadPackages(env_, *compressed, File::ImageData, File::ImageDir, text::kImageDirectoryFailed, 0);
+  });
+  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmFactoryReset, kResetImages); });
+  AddBack();
+}
+
+void RunMenUserJpg(QWidget* parent, MaintEnv& env) { CDlgMenUserJpg(parent, env).exec(); }
+
+CDlgMenUserView::CDlgMenUserView(QWidget* parent, MaintEnv& env) : MaintScreen(parent, env, text::kMenView) {
+  folder = PathRow(this, form_, text::kMenFolder, [this] {
+    return env_.ui.ChooseFolder({std::string(LoadText(text::kMenFolder)), "", folder->text().toStdString()});
+  });
+  folder->setText(QUtf8Text(env.readPath(kUserViewKey)));
+  AddCommand(text::kMenConvertUpload, [this] {
+    const std::string chosen = folder->text().trimmed().toStdString();
+    if (chosen.empty()) return env_.ui.Message(LoadText(text::kSpecifyFolder), Icon::Error), void();
+    if (!Confirm(env_.ui, text::kConfirmConvertView)) return;
+    env_.writePath(kUserViewKey, chosen);
+    const auto packages = BuildViewPackages(chosen, env_.ui);
+    const auto compressed = packages ? CompressViewPackages(*packages, env_.ui) : std::nullopt;
+    if (!compressed) return;
+    if (UploadPackages(env_, *compressed, File::ViewData, File::ViewDir, text::kViewDirectoryFailed,
+                       text::kViewUploadFailed))
+      env_.ui.Message(LoadText(text::kCompleted), Icon::Information);
+  });
+  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmResetView, kResetView); });
+  AddBack();
+}
+
+void RunMenUserView(QWidget* parent, MaintEnv& env) { CDlgMenUserView(parent, env).exec(); }
+
+}  // namespace tk48::maint
