@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -87,6 +89,39 @@ inline QAction* Entry(QMenu& menu, const QString& text) {
 inline void Choose(QMenu& menu, QAction* action) {
   menu.setActiveAction(action);
   QTest::keyClick(&menu, Qt::Key_Return);
+}
+
+// A right-click on `row` of a list: the row is selected, then the context menu asked for.
+inline void RightClickRow(QTableView* table, int row) {
+  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+  QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(table->viewport(), &event);
+}
+
+// Right-clicks `row` and chooses `entry` ("Copy", "Paste") when it is enabled;
+// reports whether Paste was enabled.
+inline bool UseRowMenu(QTableView* table, int row, const char* entry) {
+  bool pasteEnabled = false;
+  WhenMenu([&](QMenu& menu) {
+    for (QAction* action : menu.actions())
+      if (action->text() == "Paste") pasteEnabled = action->isEnabled();
+    if (QAction* chosen = Entry(menu, entry); chosen && chosen->isEnabled()) Choose(menu, chosen);
+    else menu.close();
+  });
+  RightClickRow(table, row);
+  return pasteEnabled;
+}
+
+// Double-clicks `row` as the user does, which opens its editor.
+inline void DoubleClickRow(QTableView* table, int row) {
+  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+}
+
+inline QString CellText(const QTableView* table, int row, int column) {
+  return table->model()->index(row, column).data().toString();
 }
 
 class EditorTest : public ::testing::Test {

@@ -1,0 +1,31 @@
+#include "editors/menu_screen.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editors/editor_text.h"
+#include "editors/keys.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+
+MenuScreen::MenuScreen(QWidget* parent, int titleId, std::vector<MenuItem> items) : QDialog(parent) {
+  setWindowTitle(Tx(titleId));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  for (MenuItem& item : items) {
+    auto* button = new QPushButton(Tx(item.textId), this);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, open = std::move(item.open)] { open(this); });
+    layout->addWidget(button);
+    buttons_.push_back(button);
+  }
+  back_ = new QPushButton(Tx(text::kBack), this);
+  back_->setAutoDefault(false);
+  connect(back_, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addSpacing(8);
+  layout->addWidget(back_);
+  BindEnter(this, [this] { reject(); });
+}
+
+}  // namespace tk48
