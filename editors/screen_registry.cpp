@@ -1,8 +1,13 @@
 #include "editors/screen_registry.h"
 
+#include <algorithm>
+
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
 #include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetRecordLogging.h"
+#include "editors/CDlgSetRecordReport.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/editor_text.h"
 #include "editors/standard_lists.h"
@@ -27,6 +32,59 @@ std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
   return std::make_unique<ListScreen>(env.parent, FamilyListSpec(env.record, FamilyOf(F), {}, Tx(TitleId)));
 }
 
+// A sub-screen that edits its parent's working copy: the copy is made from
+// the record and lives as long as the screen.
+template <class Block>
+struct HeldCopy : QObject {
+  explicit HeldCopy(Block from) : block(std::move(from)) {}
+  Block block;
+};
+template <class Block, class Build>
+std::unique_ptr<QDialog> OnCopy(Block from, Build build) {
+  auto held = new HeldCopy<Block>(std::move(from));
+  std::unique_ptr<QDialog> screen = build(held->block);
+  held->setParent(screen.get());
+  return screen;
+}
+
+std::unique_ptr<QDialog> MakeLoggingHead(const ScreenEnv& env, int line) {
+  return OnCopy(LoggingHeaders(env.record.RECORD.LOGGING), [&](HeaderLines& copy) {
+    return std::make_unique<CDlgSetRecordLoggingHead>(env.parent, copy, line, env.ui);
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingHour(const ScreenEnv& env, int) {
+  return OnCopy(LoggingHours(env.record.RECORD.LOGGING), [&](HourTable& copy) {
+    return std::make_unique<ListScreen>(env.parent, LoggingHourListSpec(copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingHourConf(const ScreenEnv& env, int hour) {
+  return OnCopy(LoggingHours(env.record.RECORD.LOGGING), [&](HourTable& copy) {
+    return std::make_unique<CDlgSetRecordLoggingHourConf>(env.parent, copy[static_cast<std::size_t>(hour)], hour,
+                                                          env.ui);
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingPens(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, LoggingPenListSpec(env.record, env.record.RECORD.LOGGING.PEN, env.ui));
+}
+std::unique_ptr<QDialog> MakeLoggingPen(const ScreenEnv& env, int pen) {
+  return std::make_unique<CDlgSetRecordLoggingPenConf>(env.parent, env.record, env.record.RECORD.LOGGING.PEN[pen], pen,
+                                                       env.ui);
+}
+std::unique_ptr<QDialog> MakeReportPens(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, ReportPenListSpec(env.record, env.record.RECORD.REPORT.PEN, env.ui));
+}
+std::unique_ptr<QDialog> MakeReportPen(const ScreenEnv& env, int pen) {
+  return std::make_unique<CDlgSetRecordReportPenConf>(env.parent, env.record, env.record.RECORD.REPORT.PEN[pen], pen,
+                                                      env.ui);
+}
+std::unique_ptr<QDialog> MakeReportMail(const ScreenEnv& env, int) {
+  TemplateBits bits{};
+  std::copy(std::begin(env.record.RECORD.REPORT.MAIL), std::end(env.record.RECORD.REPORT.MAIL), bits.MAIL);
+  return OnCopy(bits, [&](TemplateBits& copy) {
+    return std::make_unique<ListScreen>(env.parent, TemplateChooserSpec(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
+  });
+}
+
 constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
@@ -37,6 +95,18 @@ constexpr ScreenEntry kScreens[] = {
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
+    {"CDlgSetRecord", 1, &Make<CDlgSetRecord>},
+    {"CDlgSetRecordLogging", 1, &Make<CDlgSetRecordLogging>},
+    {"CDlgSetRecordLoggingHead", 3, &MakeLoggingHead},
+    {"CDlgSetRecordLoggingPen", 1, &MakeLoggingPens},
+    {"CDlgSetRecordLoggingPenConf", 128, &MakeLoggingPen},
+    {"CDlgSetRecordLoggingHour", 1, &MakeLoggingHour},
+    {"CDlgSetRecordLoggingHourConf", 24, &MakeLoggingHourConf},
+    {"CDlgSetRecordEvent", 1, &Make<CDlgSetRecordEvent>},
+    {"CDlgSetRecordReport", 1, &Make<CDlgSetRecordReport>},
+    {"CDlgSetRecordReportMail", 1, &MakeReportMail},
+    {"CDlgSetRecordReportPen", 1, &MakeReportPens},
+    {"CDlgSetRecordReportPenConf", 128, &MakeReportPen},
 };
 
 }  // namespace

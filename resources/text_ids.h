@@ -215,6 +215,8 @@ inline constexpr int kWeek = 25314;
 inline constexpr int kDayOfWeek = 25315;
 
 // record: logging, event and report
+inline constexpr int kLowerLimitError = 757;
+inline constexpr int kUpperLimitError = 758;
 inline constexpr int kRecordLogging = 26500;
 inline constexpr int kRecordEvent = 26501;
 inline constexpr int kRecordReport = 26502;

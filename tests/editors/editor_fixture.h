@@ -93,6 +93,7 @@ inline void Choose(QMenu& menu, QAction* action) {
 
 // A right-click on `row` of a list: the row is selected, then the context menu asked for.
 inline void RightClickRow(QTableView* table, int row) {
+  table->scrollTo(table->model()->index(row, 0));
   const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
   QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
   QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
@@ -115,6 +116,7 @@ inline bool UseRowMenu(QTableView* table, int row, const char* entry) {
 
 // Double-clicks `row` as the user does, which opens its editor.
 inline void DoubleClickRow(QTableView* table, int row) {
+  table->scrollTo(table->model()->index(row, 0));
   const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
