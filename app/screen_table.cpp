@@ -5,6 +5,7 @@
 #include "app/CTK48CFGApp.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
 
@@ -14,6 +15,7 @@ namespace {
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
+bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -37,6 +39,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
       {Screen::Record, &OpenSetRecord},
+      {Screen::Scheduler, &OpenSetSchMenu},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
   };

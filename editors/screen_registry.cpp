@@ -8,6 +8,8 @@
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetRecordLogging.h"
 #include "editors/CDlgSetRecordReport.h"
+#include "editors/CDlgSetSchMenu.h"
+#include "editors/CDlgSetSchedule.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/editor_text.h"
 #include "editors/standard_lists.h"
@@ -85,6 +87,24 @@ std::unique_ptr<QDialog> MakeReportMail(const ScreenEnv& env, int) {
   });
 }
 
+std::unique_ptr<QDialog> MakePatterns(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, PatternListSpec(env.record, env.ui));
+}
+std::unique_ptr<QDialog> MakePattern(const ScreenEnv& env, int n) {
+  return std::make_unique<CDlgSetSchPattern>(env.parent, env.record, env.record.SCHEDULE.PATTERN[n], n, env.ui);
+}
+// One output of a pattern, item = pattern * 8 + output.
+std::unique_ptr<QDialog> MakePatternOutput(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetSchConf>(env.parent, env.record, env.record.SCHEDULE.PATTERN[item / 8].OUT[item % 8],
+                                          item % 8, env.ui);
+}
+std::unique_ptr<QDialog> MakeUnits(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, UnitListSpec(env.record, env.ui));
+}
+std::unique_ptr<QDialog> MakeUnit(const ScreenEnv& env, int n) {
+  return std::make_unique<CDlgSetSchUnitReg>(env.parent, env.record, env.record.SCHEDULE.UNIT[n], n, env.ui);
+}
+
 constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
@@ -107,6 +127,13 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetRecordReportMail", 1, &MakeReportMail},
     {"CDlgSetRecordReportPen", 1, &MakeReportPens},
     {"CDlgSetRecordReportPenConf", 128, &MakeReportPen},
+    {"CDlgSetSchMenu", 1, &Make<CDlgSetSchMenu>},
+    {"CDlgSetSchedule", 1, &MakePatterns},
+    {"CDlgSetSchPattern", 64, &MakePattern},
+    {"CDlgSetSchConf", 64 * 8, &MakePatternOutput},
+    {"CDlgSetSchUnit", 1, &MakeUnits},
+    {"CDlgSetSchUnitReg", 32, &MakeUnit},
+    {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
 };
 
 }  // namespace
