@@ -68,16 +68,13 @@ CDlgSetRecordEvent::CDlgSetRecordEvent(QWidget* parent, SettingData& record, UiP
 
   auto* top = new QFormLayout;
   AddRow(top, text::kSdAutoDelete, autoDelete);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(LogGroup(this, text::kEventLog, eventMode, eventCode));
   layout->addWidget(LogGroup(this, text::kSystemLog, systemMode, nullptr));
   layout->addWidget(LogGroup(this, text::kCommunicationLog, comMode, nullptr));
   layout->addWidget(LogGroup(this, text::kSchedulerLog, scheduleMode, scheduleCode));
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

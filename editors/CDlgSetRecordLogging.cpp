@@ -49,12 +49,9 @@ CDlgSetRecordLoggingHead::CDlgSetRecordLoggingHead(QWidget* parent, HeaderLines&
   auto* form = new QFormLayout;
   AddRow(form, text::kMode, mode);
   AddRow(form, text::kHeader, header);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 
@@ -199,15 +196,12 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
     weekRow->addWidget(days[d]);
   }
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(storing);
   layout->addLayout(lower);
   layout->addWidget(week);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

@@ -101,16 +101,13 @@ CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, U
   AddRow(starts, text::kMonthlyStartDate, monthStart);
   AddRow(starts, text::kYearlyStartMonth, yearStart);
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(PerReport(this, text::kPageTitle, {titles[0], titles[1], titles[2]}));
   layout->addLayout(buttons);
   layout->addWidget(PerReport(this, text::kTimingToSend, {send[0], send[1], send[2]}));
   layout->addLayout(starts);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

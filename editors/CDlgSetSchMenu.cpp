@@ -70,13 +70,10 @@ CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record,
     weekForm->addRow(FieldLabel(week, text::kSun + d, days[d]), days[d]);
     Name(days[d], SubName(text::kBasicAssignment, text::kSun + d));
   }
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(week);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 
@@ -124,12 +121,9 @@ CDlgSetSchInputConf::CDlgSetSchInputConf(QWidget* parent, SettingData& record, U
   form->addRow(FieldLabel(box, text::kColumnCh, channel), channel);
   Name(type, SubName(text::kChannel, text::kType));
   Name(channel, SubName(text::kChannel, text::kColumnCh));
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

@@ -74,14 +74,11 @@ CDlgSetSchConf::CDlgSetSchConf(QWidget* parent, const SettingData& record, Patte
     Name(minute, SubName(titleId, text::kMinShort));
     return box;
   };
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(timeGroup(text::kStartAt, startHour, startMinute));
   layout->addWidget(timeGroup(text::kEndAt, endHour, endMinute));
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 
@@ -145,13 +142,10 @@ CDlgSetSchPattern::CDlgSetSchPattern(QWidget* parent, const SettingData& record,
 
   auto* form = new QFormLayout;
   AddRow(form, text::kPatternName, name);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(outputs);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

@@ -32,12 +32,9 @@ HourOffsetScreen::HourOffsetScreen(QWidget* parent, HourRow& row, int hour, cons
   AddRow(form, texts.flagLabel, flag);
   AddRow(form, text::kOffsetMin, minutes);
   AddRow(form, text::kOffsetSec, seconds);
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
   Start();
 }
 

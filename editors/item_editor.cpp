@@ -2,6 +2,9 @@
 
 #include <QSignalBlocker>
 
+#include "editors/editor_widgets.h"
+#include "resources/text_ids.h"
+
 namespace tk48 {
 
 ItemEditor::ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter) : QDialog(parent), ui_(ui), checks_(ui) {
@@ -11,6 +14,13 @@ ItemEditor::ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter) : QDialog(pa
   } else {
     BindEnter(this, nullptr);
   }
+}
+
+QDialogButtonBox* ItemEditor::OkCancelButtons() {
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return foot.box;
 }
 
 void ItemEditor::Start() {

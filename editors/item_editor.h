@@ -13,6 +13,7 @@
 // record unless every check passed. Cancel and Esc close without writing.
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -49,6 +50,9 @@ class ItemEditor : public QDialog {
   virtual void Commit() { fields_.Commit(checks_); }
   // After the commit; false keeps the screen open (a failed upload).
   virtual bool Finish() { return true; }
+
+  // "OK" and "Cancel" at the foot of the screen, wired to the OK step and Cancel.
+  QDialogButtonBox* OkCancelButtons();
 
   // Load, remember the guarded selections, UpdateEnables. Call once, last in
   // the derived constructor.

@@ -134,14 +134,11 @@ PenScreen::PenScreen(QWidget* parent, const SettingData& record, PenFields pen, 
   errorForm->addRow(FieldLabel(error, text::kFixedCharacters, fixedChars), fixedChars);
   Name(errorMode, SubName(text::kErrorMode, text::kMode));
 
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(band);
   layout->addWidget(error);
-  layout->addWidget(foot.box);
+  layout->addWidget(OkCancelButtons());
 }
 
 PenGroup PenScreen::Group() const {
