@@ -103,21 +103,11 @@ HeaderLines LoggingHeaders(const LoggingBlock& logging) {
   return lines;
 }
 
-namespace {
-
-LoggingPens PensOf(const LoggingBlock& logging) {
-  LoggingPens pens{};
-  std::copy(std::begin(logging.PEN), std::end(logging.PEN), pens.begin());
-  return pens;
-}
-
-}  // namespace
-
 CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui),
       logging_(record.RECORD.LOGGING),
       headers_(LoggingHeaders(record.RECORD.LOGGING)),
-      pens_(PensOf(record.RECORD.LOGGING)),
+      pens_(CopyOfPens(record.RECORD.LOGGING.PEN)),
       hours_(LoggingHours(record.RECORD.LOGGING)) {
   setWindowTitle(Tx(text::kRecordLogging));
   LoggingBlock& log = logging_;

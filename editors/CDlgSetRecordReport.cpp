@@ -20,12 +20,6 @@ constexpr int kTitleChars = 32;
 constexpr int kTitleLabels[3] = {text::kDailyReport, text::kMonthlyReport, text::kYearlyReport};
 constexpr int kTitleErrors[3] = {text::kDailyTitleError, text::kMonthlyTitleError, text::kYearlyTitleError};
 
-ReportPens PensOf(const ReportBlock& report) {
-  ReportPens pens{};
-  std::copy(std::begin(report.PEN), std::end(report.PEN), pens.begin());
-  return pens;
-}
-
 TemplateBits BitsOf(const ReportBlock& report) {
   TemplateBits bits{};
   std::copy(std::begin(report.MAIL), std::end(report.MAIL), std::begin(bits.MAIL));
@@ -48,7 +42,7 @@ QGroupBox* PerReport(QWidget* parent, int titleId, QWidget* const (&fields)[3]) 
 CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui),
       report_(record.RECORD.REPORT),
-      pens_(PensOf(record.RECORD.REPORT)),
+      pens_(CopyOfPens(record.RECORD.REPORT.PEN)),
       templates_(BitsOf(record.RECORD.REPORT)) {
   setWindowTitle(Tx(text::kReportForm));
   ReportBlock& rep = report_;

@@ -5,7 +5,9 @@
 // the rest is one screen.
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <span>
 #include <vector>
 
@@ -100,6 +102,14 @@ class CDlgSetRecordReportPenConf : public PenScreen {
 
 using LoggingPens = std::array<LoggingPen, 128>;
 using ReportPens = std::array<ReportPen, 128>;
+
+// A working copy of a block's pens.
+template <class Pen>
+std::array<Pen, 128> CopyOfPens(const Pen (&pens)[128]) {
+  std::array<Pen, 128> copy{};
+  std::copy(std::begin(pens), std::end(pens), copy.begin());
+  return copy;
+}
 
 // The pen lists over `pens` (a working copy): double-click opens the pen
 // screen on a copy of the row, Copy and Paste copy whole pens, OK and Cancel.
