@@ -134,6 +134,12 @@ TEST_F(RecordTest, HeaderLineCountsLineBreaksAsCrLfAndStoresThem) {
     EXPECT_EQ(screen.windowTitle(), "Line 2");
     EXPECT_FALSE(screen.header->isEnabled());
     Pick(screen.mode, 1);
+    // Enter in the text is a line break, not OK.
+    screen.header->setFocus();
+    QTest::keyClicks(screen.header, "x");
+    QTest::keyClick(screen.header, Qt::Key_Return);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(screen.header->toPlainText(), "x\n");
     screen.header->setPlainText(c.text);
     ui.messages.clear();
     screen.OkStep();
