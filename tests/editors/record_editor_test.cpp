@@ -2,6 +2,7 @@
 // (pens, templates), each on the record or its parent's working copy.
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <cstring>
 #include <string>
 
@@ -318,6 +319,63 @@ TEST_F(RecordTest, SubScreenOkThenParentCancelLeavesTheRecord) {
   Click(screen.lineButtons[0]);
   screen.reject();
   EXPECT_TRUE(SameRecord(*record, *before));
+}
+
+TEST_F(RecordTest, PenListRowsAndWholePenCopy) {
+  std::strcpy(record->IO.AI[4].NAME, "Flow");
+  std::strcpy(record->IO.MA[1].NAME, "Sum");
+  LoggingPens pens = CopyOfPens(Logging().PEN);
+  pens[0] = {kAi, 5, 1, {}, 0, 0.0, {}};
+  pens[1] = {kMa, 2, 2, {}, 0, 0.0, {}};
+  pens[2] = {kDi, 3, 0, {}, 0, 0.0, {}};
+  ListScreen list(nullptr, LoggingPenListSpec(*record, pens, ui));
+  ShowActive(list);
+  QTableView* table = list.list();
+  struct Row {
+    int row;
+    const char *sampling, *type, *name;
+  } rows[] = {
+      {0, "Average value", "AI", "005"},            // AI005 not in use: its number alone
+      {1, "Peak value (max.)", "MA", "002 Sum"},    // MA always with its name
+      {2, "Momentary value", "DI", "003"},
+      {3, "", "None", ""},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(test::CellText(table, r.row, 1), r.sampling) << r.row;
+    EXPECT_EQ(test::CellText(table, r.row, 2), r.type) << r.row;
+    EXPECT_EQ(test::CellText(table, r.row, 3), r.name) << r.row;
+  }
+  record->IO.AI[4].TYPE = 1;
+  list.list()->RefreshAll();
+  EXPECT_EQ(test::CellText(table, 0, 3), "005 Flow");
+  test::UseRowMenu(table, 1, "Copy");
+  test::UseRowMenu(table, 127, "Paste");
+  EXPECT_EQ(pens[127].PEN_TYPE, kMa);
+  EXPECT_EQ(pens[127].CH, 2);
+  EXPECT_EQ(test::CellText(table, 127, 0), "PEN128");
+}
+
+TEST_F(RecordTest, ReportMaPenNeedsTheDataRangeForItsErrorMode) {
+  ReportPen pen = Report().PEN[0];
+  pen.PEN_TYPE = 3;  // MA
+  pen.CH = 1;
+  CDlgSetRecordReportPenConf screen(nullptr, *record, pen, 0, ui);
+  ShowActive(screen);
+  EXPECT_EQ(screen.type->count(), 4);
+  EXPECT_EQ(screen.channel->count(), 256);
+  EXPECT_TRUE(screen.base->isEnabled());
+  EXPECT_FALSE(screen.errorMode->isEnabled());
+  Pick(screen.bandMode, 1);
+  EXPECT_TRUE(screen.errorMode->isEnabled());
+  EXPECT_TRUE(screen.upper->isEnabled());
+  Pick(screen.type, 2);  // PI: the error mode whatever the data range
+  Pick(screen.bandMode, 0);
+  EXPECT_TRUE(screen.errorMode->isEnabled());
+  EXPECT_EQ(screen.channel->count(), 128);
+  Pick(screen.base, 3);
+  screen.OkStep();
+  EXPECT_EQ(pen.PEN_TYPE, 2);
+  EXPECT_EQ(pen.BASE, 3);
 }
 
 TEST_F(RecordTest, EventCharacterSetsFollowTheirLogs) {
