@@ -143,10 +143,13 @@ void CDlgCom::accept() {
 bool ChangeConnection(CTK48CFGApp& app, QWidget* parent) {
   const ConnectionText before = DescribeConnection(app);
   CDlgCom dialog(app.prefs, app.ui, ComPortEntries(Preferences::ComLookup()), parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  app.ReadConnection();
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (accepted) app.ReadConnection();
+  // Compared on every close: the address book may have changed under the
+  // selected name even when the dialog was cancelled, and a login made for
+  // the old host must not go to the new one.
   if (DescribeConnection(app) != before) app.Logout();
-  return true;
+  return accepted;
 }
 
 }  // namespace tk48

@@ -129,7 +129,8 @@ void CDlgSetMain::reject() {
 }
 
 void CDlgSetMain::SaveFile() {
-  const std::string text = ConfigurationText(record_);
+  const auto text = ConfigurationText(record_, app_.ui);
+  if (!text) return;
   const auto path = app_.ui.ChooseFile({.save = true,
                                         .filter = std::string(LoadText(text::kConfigFileFilter)),
                                         .initialName = currentFile_.empty()
@@ -142,7 +143,7 @@ void CDlgSetMain::SaveFile() {
     return;
   }
   // A failed write leaves the file that was there untouched.
-  if (!WriteFileAtomically(*path, text)) {
+  if (!WriteFileAtomically(*path, *text)) {
     app_.ui.Message(LoadText(text::kFailedToSaveFile), Icon::Error);
     return;
   }
@@ -159,7 +160,10 @@ void CDlgSetMain::Upload() {
   if (app_.ui.Message(LoadText(text::kConfirmUpload), Icon::Information, Buttons::OkCancel) != Answer::Ok) return;
   if (app_.confirmAccessMode) {
     CDlgCommConfirm confirm(app_, this);
-    if (confirm.exec() != QDialog::Accepted) return;
+    if (confirm.exec() != QDialog::Accepted) {
+      ShowConnection();  // "Change" may have changed it before "Cancel"
+      return;
+    }
   }
   ShowConnection();
   DeviceContext ctx = app_.DeviceCtx();

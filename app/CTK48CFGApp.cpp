@@ -28,7 +28,12 @@ void CTK48CFGApp::Logout() {
 DeviceContext CTK48CFGApp::DeviceCtx() {
   connection.addressBook = prefs.ReadAddressBook();
   const PreferenceLookup lookup = Preferences::ComLookup();
-  return DeviceContext{connection, login, ui, [lookup](int com) { return ComPortPath(com, lookup); }, tagMessage};
+  DeviceContext ctx{connection, login, ui, [lookup](int com) { return ComPortPath(com, lookup); }, tagMessage};
+  // How long a device may stay "processing" after a USB put; a value that is
+  // no positive number of seconds keeps the default.
+  const int pollLimit = prefs.ReadInt(pref::kMain, pref::kResultPollLimit, 0);
+  if (pollLimit > 0) ctx.transferTiming.pollLimit = std::chrono::seconds(pollLimit);
+  return ctx;
 }
 
 int CTK48CFGApp::Run() {

@@ -1,6 +1,8 @@
 #include "app/CTK48CFGDlg.h"
 
 #include <QAction>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,6 +81,10 @@ CTK48CFGDlg::CTK48CFGDlg(CTK48CFGApp& app, QWidget* parent)
   footer->addWidget(quit_);
   layout->addLayout(footer);
 
+  // The hidden "Read file（CSV）" command answers Ctrl+Shift+R.
+  readCsvShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), this);
+  connect(readCsvShortcut_, &QShortcut::activated, this, &CTK48CFGDlg::ReadCsv);
+
   // There is no system menu to extend here: the About item is the window's context menu.
   auto* separator = new QAction(this);
   separator->setSeparator(true);
@@ -101,6 +107,7 @@ CTK48CFGDlg::CTK48CFGDlg(CTK48CFGApp& app, QWidget* parent)
 
   // Screens of other parts keep their buttons disabled until they exist.
   EnableFor(readCsv_, Screen::ReadCsv);
+  readCsvShortcut_->setEnabled(readCsv_->isEnabled());
   EnableFor(maintenance_, Screen::Maintenance);
   EnableFor(remoteConfig_, Screen::RemoteConfig);
   EnableFor(network_, Screen::NetworkSettings);

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QShortcut;
 class QPushButton;
 
 namespace tk48 {
@@ -31,6 +32,7 @@ class CTK48CFGDlg : public QDialog {
   QPushButton* DownloadButton() const { return download_; }
   QPushButton* ReadFileButton() const { return readFile_; }
   QPushButton* ReadCsvButton() const { return readCsv_; }
+  QShortcut* ReadCsvShortcut() const { return readCsvShortcut_; }
   QPushButton* MaintenanceButton() const { return maintenance_; }
   QPushButton* ComLogButton() const { return comLog_; }
   QPushButton* RemoteConfigButton() const { return remoteConfig_; }
@@ -69,6 +71,7 @@ class CTK48CFGDlg : public QDialog {
   QPushButton* download_;
   QPushButton* readFile_;
   QPushButton* readCsv_;
+  QShortcut* readCsvShortcut_;
   QPushButton* maintenance_;
   QPushButton* comLog_;
   QPushButton* remoteConfig_;

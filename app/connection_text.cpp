@@ -14,9 +14,9 @@ ConnectionText DescribeConnection(const CTK48CFGApp& app) {
     const int index = c.comPort - kFirstComPort;
     return {Text(text::kUsb), index >= 0 && index < entries.size() ? entries[index] : QString()};
   }
-  for (const auto& entry : app.prefs.ReadAddressBook())
-    if (Present(entry) && entry.name == c.entryName)
-      return {Text(text::kNetwork), QUtf8(entry.name) + QStringLiteral(" (") + QUtf8(entry.address) + u')'};
+  const auto book = app.prefs.ReadAddressBook();
+  if (const AddressEntry* entry = FindAddressEntry(book, c.entryName))
+    return {Text(text::kNetwork), QUtf8(entry->name) + QStringLiteral(" (") + QUtf8(entry->address) + u')'};
   return {Text(text::kNetwork), QString()};
 }
 

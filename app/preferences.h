@@ -25,7 +25,8 @@ inline constexpr std::string_view kNet = "NET";
 inline constexpr std::string_view kConnectConfirm = "CONNECT_CONFIRM";
 inline constexpr std::string_view kTagMessage = "TAG_MESSAGE";
 inline constexpr std::string_view kCsvDirPath = "CSV_DIR_PATH";
-inline constexpr std::string_view kUserView = "USER_VIEW";  // USER_PCT_1..3 are named by UserPictureKey
+inline constexpr std::string_view kUserView = "USER_VIEW";
+inline constexpr std::string_view kResultPollLimit = "RESULT_POLL_LIMIT";  // seconds  // USER_PCT_1..3 are named by UserPictureKey
 
 // The address book: sections "DST1".."DST32".
 inline constexpr std::string_view kName = "NAME";
@@ -59,6 +60,5 @@ class Preferences {
 };
 
 // An entry counts as present when both its name and its address are set.
-inline bool Present(const AddressEntry& entry) { return !entry.name.empty() && !entry.address.empty(); }
 
 }  // namespace tk48

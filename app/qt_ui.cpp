@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
 
@@ -10,6 +11,8 @@
 #include "app/CDlgWait232c.h"
 #include "app/CDlgWaitTcpCipher.h"
 #include "app/qt_text.h"
+#include "app/wait_dialog.h"
+#include "resources/strings.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -106,6 +109,23 @@ std::optional<std::string> QtUi::ChooseFile(const FileDialog& request) {
   });
 }
 
+std::optional<std::string> QtUi::ChooseFolder(const FolderDialog& request) {
+  return OnUiThread([&]() -> std::optional<std::string> {
+    QFileDialog dialog(DialogParent(), QUtf8(request.title), QUtf8(request.initial));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::FileName, QUtf8(request.prompt));
+    for (;;) {
+      if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+      const QString chosen = dialog.selectedFiles().front();
+      if (QFileInfo(chosen).isDir()) return StdUtf8(chosen);
+      // A typed path that is no folder: say so and keep browsing from the last good one.
+      Message(LoadText(text::kCsvInvalidPath), Icon::Error);
+      dialog.setDirectory(dialog.directory());
+    }
+  });
+}
+
 std::optional<Credentials> QtUi::AskLogin(const Credentials&) {
   return OnUiThread([&]() -> std::optional<Credentials> {
     CDlgPassword dialog(*this, DialogParent());
@@ -132,6 +152,14 @@ void QtUi::RunWithProgress(WaitKind kind, std::int64_t length, const std::functi
       CDlgWaitTcpCipher dialog(length, work, progress, DialogParent());
       dialog.Run();
     }
+    return 0;
+  });
+}
+
+void QtUi::RunWaiting(WaitKind, const std::function<void()>& work) {
+  OnUiThread([&] {
+    WaitDialog dialog(0, work, {}, DialogParent());
+    dialog.Run();
     return 0;
   });
 }

@@ -13,10 +13,13 @@ namespace tk48 {
 class QtUi : public UiPort {
  public:
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  std::optional<std::string> ChooseFolder(const FolderDialog& dialog) override;
   std::optional<Credentials> AskLogin(const Credentials& current) override;
   std::optional<std::uint32_t> ChooseColor(std::uint32_t initial) override;
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                        const std::function<std::int64_t()>& progress) override;
+  // A plain "Please wait" dialog with a busy bar.
+  void RunWaiting(WaitKind kind, const std::function<void()>& work) override;
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;

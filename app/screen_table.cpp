@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include "app/CDlgCsvFileSelect.h"
 #include "app/CTK48CFGApp.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetSchMenu.h"
@@ -14,6 +18,11 @@ namespace {
 
 bool OpenSetSystem(const ScreenContext& c) { return RunSetSystem(c.parent, c.record, c.app.ui); }
 bool OpenSetIo(const ScreenContext& c) { return RunSetIo(c.parent, c.record, c.app.ui); }
+bool OpenSaveCsv(const ScreenContext& c) { return RunCsvExport(c.parent, c.record, c.app); }
+bool OpenReadCsv(const ScreenContext& c) { return RunCsvImport(c.parent, c.record, c.app); }
+bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c.app.ui); }
+bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
+bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
 bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
@@ -38,6 +47,11 @@ const std::vector<ScreenRow>& Rows() {
   static const std::vector<ScreenRow> rows = {
       {Screen::System, &OpenSetSystem},
       {Screen::InputOutput, &OpenSetIo},
+      {Screen::SaveCsv, &OpenSaveCsv},
+      {Screen::ReadCsv, &OpenReadCsv},
+      {Screen::Communication, &OpenSetCom},
+      {Screen::WebAuth, &OpenSetComWebAuth},
+      {Screen::FtpServer, &OpenSetComFtps},
       {Screen::Record, &OpenSetRecord},
       {Screen::Scheduler, &OpenSetSchMenu},
       {Screen::RemoteConfig, &OpenRemoteConfig},

@@ -21,7 +21,10 @@ std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char*
         std::fprintf(stderr, "option %s needs a value\n", argv[i]);
         return std::nullopt;
       }
-      args.options[std::string(a)] = argv[++i];
+      if (!args.options.emplace(std::string(a), argv[++i]).second) {
+        std::fprintf(stderr, "option %s given twice\n", argv[i - 1]);
+        return std::nullopt;
+      }
     } else {
       args.positional.emplace_back(a);
     }

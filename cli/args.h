@@ -19,7 +19,8 @@ struct Args {
 };
 
 // Options that take a value; anything else starting with '-' is unknown.
-// Returns nullopt (with a message on stderr) on an unknown option or a missing value.
+// Returns nullopt (with a message on stderr) on an unknown option, a missing
+// value or an option given twice.
 std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions);
 
 // Exit codes.

@@ -17,6 +17,8 @@ class CliUi : public UiPort {
   std::optional<Credentials> AskLogin(const Credentials&) override;
   // Runs `work` on a worker thread; while it runs, and stderr is a terminal,
   // redraws a progress bar there every `tick`.
+  // Nothing to keep alive on a command line: the work runs here, without a bar.
+  void RunWaiting(WaitKind, const std::function<void()>& work) override { work(); }
   void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                        const std::function<std::int64_t()>& progress) override;
 

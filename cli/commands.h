@@ -1,8 +1,11 @@
 #pragma once
+#include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/args.h"
+#include "model/setting_data.h"
 
 namespace tk48::cli {
 
@@ -19,5 +22,11 @@ struct Command {
 std::span<const Command> FileCommands();
 // The device commands (status, download, upload).
 std::span<const Command> DeviceCommands();
+// The CSV commands (csv-export, csv-import).
+std::span<const Command> CsvCommands();
+
+// Reads a configuration file as "Read file" does: defaults first, then the
+// text; nullptr after the message on stderr.
+std::unique_ptr<SettingData> ReadRecordFile(const std::string& path, bool tagMessage = true);
 
 }  // namespace tk48::cli

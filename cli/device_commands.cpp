@@ -1,6 +1,10 @@
 // Commands that talk to a device: over USB (--usb DEVICE, a serial device
-// path) or the network (--net HOST[:PORT] with --login ID --password PW).
+// path) or the network (--net HOST[:PORT] with --login ID and a password from
+// --password-file FILE, --password - (standard input) or --password PW).
 // Each runs the configurator's own sequence and shows its messages on stderr.
+#include <termios.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -35,6 +39,76 @@ bool ParseHost(const std::string& text, std::string& host, int& port) {
   return !host.empty();
 }
 
+std::string WithoutLineEnd(std::string line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+// One line without its line end; nullopt at the end of the input.
+std::optional<std::string> ReadLine(std::FILE* in) {
+  std::string line;
+  int c = 0;
+  while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
+  if (c == EOF && line.empty()) return std::nullopt;
+  return WithoutLineEnd(std::move(line));
+}
+
+// A line from standard input; on a terminal it is asked for and not echoed.
+std::optional<std::string> PasswordFromStdin() {
+  termios saved{};
+  const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+  if (terminal) {
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    std::fputs("Password: ", stderr);
+  }
+  auto line = ReadLine(stdin);
+  if (terminal) {
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::fputc('\n', stderr);
+  }
+  return line;
+}
+
+// The password of --password-file FILE (its first line), --password - or
+// --password PW; exactly one of them. nullopt after its message: `usage` tells
+// a usage error from a file that could not be read.
+std::optional<std::string> Password(const Args& args, bool& usage) {
+  const auto given = args.Get("--password");
+  const auto file = args.Get("--password-file");
+  usage = true;
+  if (given.has_value() == file.has_value()) {
+    UsageError("--net needs one of --password-file FILE, --password - or --password PW");
+    return std::nullopt;
+  }
+  if (given && *given != "-") return given;
+  if (given) {
+    auto line = PasswordFromStdin();
+    if (!line) UsageError("--password - found no line on standard input");
+    return line;
+  }
+  usage = false;
+  const auto text = LoadInput(*file);
+  if (!text) return std::nullopt;
+  return WithoutLineEnd(text->substr(0, text->find('\n')));
+}
+
+// A bound given as "--name S" (whole seconds, 1 to 86400) goes to `apply`;
+// false after the usage message when it is no such number.
+bool Seconds(const Args& args, const char* name, const std::function<void(std::chrono::seconds)>& apply) {
+  const auto text = args.Get(name);
+  if (!text) return true;
+  int seconds = 0;
+  const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), seconds);
+  if (ec != std::errc{} || end != text->data() + text->size() || seconds < 1 || seconds > 86400) {
+    std::fprintf(stderr, "tk48gcfg-cli: %s takes whole seconds, 1 to 86400\n", name);
+    return false;
+  }
+  apply(std::chrono::seconds(seconds));
+  return true;
+}
+
 // Builds the connection the options describe and runs `command` on it.
 int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command) {
   const auto usb = args.Get("--usb");
@@ -51,8 +125,10 @@ int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& comm
     std::string host;
     if (!ParseHost(*net, host, settings.netPort)) return UsageError("--net takes HOST or HOST:PORT");
     const auto login = args.Get("--login");
-    const auto password = args.Get("--password");
-    if (!login || !password) return UsageError("--net needs --login ID --password PW");
+    if (!login) return UsageError("--net needs --login ID");
+    bool usage = false;
+    const auto password = Password(args, usage);
+    if (!password) return usage ? kExitUsage : kExitFailed;
     settings.usb = false;
     settings.entryName = host;
     settings.addressBook[0] = {host, host};
@@ -62,6 +138,12 @@ int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& comm
   CliUi ui(std::move(credentials));
   DeviceContext ctx{settings, login, ui, std::move(comPath)};
   ctx.tagMessage = true;
+  if (!Seconds(args, "--timeout", [&](std::chrono::seconds s) {
+        ctx.netOptions.connectTimeout = s;
+        ctx.netOptions.receiveTimeout = s;
+      }) ||
+      !Seconds(args, "--poll-limit", [&](std::chrono::seconds s) { ctx.transferTiming.pollLimit = s; }))
+    return kExitUsage;
   return command(ctx) ? kExitOk : kExitFailed;
 }
 
@@ -79,7 +161,9 @@ int Download(const Args& args) {
   return WithDevice(args, [&](DeviceContext& ctx) {
     auto record = NewSettingData();
     ApplyDefaults(*record);
-    return DownloadSettings(*record, ctx) && EmitDocument(args.Get("-o"), ConfigurationText(*record));
+    if (!DownloadSettings(*record, ctx)) return false;
+    const auto text = ConfigurationText(*record, ctx.ui);
+    return text && EmitDocument(args.Get("-o"), *text);
   });
 }
 
@@ -95,7 +179,11 @@ int Upload(const Args& args) {
 constexpr Command kCommands[] = {
     {"status",
      "status TRANSPORT               the device's model, firmware version, SD card and logging flags\n"
-     "    TRANSPORT: --usb DEVICE | --net HOST[:PORT] --login ID --password PW (port 30341 by default)",
+     "    TRANSPORT: --usb DEVICE | --net HOST[:PORT] --login ID PASSWORD (port 30341 by default)\n"
+     "    PASSWORD: --password-file FILE (its first line) | --password - (a line from standard input)\n"
+     "              | --password PW (seen by other users of the machine)\n"
+     "    --timeout S: network connect and receive bound (default 10 s and 30 s)\n"
+     "    --poll-limit S: how long a USB device may stay \"processing\" after an upload (default 300 s)",
      0, 0, Status},
     {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
     {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},

@@ -17,11 +17,11 @@
 namespace tk48::cli {
 namespace {
 
-int EmitText(const Args& args, const std::string& text) {
-  return EmitDocument(args.Get("-o"), text) ? kExitOk : kExitFailed;
+// A record whose text the file cannot carry is refused (with its message), never written.
+int EmitText(const Args& args, const std::optional<std::string>& text) {
+  return text && EmitDocument(args.Get("-o"), *text) ? kExitOk : kExitFailed;
 }
 
-// Reads a configuration file as "Read file" does: defaults first, then the text.
 std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage = true) {
   const auto text = LoadInput(path);
   if (!text) return nullptr;
@@ -35,20 +35,23 @@ std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage
 int New(const Args& args) {
   auto record = NewSettingData();
   ApplyNewSetting(*record);
-  return EmitText(args, ConfigurationText(*record));
+  CliUi ui;
+  return EmitText(args, ConfigurationText(*record, ui));
 }
 
 int Defaults(const Args& args) {
   auto record = NewSettingData();
   ApplyDefaults(*record);
-  return EmitText(args, ConfigurationText(*record));
+  CliUi ui;
+  return EmitText(args, ConfigurationText(*record, ui));
 }
 
 int Check(const Args& args) { return ReadRecord(args.positional[0]) ? kExitOk : kExitFailed; }
 
 int Normalize(const Args& args) {
   auto record = ReadRecord(args.positional[0]);
-  return record ? EmitText(args, ConfigurationText(*record)) : kExitFailed;
+  CliUi ui;
+  return record ? EmitText(args, ConfigurationText(*record, ui)) : kExitFailed;
 }
 
 int AccessDoc(const Args& args) {
@@ -59,7 +62,8 @@ int AccessDoc(const Args& args) {
   } else {
     record = ReadRecord(args.positional[0]);
   }
-  return record ? EmitText(args, AccessSettingsText(*record)) : kExitFailed;
+  CliUi ui;
+  return record ? EmitText(args, AccessSettingsText(*record, ui)) : kExitFailed;
 }
 
 std::span<const std::uint8_t> Bytes(const std::string& s) {
@@ -138,5 +142,9 @@ constexpr Command kCommands[] = {
 }  // namespace
 
 std::span<const Command> FileCommands() { return kCommands; }
+
+std::unique_ptr<SettingData> ReadRecordFile(const std::string& path, bool tagMessage) {
+  return ReadRecord(path, tagMessage);
+}
 
 }  // namespace tk48::cli

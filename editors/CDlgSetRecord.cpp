@@ -34,15 +34,20 @@ QGroupBox* LogGroup(QWidget* parent, int titleId, QComboBox* mode, QComboBox* co
   return box;
 }
 
+void OpenLogging(QWidget* p, SettingData& r, UiPort& ui) { RunSetRecordLogging(p, r, ui); }
+void OpenEvent(QWidget* p, SettingData& r, UiPort& ui) { RunSetRecordEvent(p, r, ui); }
+void OpenReport(QWidget* p, SettingData& r, UiPort& ui) { RunSetRecordReport(p, r, ui); }
+
+constexpr MenuEntry kRecordMenu[] = {
+    {text::kRecordLogging, &OpenLogging},
+    {text::kRecordEvent, &OpenEvent},
+    {text::kRecordReport, &OpenReport},
+};
+
 }  // namespace
 
 CDlgSetRecord::CDlgSetRecord(QWidget* parent, SettingData& record, UiPort& ui)
-    : MenuScreen(parent, text::kRecord,
-                 {
-                     {text::kRecordLogging, [&record, &ui](QWidget* p) { RunSetRecordLogging(p, record, ui); }},
-                     {text::kRecordEvent, [&record, &ui](QWidget* p) { RunSetRecordEvent(p, record, ui); }},
-                     {text::kRecordReport, [&record, &ui](QWidget* p) { RunSetRecordReport(p, record, ui); }},
-                 }) {}
+    : MenuScreen(parent, text::kRecord, kRecordMenu, record, ui) {}
 
 CDlgSetRecordEvent::CDlgSetRecordEvent(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kRecordEvent));
@@ -74,7 +79,7 @@ CDlgSetRecordEvent::CDlgSetRecordEvent(QWidget* parent, SettingData& record, UiP
   layout->addWidget(LogGroup(this, text::kSystemLog, systemMode, nullptr));
   layout->addWidget(LogGroup(this, text::kCommunicationLog, comMode, nullptr));
   layout->addWidget(LogGroup(this, text::kSchedulerLog, scheduleMode, scheduleCode));
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

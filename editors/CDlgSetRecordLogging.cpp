@@ -51,7 +51,7 @@ CDlgSetRecordLoggingHead::CDlgSetRecordLoggingHead(QWidget* parent, HeaderLines&
   AddRow(form, text::kHeader, header);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 
@@ -191,7 +191,7 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
   layout->addWidget(storing);
   layout->addLayout(lower);
   layout->addWidget(week);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

@@ -101,7 +101,7 @@ CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, U
   layout->addLayout(buttons);
   layout->addWidget(PerReport(this, text::kTimingToSend, {send[0], send[1], send[2]}));
   layout->addLayout(starts);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

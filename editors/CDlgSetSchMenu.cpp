@@ -34,15 +34,22 @@ QString Number(int row) { return QString::number(row + 1); }
 
 }  // namespace
 
+namespace {
+
+void OpenPatterns(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, PatternListSpec(r, ui)); }
+void OpenUnits(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, UnitListSpec(r, ui)); }
+void OpenInputConf(QWidget* p, SettingData& r, UiPort& ui) { RunSetSchInputConf(p, r, ui); }
+
+constexpr MenuEntry kSchedulerMenu[] = {
+    {text::kPatternSetting, &OpenPatterns},
+    {text::kUnitSetting, &OpenUnits},
+    {text::kMaintenanceSwSetting, &OpenInputConf},
+};
+
+}  // namespace
+
 CDlgSetSchMenu::CDlgSetSchMenu(QWidget* parent, SettingData& record, UiPort& ui)
-    : MenuScreen(parent, text::kScheduler,
-                 {
-                     {text::kPatternSetting,
-                      [&record, &ui](QWidget* p) { RunListScreen(p, PatternListSpec(record, ui)); }},
-                     {text::kUnitSetting, [&record, &ui](QWidget* p) { RunListScreen(p, UnitListSpec(record, ui)); }},
-                     {text::kMaintenanceSwSetting,
-                      [&record, &ui](QWidget* p) { RunSetSchInputConf(p, record, ui); }},
-                 }) {}
+    : MenuScreen(parent, text::kScheduler, kSchedulerMenu, record, ui) {}
 
 CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record, ScheduleUnit& unit, int index,
                                      UiPort& ui)
@@ -73,7 +80,7 @@ CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(week);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 
@@ -123,7 +130,7 @@ CDlgSetSchInputConf::CDlgSetSchInputConf(QWidget* parent, SettingData& record, U
   Name(channel, SubName(text::kChannel, text::kColumnCh));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

@@ -78,7 +78,7 @@ CDlgSetSchConf::CDlgSetSchConf(QWidget* parent, const SettingData& record, Patte
   layout->addLayout(form);
   layout->addWidget(timeGroup(text::kStartAt, startHour, startMinute));
   layout->addWidget(timeGroup(text::kEndAt, endHour, endMinute));
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 
@@ -145,7 +145,7 @@ CDlgSetSchPattern::CDlgSetSchPattern(QWidget* parent, const SettingData& record,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(outputs);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

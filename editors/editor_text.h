@@ -44,11 +44,11 @@ QString FromRecord(const char (&field)[N]) {
 }
 
 // The screen text encoded into a record text field: at most N - 1 bytes (the
-// checks have made sure it fits), the rest zero.
+// checks have made sure it fits; a cut never splits a character), the rest zero.
 template <std::size_t N>
 void ToRecord(char (&field)[N], const QString& text) {
   const std::string utf8 = Utf16ToUtf8(Units(text));
-  const std::size_t n = std::min(utf8.size(), N - 1);
+  const std::size_t n = WholeCharacterCut(utf8, N - 1);
   std::memset(field, 0, N);
   std::memcpy(field, utf8.data(), n);
 }

@@ -18,6 +18,10 @@ QComboBox* NumberList(QWidget* parent, int first, int last) {
   return list;
 }
 
+void SetEnabled(std::initializer_list<QWidget*> fields, bool on) {
+  for (QWidget* field : fields) field->setEnabled(on);
+}
+
 QLineEdit* EditField(QWidget* parent, int minimumWidth) {
   auto* field = new QLineEdit(parent);
   if (minimumWidth > 0) field->setMinimumWidth(minimumWidth);

@@ -33,6 +33,9 @@ QLabel* FieldLabel(QWidget* parent, const QString& text, QWidget* field);
 // A form row "label  field"; the field is named by the label.
 void AddRow(QFormLayout* form, int textId, QWidget* field);
 
+// Enables or disables every one of `fields`.
+void SetEnabled(std::initializer_list<QWidget*> fields, bool on);
+
 // The two buttons at the foot of a screen, with string-table texts.
 struct FootButtons {
   QDialogButtonBox* box;

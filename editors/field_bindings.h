@@ -140,6 +140,22 @@ class FieldBindings {
         [=] { *t = static_cast<T>(box->isChecked() ? *t | mask : *t & ~mask); });
   }
 
+  // A two-state field (0/1, NOUSE/USE) as a check box: ticked stores 1, unticked 0.
+  template <class T>
+  void Flag(QCheckBox* box, T& target) {
+    auto* t = &target;
+    Add(box, [=] { box->setChecked(*t != 0); }, [=] { return QString::number(box->isChecked()); },
+        [=] { *t = static_cast<T>(box->isChecked() ? 1 : 0); });
+  }
+
+  // A field with rules of its own (a value made of several fields, a list
+  // whose entries depend on the item): `load` shows the record, `shown` tells
+  // what the screen shows, `commit` writes it when that changed.
+  void Custom(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
+              std::function<void()> commit) {
+    Add(field, std::move(load), std::move(shown), std::move(commit));
+  }
+
   // A colour (0x00RRGGBB): written only when the user picked one.
   void Colour(ColourSwatch* swatch, std::uint32_t& target) {
     auto* t = &target;
@@ -199,6 +215,30 @@ class FieldBindings {
           } else if (!picked.family && noneNo) {
             *n = *noneNo;
           }
+        });
+  }
+
+  // A channel number alone, 0 for none: a list "None" / `family` and the
+  // family's channel list ("%03d %s"). Stores the channel's number, or 0 with
+  // "None"; a stored number beyond the family leaves both lists without a
+  // selection and the record as it was.
+  template <class T>
+  void ChannelNumber(QComboBox* type, QComboBox* channel, T& target, const ChannelFamily& family,
+                     const SettingData& record) {
+    auto* t = &target;
+    const ChannelFamily* f = &family;
+    Add(type,
+        [=, &record] {
+          const int no = static_cast<int>(*t);
+          const bool known = no >= 0 && no <= f->count;
+          type->setCurrentIndex(!known ? -1 : no == 0 ? 0 : 1);
+          FillChannels(channel, record, known && no > 0 ? f : nullptr);
+          channel->setCurrentIndex(known && no > 0 ? no - 1 : -1);
+        },
+        [=] { return QStringLiteral("%1/%2").arg(type->currentIndex()).arg(channel->currentIndex()); },
+        [=] {
+          if (type->currentIndex() == 0) *t = 0;
+          if (type->currentIndex() == 1 && channel->currentIndex() >= 0) *t = static_cast<T>(channel->currentIndex() + 1);
         });
   }
 

@@ -6,7 +6,9 @@
 
 #include "editors/checks/checks.h"
 #include "editors/checks/time_order.h"
+#include "editors/checks/c_number.h"
 #include "editors/editor_text.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 template <class Check>
@@ -81,6 +83,15 @@ bool FieldChecks::EndAfterStart(TimeFields start, TimeFields end, std::string_vi
                           end.minute->currentIndex()))
     return true;
   return Refuse(message);
+}
+
+bool FieldChecks::UniquePort(const QWidget* field, const SettingData& record, PortService self, Scope scope) const {
+  return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
+    const auto value = ParseLong(u);
+    if (!value.Whole(u.size()) || !PortTakenByOther(record, self, value.value)) return true;
+    if (show == kShowMessage && port) ShowError(*port, LoadText(text::kDuplicatePort));
+    return false;
+  });
 }
 
 bool FieldChecks::Refuse(std::string_view message) const {

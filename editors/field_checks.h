@@ -15,6 +15,8 @@
 #include <set>
 #include <string_view>
 
+#include "model/service_ports.h"
+
 namespace tk48 {
 
 class UiPort;
@@ -56,6 +58,10 @@ class FieldChecks {
   // error box and false. A relation of the screen's own: it runs whatever the
   // fields' enable states.
   bool EndAfterStart(TimeFields start, TimeFields end, std::string_view message) const;
+  // A service's port (a field that already passed its integer check) that is
+  // the port of another service: "Setting error: Duplicate port address".
+  bool UniquePort(const QWidget* field, const SettingData& record, PortService self,
+                  Scope scope = Scope::InUse) const;
 
   // A rule of the editor's own failed: its message in an error box; false.
   bool Refuse(std::string_view message) const;

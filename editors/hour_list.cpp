@@ -34,7 +34,7 @@ HourOffsetScreen::HourOffsetScreen(QWidget* parent, HourRow& row, int hour, cons
   AddRow(form, text::kOffsetSec, seconds);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
   Start();
 }
 

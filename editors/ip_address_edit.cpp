@@ -41,6 +41,12 @@ std::optional<std::array<int, 4>> Dotted(const QString& dotted) {
 
 }  // namespace
 
+QString ReformattedAddress(const QString& text) {
+  const auto values = Dotted(text);
+  if (!values) return text;
+  return QStringLiteral("%1.%2.%3.%4").arg((*values)[0]).arg((*values)[1]).arg((*values)[2]).arg((*values)[3]);
+}
+
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

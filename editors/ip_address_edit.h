@@ -9,6 +9,10 @@
 
 namespace tk48 {
 
+// A dotted address as "%d.%d.%d.%d" ("192.168.000.001" gives 192.168.0.1);
+// a text that is no dotted address as it stands.
+QString ReformattedAddress(const QString& text);
+
 class IpAddressEdit : public QWidget {
   Q_OBJECT
 

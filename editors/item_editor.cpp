@@ -1,6 +1,8 @@
 #include "editors/item_editor.h"
 
+#include <QLayout>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "editors/editor_widgets.h"
 #include "resources/text_ids.h"
@@ -16,13 +18,6 @@ ItemEditor::ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter) : QDialog(pa
   }
 }
 
-QDialogButtonBox* ItemEditor::OkCancelButtons() {
-  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
-  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
-  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  return foot.box;
-}
-
 void ItemEditor::Start() {
   Load();
   RememberSelections();
@@ -34,6 +29,24 @@ void ItemEditor::OkStep() {
   if (!Validate() || !CrossCheck()) return;
   Commit();
   if (Finish()) QDialog::accept();
+}
+
+FootButtons ItemEditor::OkCancelButtons() {
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  connect(foot.box, &QDialogButtonBox::accepted, this, &ItemEditor::OkStep);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return foot;
+}
+
+FootButtons ItemEditor::OkCancelColumn(std::initializer_list<QObject*> parts) {
+  const FootButtons foot = OkCancelButtons();
+  auto* column = new QVBoxLayout(this);
+  for (QObject* part : parts) {
+    if (auto* layout = qobject_cast<QLayout*>(part)) column->addLayout(layout);
+    if (auto* widget = qobject_cast<QWidget*>(part)) column->addWidget(widget);
+  }
+  column->addWidget(foot.box);
+  return foot;
 }
 
 void ItemEditor::Guard(QComboBox* list) {
@@ -79,6 +92,15 @@ void ItemEditor::ChannelChoice(QComboBox* type, QComboBox* channel, std::int32_t
   OnChoice(type, [type, channel, kinds, &record] {
     const int picked = type->currentIndex();
     FillChannels(channel, record, picked >= 0 ? kinds[static_cast<std::size_t>(picked)].family : nullptr);
+    channel->setCurrentIndex(channel->count() > 0 ? 0 : -1);
+  });
+}
+
+void ItemEditor::ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number,
+                                     const ChannelFamily& family, const SettingData& record) {
+  fields_.ChannelNumber(type, channel, number, family, record);
+  OnChoice(type, [type, channel, &family, &record] {
+    FillChannels(channel, record, type->currentIndex() == 1 ? &family : nullptr);
     channel->setCurrentIndex(channel->count() > 0 ? 0 : -1);
   });
 }

@@ -16,12 +16,15 @@
 #include <QDialogButtonBox>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "editors/editor_widgets.h"
 #include "editors/field_bindings.h"
+#include "editors/editor_widgets.h"
 #include "editors/field_checks.h"
 #include "editors/keys.h"
 
@@ -51,12 +54,13 @@ class ItemEditor : public QDialog {
   // After the commit; false keeps the screen open (a failed upload).
   virtual bool Finish() { return true; }
 
-  // "OK" and "Cancel" at the foot of the screen, wired to the OK step and Cancel.
-  QDialogButtonBox* OkCancelButtons();
-
   // Load, remember the guarded selections, UpdateEnables. Call once, last in
   // the derived constructor.
   void Start();
+
+  // Lays the screen out as a column of `parts` (layouts or widgets, top to
+  // bottom) over "OK" and "Cancel", wired to the OK step and to Cancel.
+  FootButtons OkCancelColumn(std::initializer_list<QObject*> parts);
 
   // A list that changes which fields are in use: picking another entry first
   // validates the screen as it is; on failure the list keeps its old entry.
@@ -85,6 +89,13 @@ class ItemEditor : public QDialog {
   void ChannelChoice(QComboBox* type, QComboBox* channel, std::int32_t& kind, std::int16_t& no,
                      std::span<const RefKind> kinds, const SettingData& record,
                      std::optional<std::int16_t> noneNo = std::nullopt);
+  // A channel number alone (0 = none): `type` holds "None" and the family,
+  // `channel` the family's channels, refilled with the first one chosen when
+  // the user picks another type.
+  void ChannelNumberChoice(QComboBox* type, QComboBox* channel, std::uint16_t& number, const ChannelFamily& family,
+                           const SettingData& record);
+  // "OK" and "Cancel" at the foot, wired to the OK step and to Cancel.
+  FootButtons OkCancelButtons();
   // True while a guarded change runs Validate: an editor's own rule that only
   // applies to the OK step asks this.
   bool Guarding() const { return checks_.Guarding(); }

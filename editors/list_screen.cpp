@@ -81,6 +81,8 @@ void ListView::Refresh(int row) { model_->RowChanged(row); }
 
 void ListView::RefreshAll() { model_->AllChanged(); }
 
+bool ListView::Changeable(int row) const { return !spec_.changeable || spec_.changeable(row); }
+
 void ListView::Toggle(int row) {
   if (!spec_.tickable(row)) return;
   ticks_[static_cast<std::size_t>(row)] = !ticks_[static_cast<std::size_t>(row)];
@@ -94,7 +96,7 @@ void ListView::SetAllTicks(bool ticked) {
 }
 
 void ListView::Edit(int row) {
-  if (row < 0 || row >= spec_.rows) return;
+  if (row < 0 || row >= spec_.rows || !Changeable(row)) return;
   if (spec_.tickable) {
     Toggle(row);
   } else if (spec_.edit) {
@@ -105,7 +107,7 @@ void ListView::Edit(int row) {
 
 void ListView::ContextMenu(const QPoint& at) {
   const int row = SelectedRow();
-  if (row < 0 || (!spec_.paste && !spec_.tickable)) return;
+  if (row < 0 || (!spec_.paste && !spec_.tickable) || !Changeable(row)) return;
   QMenu menu(this);
   QAction* copy = nullptr;
   QAction* paste = nullptr;

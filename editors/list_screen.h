@@ -37,6 +37,9 @@ struct ListSpec {
   std::function<void(int from, int to)> paste;
   // A paste that may be refused: false after showing the refusal's message.
   std::function<bool(int from, int to)> pasteAllowed;
+  // The rows that take a double-click, Copy and Paste (empty: every row); an
+  // action list leaves out the outputs not in use.
+  std::function<bool(int row)> changeable;
   // A check-box list: the rows that show and take a tick (empty: no ticks).
   // Double-click toggles a row; the context menu offers "Select all" and
   // "Clear all".
@@ -82,6 +85,7 @@ class ListView : public QTableView {
 
  private:
   void Toggle(int row);
+  bool Changeable(int row) const;
 
   ListSpec spec_;
   std::vector<char> ticks_;

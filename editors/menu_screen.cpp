@@ -9,14 +9,19 @@
 
 namespace tk48 {
 
-MenuScreen::MenuScreen(QWidget* parent, int titleId, std::vector<MenuItem> items) : QDialog(parent) {
+MenuScreen::MenuScreen(QWidget* parent, int titleId, std::span<const MenuEntry> entries, SettingData& record,
+                       UiPort& ui)
+    : QDialog(parent) {
   setWindowTitle(Tx(titleId));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
-  for (MenuItem& item : items) {
-    auto* button = new QPushButton(Tx(item.textId), this);
+  for (const MenuEntry& entry : entries) {
+    auto* button = new QPushButton(Tx(entry.textId), this);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, open = std::move(item.open)] { open(this); });
+    button->setEnabled(entry.open != nullptr);
+    connect(button, &QPushButton::clicked, this, [this, &record, &ui, open = entry.open] {
+      if (open) open(this, record, ui);
+    });
     layout->addWidget(button);
     buttons_.push_back(button);
   }

@@ -138,7 +138,7 @@ PenScreen::PenScreen(QWidget* parent, const SettingData& record, PenFields pen, 
   layout->addLayout(top);
   layout->addWidget(band);
   layout->addWidget(error);
-  layout->addWidget(OkCancelButtons());
+  layout->addWidget(OkCancelButtons().box);
 }
 
 PenGroup PenScreen::Group() const {

@@ -4,7 +4,21 @@
 
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
+#include "editors/CDlgSetCom.h"
+#include "editors/CDlgSetComFtpc.h"
+#include "editors/CDlgSetComFtps.h"
+#include "editors/CDlgSetComModbus.h"
+#include "editors/CDlgSetComSmtp.h"
+#include "editors/CDlgSetComSntp.h"
+#include "editors/CDlgSetComWebAuth.h"
+#include "editors/CDlgSetComWebAuthConf.h"
+#include "editors/CDlgSetComWebAuthCtrl.h"
 #include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoArea.h"
+#include "editors/CDlgSetIoNode.h"
+#include "editors/CDlgSetIoNodeCom.h"
+#include "editors/CDlgSetIoNodeConf.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetRecordLogging.h"
 #include "editors/CDlgSetRecordReport.h"
@@ -26,6 +40,52 @@ std::unique_ptr<QDialog> Make(const ScreenEnv& env, int) {
 template <class Screen>
 std::unique_ptr<QDialog> MakeDirect(const ScreenEnv& env, int) {
   return std::make_unique<Screen>(env.parent, env.record, *env.device, env.upload);
+}
+
+// A screen on one web identity of the record.
+template <class Screen>
+std::unique_ptr<QDialog> MakeIdentity(const ScreenEnv& env, int item) {
+  return std::make_unique<Screen>(env.parent, env.record.COM.WEB.AUTH[item], env.record, env.ui);
+}
+
+std::unique_ptr<QDialog> MakeWebAuthConf(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetComWebAuthConf>(env.parent, env.record.COM.WEB.AUTH[item], item, env.record, env.ui);
+}
+
+template <class Screen>
+std::unique_ptr<QDialog> MakeItem(const ScreenEnv& env, int item) {
+  return std::make_unique<Screen>(env.parent, env.record, item, env.ui);
+}
+
+template <ListScreenSpec (*Spec)(SettingData&, UiPort&)>
+std::unique_ptr<QDialog> MakeList(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, Spec(env.record, env.ui));
+}
+
+// The zone editor on an AI's zones; its OK stores them back into the channel,
+// as the channel editor's OK would.
+struct AiZonesHeld {
+  ZoneBlock zones;
+};
+class AiZoneScreen : private AiZonesHeld, public CDlgSetIoArea {
+ public:
+  AiZoneScreen(const ScreenEnv& env, int item)
+      : AiZonesHeld{ZonesOf(env.record.IO.AI[item])},
+        CDlgSetIoArea(env.parent, env.record, zones, 460, item + 1, env.ui),
+        channel_(env.record.IO.AI[item]) {}
+
+ protected:
+  bool Finish() override {
+    StoreZones(zones, channel_);
+    return true;
+  }
+
+ private:
+  AiCh& channel_;
+};
+
+std::unique_ptr<QDialog> MakeAiZones(const ScreenEnv& env, int item) {
+  return std::make_unique<AiZoneScreen>(env, item);
 }
 
 // A family list before its item editor exists: it lists, copies and pastes.
@@ -108,11 +168,26 @@ std::unique_ptr<QDialog> MakeUnit(const ScreenEnv& env, int n) {
 constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
-    {"list:AI", 1, &MakeFamilyList<FamilyId::Ai, text::kAnalogInput>},
+    {"list:AI", 1, &MakeList<&AiListSpec>},
     {"list:DI", 1, &MakeFamilyList<FamilyId::Di, text::kDiscreteInput>},
     {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
     {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"CDlgSetCom", 1, &Make<CDlgSetCom>},
+    {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
+    {"CDlgSetComWebAuthConf", 32, &MakeWebAuthConf},
+    {"CDlgSetComWebAuthCtrlCh", 32, &MakeIdentity<CDlgSetComWebAuthCtrlCh>},
+    {"CDlgSetComWebAuthCtrlSu", 32, &MakeIdentity<CDlgSetComWebAuthCtrlSu>},
+    {"CDlgSetComFtps", 1, &Make<CDlgSetComFtps>},
+    {"CDlgSetComSntp", 1, &Make<CDlgSetComSntp>},
+    {"CDlgSetComModbus", 1, &Make<CDlgSetComModbus>},
+    {"CDlgSetComSmtp", 1, &Make<CDlgSetComSmtp>},
+    {"CDlgSetComFtpc", 1, &Make<CDlgSetComFtpc>},
+    {"CDlgSetIoNode", 1, &MakeList<&SlaveListSpec>},
+    {"CDlgSetIoNodeCom", 1, &Make<CDlgSetIoNodeCom>},
+    {"CDlgSetIoNodeConf", kNodeCount, &MakeItem<CDlgSetIoNodeConf>},
+    {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
+    {"CDlgSetIoArea", kAiCount, &MakeAiZones},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
     {"CDlgSetRecord", 1, &Make<CDlgSetRecord>},

@@ -18,6 +18,19 @@ struct AddressEntry {
   std::string address;  // domain name or IP address
 };
 
+// A row of the address book counts only with both a name and an address.
+inline bool Present(const AddressEntry& entry) { return !entry.name.empty() && !entry.address.empty(); }
+
+// The entry an entry name stands for: the first present one of that name.
+// The connection lines and every transfer go through here, so a name given
+// twice never shows one host and connects to another.
+inline const AddressEntry* FindAddressEntry(const std::array<AddressEntry, kAddressBookSize>& book,
+                                            const std::string& name) {
+  for (const auto& entry : book)
+    if (Present(entry) && entry.name == name) return &entry;
+  return nullptr;
+}
+
 struct ConnectionSettings {
   bool usb = true;          // the stored connection type: non-zero is USB
   int comPort = 1;          // 1..20

@@ -117,7 +117,7 @@ bool NetSession::Open(std::string_view address, std::uint16_t port) {
   peer.sin_family = AF_INET;
   peer.sin_port = htons(port);
   if (!ResolveIpv4(std::string(address), peer.sin_addr)) return FailSession(kNetConnectionFailure);
-  if (::connect(socket.fd(), reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0)
+  if (!ConnectWithin(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, options_.connectTimeout))
     return FailSession(kNetConnectionFailure);
   Adopt(std::move(socket));
   return true;
@@ -125,7 +125,10 @@ bool NetSession::Open(std::string_view address, std::uint16_t port) {
 
 void NetSession::Adopt(Socket connected) {
   socket_ = std::move(connected);
-  if (options_.receiveTimeout.count() > 0) SetReceiveTimeout(socket_, options_.receiveTimeout);
+  if (options_.receiveTimeout.count() > 0) {
+    SetReceiveTimeout(socket_, options_.receiveTimeout);
+    SetSendTimeout(socket_, options_.receiveTimeout);
+  }
 }
 
 void NetSession::Close() { socket_.Reset(); }

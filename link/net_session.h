@@ -22,6 +22,8 @@ namespace tk48 {
 
 inline constexpr std::uint16_t kDefaultNetworkPort = 30341;
 inline constexpr std::uint16_t kSupportedModel = 0x003E;
+inline constexpr std::chrono::seconds kDefaultConnectTimeout{10};
+inline constexpr std::chrono::seconds kDefaultReceiveTimeout{30};
 // Login ID and password are stored as UTF-8 in 49 bytes with the terminator.
 inline constexpr std::size_t kLoginTextBytes = 48;
 // A refused put's message text is copied into a buffer of this size.
@@ -75,8 +77,11 @@ struct SessionStatus {
 struct NetSessionOptions {
   // Slept after every received chunk of a payload area.
   std::chrono::milliseconds receivePause{10};
-  // Bounds every receive call; 0 waits as long as the connection lives.
-  std::chrono::milliseconds receiveTimeout{0};
+  // Bounds every receive (and send) call; 0 waits as long as the connection
+  // lives. A peer that accepts and never answers fails the step then.
+  std::chrono::milliseconds receiveTimeout{kDefaultReceiveTimeout};
+  // Bounds the connect; 0 leaves it to the system (about two minutes).
+  std::chrono::milliseconds connectTimeout{kDefaultConnectTimeout};
 };
 
 // Payloads that the session does not size itself (status, login, the second

@@ -1,5 +1,7 @@
 #include "link/net_socket.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -40,11 +42,38 @@ bool ReceiveAll(const Socket& socket, std::span<std::uint8_t> data, const ChunkC
   return true;
 }
 
-bool SetReceiveTimeout(const Socket& socket, std::chrono::milliseconds timeout) {
+namespace {
+bool SetTimeout(const Socket& socket, int option, std::chrono::milliseconds timeout) {
   timeval tv{};
   tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);
   tv.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
-  return ::setsockopt(socket.fd(), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) == 0;
+  return ::setsockopt(socket.fd(), SOL_SOCKET, option, &tv, sizeof tv) == 0;
+}
+}  // namespace
+
+bool SetReceiveTimeout(const Socket& socket, std::chrono::milliseconds timeout) {
+  return SetTimeout(socket, SO_RCVTIMEO, timeout);
+}
+
+bool SetSendTimeout(const Socket& socket, std::chrono::milliseconds timeout) {
+  return SetTimeout(socket, SO_SNDTIMEO, timeout);
+}
+
+bool ConnectWithin(const Socket& socket, const sockaddr* peer, socklen_t size, std::chrono::milliseconds timeout) {
+  const int flags = ::fcntl(socket.fd(), F_GETFL);
+  if (flags < 0 || ::fcntl(socket.fd(), F_SETFL, flags | O_NONBLOCK) != 0) return false;
+  bool connected = ::connect(socket.fd(), peer, size) == 0;
+  if (!connected && errno == EINPROGRESS) {
+    pollfd p{socket.fd(), POLLOUT, 0};
+    int ready = 0;
+    do {
+      ready = ::poll(&p, 1, timeout.count() > 0 ? static_cast<int>(timeout.count()) : -1);
+    } while (ready < 0 && errno == EINTR);
+    int error = 0;
+    socklen_t length = sizeof error;
+    connected = ready == 1 && ::getsockopt(socket.fd(), SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+  }
+  return ::fcntl(socket.fd(), F_SETFL, flags) == 0 && connected;
 }
 
 }  // namespace tk48

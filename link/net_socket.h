@@ -1,6 +1,8 @@
 #pragma once
 // A TCP socket owned by one object, and the send/receive loops that both the
 // configurator's session and the device simulator use.
+#include <sys/socket.h>
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +49,12 @@ bool SendAll(const Socket& socket, std::span<const std::uint8_t> data, const Chu
 bool ReceiveAll(const Socket& socket, std::span<std::uint8_t> data, const ChunkCounter& counted = {},
                 std::chrono::milliseconds pause = {});
 
-// Bounds every later receive call on the socket (0: no bound).
+// Bounds every later receive (send) call on the socket (0: no bound).
 bool SetReceiveTimeout(const Socket& socket, std::chrono::milliseconds timeout);
+bool SetSendTimeout(const Socket& socket, std::chrono::milliseconds timeout);
+
+// connect() that gives up after `timeout` (0: the system's own bound); the
+// socket is left blocking as it was.
+bool ConnectWithin(const Socket& socket, const sockaddr* peer, socklen_t size, std::chrono::milliseconds timeout);
 
 }  // namespace tk48

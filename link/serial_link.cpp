@@ -123,6 +123,7 @@ bool SerialLink::Get(char request, std::span<const std::uint8_t> requestPayload,
   if (!WriteByte(kEnq)) return false;
 
   Frame frame;
+  bool overflow = false;
   for (std::uint8_t expected = 0;; ++expected) {  // the block number wraps from 255 to 0
     FrameHeader header;
     Outcome outcome = Outcome::Retry;
@@ -131,7 +132,8 @@ bool SerialLink::Get(char request, std::span<const std::uint8_t> requestPayload,
     if (outcome != Outcome::Accepted) return false;
 
     const auto payload = std::span(frame.bytes).subspan(kFrameHeaderSize, header.length);
-    if (received + payload.size() <= buffer.size()) {
+    overflow = overflow || received + payload.size() > buffer.size();
+    if (!overflow) {
       std::copy(payload.begin(), payload.end(), buffer.begin() + static_cast<std::ptrdiff_t>(received));
       received += payload.size();
       progress = static_cast<std::int32_t>(received);
@@ -140,7 +142,7 @@ bool SerialLink::Get(char request, std::span<const std::uint8_t> requestPayload,
     if (frame.bytes[frame.size - kFrameTrailerSize] == kEtb) {
       if (!WriteByte(kEot)) return false;
       if (header.letter == '*') received = 0;
-      return true;
+      return !overflow;
     }
   }
 }

@@ -24,11 +24,12 @@ struct SerialTiming {
   std::chrono::milliseconds retryPause{2000};   // after an answer that never came
   std::chrono::milliseconds drainSample{100};   // between the queue samples of a drain
   int attempts = 3;                             // per frame
+  std::chrono::milliseconds writeWait{5000};    // for a write to leave the output queue
 };
 
 class SerialLink {
  public:
-  explicit SerialLink(SerialTiming timing = {}) : timing_(timing) {}
+  explicit SerialLink(SerialTiming timing = {}) : timing_(timing) { port_.SetWriteTimeout(timing.writeWait); }
 
   // Closes any port still open, then opens `devicePath` (see link/com_ports.h for
   // COM numbers) with the protocol's line settings.
@@ -40,8 +41,10 @@ class SerialLink {
   bool Put(std::string_view fileName, std::span<const std::uint8_t> data);
 
   // Sends one request and collects the reply blocks into `buffer`; `received`
-  // is the number of bytes stored. Reply bytes beyond the buffer's capacity are
-  // acknowledged and dropped. A "*" reply ends the get with nothing received.
+  // is the number of bytes stored. A reply larger than the buffer fails the
+  // get: its blocks are still acknowledged to the end, but from the first one
+  // that does not fit nothing more is stored. A "*" reply ends the get with
+  // nothing received.
   bool Get(char request, std::span<const std::uint8_t> requestPayload, char reply, std::span<std::uint8_t> buffer,
            std::size_t& received);
 

@@ -16,7 +16,7 @@ namespace tk48 {
 namespace {
 
 constexpr auto kHangupPause = std::chrono::milliseconds(10);
-constexpr auto kWriteWait = std::chrono::seconds(5);
+constexpr auto kOutputSample = std::chrono::milliseconds(2);
 
 int PollMs(SerialPort::Clock::time_point deadline) {
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SerialPort::Clock::now()).count();
@@ -79,7 +79,7 @@ void SerialPort::Close() {
 
 bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
   if (fd_ < 0) return false;
-  const auto deadline = Clock::now() + kWriteWait;
+  const auto deadline = Clock::now() + writeWait_;
   while (!bytes.empty()) {
     const auto n = write(fd_, bytes.data(), bytes.size());
     if (n > 0) {
@@ -92,10 +92,15 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) return false;
   }
   // The next put or get starts with a purge: nothing may still sit in the
-  // output queue then.
-  while (tcdrain(fd_) != 0)
-    if (errno != EINTR) return false;
-  return true;
+  // output queue then. tcdrain() would wait for ever on a line that does not
+  // move, so the queue is sampled until it is empty or the time is up.
+  for (;;) {
+    int queued = 0;
+    if (ioctl(fd_, TIOCOUTQ, &queued) != 0) return tcdrain(fd_) == 0;
+    if (queued <= 0) return true;
+    if (Clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kOutputSample);
+  }
 }
 
 std::size_t SerialPort::DriverQueued() const {

@@ -29,8 +29,11 @@ class SerialPort {
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
 
-  // Writes all of `bytes` and waits until the driver has sent them.
+  // Writes all of `bytes` and waits until the driver has sent them; false
+  // when that takes longer than the write time-out (a device that stopped
+  // reading never empties the output queue).
   bool Write(std::span<const std::uint8_t> bytes);
+  void SetWriteTimeout(std::chrono::milliseconds wait) { writeWait_ = wait; }
 
   // Bytes received and not yet consumed.
   std::size_t Queued();
@@ -53,6 +56,7 @@ class SerialPort {
 
   int fd_ = -1;
   std::deque<std::uint8_t> held_;
+  std::chrono::milliseconds writeWait_{5000};
 };
 
 }  // namespace tk48

@@ -1,6 +1,6 @@
-// The "Please wait" transfer: a worker thread runs one get or put while the
-// dialog shows the transport's progress; then the outcome, and after a USB
-// put the result poll.
+// The "Please wait" transfer: a worker thread runs one get or put, and after
+// a USB put the result poll, while the dialog shows the transport's progress;
+// then the outcome.
 #include <array>
 #include <cstring>
 #include <thread>
@@ -24,6 +24,10 @@ std::span<const std::uint8_t> NameBytes(const std::string& name) {
 void WorkSerial(TransferJob& job, SerialLink& link) {
   if (job.op == TransferJob::Op::Put) {
     job.failed = !link.Put(job.fileName, job.putData);
+    // The dialog stays open, its bar full, until the device has said how the put ended.
+    if (job.failed) return;
+    job.polling = true;
+    job.poll = PollResult(link, job.resultPollCode, job.timing.pollPause, job.timing.pollLimit);
     return;
   }
   std::size_t received = 0;
@@ -65,6 +69,7 @@ void Work(TransferJob& job) {
 }
 
 std::int64_t Progress(const TransferJob& job) {
+  if (job.polling) return job.length;  // the poll's own gets move no file bytes
   return job.serial ? job.serial->progress.load() : job.net->progress.load();
 }
 
@@ -76,7 +81,7 @@ bool Fail(UiPort& ui, int textId) {
 bool SerialOutcome(TransferJob& job, UiPort& ui) {
   if (job.op == TransferJob::Op::Put) {
     if (job.failed) return Fail(ui, text::kFailedToTransmit);
-    return PollPutResult(*job.serial, job.resultPollCode, ui, job.timing.pollPause);
+    return ShowPollVerdict(job.poll, ui);
   }
   return !job.failed || Fail(ui, text::kFailedToReceive);
 }
@@ -103,23 +108,45 @@ bool RunTransfer(TransferJob& job, UiPort& ui) {
   return job.outcome;
 }
 
-bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui, std::chrono::milliseconds pollPause) {
+PollVerdict PollResult(SerialLink& link, std::int32_t operationCode, std::chrono::milliseconds pollPause,
+                       std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
   for (;;) {
-    std::array<std::uint8_t, kResultPollCapacity> reply{};  // bytes the device did not send read as zero
+    std::array<std::uint8_t, kResultPollCapacity> reply{};
     std::size_t received = 0;
-    if (!link.Get('A', {}, 'a', reply, received) || static_cast<std::int8_t>(reply[0]) != operationCode) {
-      return Fail(ui, text::kResultPollFailed);
-    }
+    // The operation code and the result are the least a reply carries.
+    if (!link.Get('A', {}, 'a', reply, received) || received < 2 ||
+        static_cast<std::int8_t>(reply[0]) != operationCode)
+      return {};
     const std::uint8_t result = reply[1];
-    if (result == kPollDone) return true;
+    if (result == kPollDone) return {PollVerdict::End::Done, 0, {}};
     if (result != kPollProcessing) {
       const auto* text = reinterpret_cast<const char*>(reply.data() + 2);
-      const std::size_t limit = received > 2 ? received - 2 : 0;
-      ShowDeviceResult(result, {text, strnlen(text, limit)}, ui);
-      return false;
+      return {PollVerdict::End::Refused, result, std::string(text, strnlen(text, received - 2))};
     }
-    std::this_thread::sleep_for(pollPause);  // still processing: no limit on the polls
+    if (std::chrono::steady_clock::now() + pollPause > deadline) return {PollVerdict::End::OutOfTime, 0, {}};
+    std::this_thread::sleep_for(pollPause);
   }
+}
+
+bool ShowPollVerdict(const PollVerdict& verdict, UiPort& ui) {
+  switch (verdict.end) {
+    case PollVerdict::End::Done:
+      return true;
+    case PollVerdict::End::Refused:
+      ShowDeviceResult(verdict.result, verdict.message, ui);
+      return false;
+    case PollVerdict::End::OutOfTime:
+      return Fail(ui, text::kResultPollOutOfTime);
+    case PollVerdict::End::Failed:
+      break;
+  }
+  return Fail(ui, text::kResultPollFailed);
+}
+
+bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui, std::chrono::milliseconds pollPause,
+                   std::chrono::milliseconds limit) {
+  return ShowPollVerdict(PollResult(link, operationCode, pollPause, limit), ui);
 }
 
 }  // namespace tk48

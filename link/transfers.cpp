@@ -30,8 +30,11 @@ std::string VersionText(const DeviceStatus& status) {
 bool CheckUsbDevice(SerialLink& link, UiPort& ui, DeviceStatus& status) {
   std::array<std::uint8_t, kUsbStatusCapacity> reply{};
   std::size_t received = 0;
+  bool answered = false;
+  // Behind the wait dialog: a device that does not answer takes its retries.
+  ui.RunWaiting(WaitKind::Usb, [&] { answered = link.Get('S', {}, 's', reply, received); });
   // A reply of any other length is no status, whatever its first byte says.
-  if (!link.Get('S', {}, 's', reply, received) || received != kUsbStatusLength) {
+  if (!answered || received != kUsbStatusLength) {
     ui.Message(LoadText(text::kStatusUnavailable), Icon::Error);
     return false;
   }
@@ -44,10 +47,8 @@ bool CheckUsbDevice(SerialLink& link, UiPort& ui, DeviceStatus& status) {
 }
 
 std::optional<std::string> ResolveNetworkAddress(const ConnectionSettings& settings, UiPort& ui) {
-  const auto& book = settings.addressBook;
-  const auto entry = std::find_if(book.begin(), book.end(),
-                                  [&](const AddressEntry& e) { return e.name == settings.entryName; });
-  if (entry == book.end()) {
+  const AddressEntry* entry = FindAddressEntry(settings.addressBook, settings.entryName);
+  if (!entry) {
     ui.Message(LoadText(text::kIllegalNetworkAddress), Icon::Error);
     return std::nullopt;
   }
@@ -72,12 +73,23 @@ bool ConnectNetwork(NetSession& session, const std::string& address, const Devic
     session.Close();
     return false;
   };
-  if (!session.Open(address, static_cast<std::uint16_t>(ctx.settings.netPort))) return fail(text::kErrorOpen);
+  // Connecting, the status exchange and the login run behind the wait dialog;
+  // their messages come after it has closed.
   SessionStatus answer;
-  if (!session.Status(&answer)) return fail(text::kErrorConnect);
-  status = {answer.model, answer.major & 0xFF, answer.minor & 0xFF, answer.revision, answer.flags};
-  if (!session.Login()) return fail(text::kErrorLogin);
-  return true;
+  int failedStep = 0;
+  bool answered = false;
+  ctx.ui.RunWaiting(WaitKind::Network, [&] {
+    if (!session.Open(address, static_cast<std::uint16_t>(ctx.settings.netPort))) {
+      failedStep = text::kErrorOpen;
+    } else if (!session.Status(&answer)) {
+      failedStep = text::kErrorConnect;
+    } else {
+      answered = true;
+      if (!session.Login()) failedStep = text::kErrorLogin;
+    }
+  });
+  if (answered) status = {answer.model, answer.major & 0xFF, answer.minor & 0xFF, answer.revision, answer.flags};
+  return failedStep == 0 || fail(failedStep);
 }
 
 bool FirmwareAccepts(const SettingData& record, int majorVersion, UiPort& ui) {

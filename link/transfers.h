@@ -23,6 +23,8 @@ namespace tk48 {
 inline constexpr std::size_t kReceiveBufferSize = 6815744;  // 0x680000
 inline constexpr int kConfigOperationCode = 2;               // result poll code of "CONFIG_P"
 inline constexpr std::string_view kConfigFile = "CONFIG_P";
+// A device still "processing" after this long leaves the outcome unknown.
+inline constexpr std::chrono::seconds kDefaultPollLimit{300};
 
 struct DeviceStatus {
   int model = 0;
@@ -41,6 +43,7 @@ std::string VersionText(const DeviceStatus& status);
 struct TransferTiming {
   std::chrono::milliseconds workerPause{500};  // the worker's last act before it reports "finished"
   std::chrono::milliseconds pollPause{500};    // between result polls while the device is still processing
+  std::chrono::milliseconds pollLimit{kDefaultPollLimit};  // the result poll gives up after this long
 };
 
 // Everything a device operation needs from the application.
@@ -53,6 +56,15 @@ struct DeviceContext {
   SerialTiming serialTiming = {};
   NetSessionOptions netOptions = {};
   TransferTiming transferTiming = {};
+};
+
+// How the USB result poll ended. The worker polls while the dialog stays open;
+// the dialog shows the verdict.
+struct PollVerdict {
+  enum class End : std::uint8_t { Done, Failed, Refused, OutOfTime };
+  End end = End::Failed;
+  std::uint8_t result = 0;  // Refused: the device's result code ...
+  std::string message;      // ... and its text
 };
 
 // Shared between the worker thread and the progress dialog: the worker writes,
@@ -73,6 +85,8 @@ struct TransferJob {
   bool failed = false;
   std::int32_t deviceResult = 0;    // network: result code of a refused transfer
   std::int32_t sessionError = 0;    // network: the session's error code of a failed transfer
+  std::atomic<bool> polling{false};  // USB put: sent, the result poll running
+  PollVerdict poll;                 // USB put: the result poll, run by the worker
   bool outcome = false;
   TransferTiming timing = {};
 };
@@ -85,8 +99,15 @@ bool ConnectNetwork(NetSession& session, const std::string& address, const Devic
 // port: a session error it met is shown here, once the dialog has closed and
 // before the dialog's own outcome message.
 bool RunTransfer(TransferJob& job, UiPort& ui);
+// The result poll without the UI: polls until the device is done, refuses, or
+// has been "processing" for `limit`. A reply shorter than two bytes fails.
+PollVerdict PollResult(SerialLink& link, std::int32_t operationCode, std::chrono::milliseconds pollPause,
+                       std::chrono::milliseconds limit);
+// Shows the verdict's message; true when the device is done.
+bool ShowPollVerdict(const PollVerdict& verdict, UiPort& ui);
 bool PollPutResult(SerialLink& link, std::int32_t operationCode, UiPort& ui,
-                   std::chrono::milliseconds pollPause = TransferTiming{}.pollPause);
+                   std::chrono::milliseconds pollPause = TransferTiming{}.pollPause,
+                   std::chrono::milliseconds limit = kDefaultPollLimit);
 void ShowDeviceResult(std::int32_t code, std::string_view message, UiPort& ui);
 bool LoadSettingsText(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage);
 

@@ -37,6 +37,34 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return data;
 }
 
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Over the file itself: its links, owner and permissions stay as they are.
+// Opened without truncating, so a file that cannot be opened is left whole.
+bool WriteInPlace(const std::string& target, std::string_view bytes) {
+  Fd f{::open(target.c_str(), O_WRONLY | O_CLOEXEC)};
+  if (f.fd < 0) return false;
+  bool ok = WriteAll(f.fd, bytes) && ::ftruncate(f.fd, static_cast<off_t>(bytes.size())) == 0;
+  ok = ok && ::fsync(f.fd) == 0;
+  ok = ::close(f.fd) == 0 && ok;
+  f.fd = -1;
+  return ok;
+}
+
+bool NoRoomForATemporary(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -47,6 +75,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   struct stat before {};
   const bool existed = ::stat(target.c_str(), &before) == 0;
+  // A rename would cut a hard link and hand the file to us: such a file, one
+  // not ours, is written over in place.
+  if (existed && S_ISREG(before.st_mode) && (before.st_nlink > 1 || before.st_uid != ::geteuid()))
+    return WriteInPlace(target, bytes);
 
   // A fresh name beside the target; 0666 lets the user's umask decide as for any new file.
   static std::atomic<unsigned> counter{0};
@@ -55,16 +87,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   for (int attempt = 0; f.fd < 0 && attempt < 100; ++attempt) {
     temp = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (f.fd < 0 && errno != EEXIST) return false;
+    if (f.fd >= 0 || errno == EEXIST) continue;
+    // A folder that takes no new file, holding a file that can be written.
+    if (existed && S_ISREG(before.st_mode) && NoRoomForATemporary(errno)) return WriteInPlace(target, bytes);
+    return false;
   }
   if (f.fd < 0) return false;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(f.fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
+  bool ok = WriteAll(f.fd, bytes);
   if (ok && existed) ok = ::fchmod(f.fd, before.st_mode & 07777) == 0;
   ok = ok && ::fsync(f.fd) == 0;
   ok = ::close(f.fd) == 0 && ok;

@@ -51,4 +51,22 @@ std::string Utf16ToUtf8(std::u16string_view s) {
   return out;
 }
 
+std::size_t WithoutPartialCharacter(std::string_view cut) {
+  // Step back over the tail bytes at the end to the lead byte that owns them.
+  const std::size_t size = cut.size();
+  for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
+    const auto b = static_cast<unsigned char>(cut[size - back]);
+    if (b < 0x80) return size;  // ASCII: the cut is between characters
+    if (b >= 0xC0) {
+      const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+      return back < length ? size - back : size;
+    }
+  }
+  return size;  // no lead byte in reach: not UTF-8, nothing to mend
+}
+
+std::size_t WholeCharacterCut(std::string_view s, std::size_t room) {
+  return s.size() <= room ? s.size() : WithoutPartialCharacter(s.substr(0, room));
+}
+
 }  // namespace tk48

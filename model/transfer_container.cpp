@@ -31,7 +31,12 @@ namespace {
 template <class Writer>
 std::optional<std::vector<std::uint8_t>> Pack(const SettingData& record, UiPort& ui, Writer write) {
   auto buffer = std::make_unique_for_overwrite<char[]>(kTextBufferSize);
-  const std::size_t len = write(record, std::span<char>(buffer.get(), kTextBufferSize));
+  std::string refused;
+  const std::size_t len = write(record, std::span<char>(buffer.get(), kTextBufferSize), &refused);
+  if (!refused.empty()) {
+    ShowUnwritable(refused, ui);
+    return std::nullopt;
+  }
   if (len + kUploadMargin > kTextBufferSize) {
     ui.Message(LoadText(text::kSettingDataOverCapacity), Icon::Error);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "model/value_parse.h"
 
 #include "model/field_access.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -70,7 +71,8 @@ void UnescapeText(std::string_view s, char* field, std::size_t capacity) {
   std::memset(field, 0, capacity);
   const std::size_t room = capacity - 1;
   std::size_t out = 0;
-  for (std::size_t i = 0; i < s.size() && out < room; ++i) {
+  std::size_t i = 0;
+  for (; i < s.size() && out < room; ++i) {
     char c = s[i];
     if (c == '#') {
       if (++i == s.size()) break;  // a '#' at the very end is dropped
@@ -90,6 +92,10 @@ void UnescapeText(std::string_view s, char* field, std::size_t capacity) {
     }
     field[out++] = c;
   }
+  if (i == s.size()) return;
+  // Cut short: the text never ends in part of a character.
+  const std::size_t whole = WithoutPartialCharacter({field, out});
+  std::memset(field + whole, 0, out - whole);
 }
 
 int FindKeyword(const Keywords& words, std::string_view text) {

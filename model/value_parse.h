@@ -23,7 +23,7 @@ bool AcceptsInt(const Node& n, std::int64_t v);
 
 // Undoes the text escape into `field` (capacity bytes, cleared first); stores at
 // most capacity - 1 bytes, cutting without notice ("#D" that does not fit whole
-// ends the copy).
+// ends the copy) and never inside a character.
 void UnescapeText(std::string_view text, char* field, std::size_t capacity);
 
 // Index of `text` in the list, or -1.

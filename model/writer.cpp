@@ -5,7 +5,11 @@
 #include <cstring>
 
 #include "model/field_access.h"
+#include "model/field_path.h"
 #include "model/schema.h"
+#include "model/text_codec.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -31,11 +35,17 @@ class Out {
   char* Reserve(std::size_t n) { return len_ + n <= cap_ ? p_ + len_ : nullptr; }
   void Commit(std::size_t n) { len_ += n; }
   std::size_t Length() const { return len_; }
+  // The first text that holds a character the file cannot carry.
+  void Refuse(const char* text) {
+    if (!refused_) refused_ = text;
+  }
+  const char* Refused() const { return refused_; }
 
  private:
   char* p_;
   std::size_t cap_;
   std::size_t len_ = 0;
+  const char* refused_ = nullptr;
 };
 
 // Formats through a small scratch area when the output is short of room.
@@ -97,7 +107,10 @@ void PutText(Out& out, const char* text, std::size_t capacity) {
       case '\'': esc = "#S"; break;
       case '<': esc = "#L"; break;
       case '>': esc = "#G"; break;
-      default: ++run; continue;
+      default:
+        if (IsXmlForbiddenControl(static_cast<unsigned char>(c))) out.Refuse(text);
+        ++run;
+        continue;
     }
     out.Put(std::string_view(text + i - run, run));
     run = 0;
@@ -188,22 +201,36 @@ void PutNode(Out& out, const Node& n, const unsigned char* base) {
   }
 }
 
-std::size_t WriteDocument(const Node& root, const SettingData& record, std::span<char> buf) {
+// The path of the field whose text starts at `text`.
+std::string FieldAt(const SettingData& record, const char* text) {
+  std::string found;
+  ForEachField(const_cast<SettingData&>(record), [&](const std::string& path, const FieldRef& f) {
+    if (found.empty() && reinterpret_cast<const char*>(f.slot.value) == text) found = path;
+  });
+  return found;
+}
+
+std::size_t WriteDocument(const Node& root, const SettingData& record, std::span<char> buf,
+                          std::string* refusedField) {
   Out out(buf);
   out.Put(kDeclaration);
   out.Put("<TK48G_CFG>\r\n\r\n");
   const auto* base = reinterpret_cast<const unsigned char*>(&record);
   for (const Node& section : root.children) PutNode(out, section, base);
   out.Put("</TK48G_CFG>\r\n\r\n");
+  if (out.Refused()) {  // a file that would not read back is never produced
+    if (refusedField) *refusedField = FieldAt(record, out.Refused());
+    return 0;
+  }
   return out.Length();
 }
 
-std::string DocumentText(const Node& root, const SettingData& record) {
+std::string DocumentText(const Node& root, const SettingData& record, std::string* refusedField) {
   std::string text(kTextBufferSize, '\0');
-  std::size_t len = WriteDocument(root, record, text);
+  std::size_t len = WriteDocument(root, record, text, refusedField);
   if (len > text.size()) {  // a record far larger than any real one: write again, sized
     text.assign(len, '\0');
-    len = WriteDocument(root, record, text);
+    len = WriteDocument(root, record, text, refusedField);
   }
   text.resize(len);
   return text;
@@ -211,12 +238,16 @@ std::string DocumentText(const Node& root, const SettingData& record) {
 
 }  // namespace
 
-std::size_t WriteConfiguration(const SettingData& record, std::span<char> out) {
-  return WriteDocument(ConfigurationSchema(), record, out);
+std::size_t WriteConfiguration(const SettingData& record, std::span<char> out, std::string* refusedField) {
+  return WriteDocument(ConfigurationSchema(), record, out, refusedField);
 }
 
-std::size_t WriteAccessSettings(const SettingData& record, std::span<char> out) {
-  return WriteDocument(AccessSchema(), record, out);
+std::size_t WriteAccessSettings(const SettingData& record, std::span<char> out, std::string* refusedField) {
+  return WriteDocument(AccessSchema(), record, out, refusedField);
+}
+
+void ShowUnwritable(const std::string& field, UiPort& ui) {
+  ui.Message(FormatText(text::kUnwritableText, field.c_str()), Icon::Error);
 }
 
 std::string FormatReal(double value, int decimals) {
@@ -231,7 +262,28 @@ std::string FormatFieldValue(const Node& n, const FieldSlot& slot) {
   return std::string(buf, std::min(out.Length(), sizeof buf));
 }
 
-std::string ConfigurationText(const SettingData& record) { return DocumentText(ConfigurationSchema(), record); }
-std::string AccessSettingsText(const SettingData& record) { return DocumentText(AccessSchema(), record); }
+std::string ConfigurationText(const SettingData& record) {
+  return DocumentText(ConfigurationSchema(), record, nullptr);
+}
+std::string AccessSettingsText(const SettingData& record) { return DocumentText(AccessSchema(), record, nullptr); }
+
+namespace {
+std::optional<std::string> CheckedText(const Node& root, const SettingData& record, UiPort& ui) {
+  std::string refused;
+  std::string text = DocumentText(root, record, &refused);
+  if (!refused.empty()) {
+    ShowUnwritable(refused, ui);
+    return std::nullopt;
+  }
+  return text;
+}
+}  // namespace
+
+std::optional<std::string> ConfigurationText(const SettingData& record, UiPort& ui) {
+  return CheckedText(ConfigurationSchema(), record, ui);
+}
+std::optional<std::string> AccessSettingsText(const SettingData& record, UiPort& ui) {
+  return CheckedText(AccessSchema(), record, ui);
+}
 
 }  // namespace tk48

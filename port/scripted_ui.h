@@ -21,6 +21,8 @@ class ScriptedUi : public UiPort {
   std::vector<Shown> messages;
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> files;
+  std::deque<std::optional<std::string>> folders;
+  std::vector<FolderDialog> folderDialogs;
   std::deque<std::optional<Credentials>> logins;
   int loginPrompts = 0;
 
@@ -28,6 +30,13 @@ class ScriptedUi : public UiPort {
     if (files.empty()) return std::nullopt;
     auto f = files.front();
     files.pop_front();
+    return f;
+  }
+  std::optional<std::string> ChooseFolder(const FolderDialog& dialog) override {
+    folderDialogs.push_back(dialog);
+    if (folders.empty()) return std::nullopt;
+    auto f = folders.front();
+    folders.pop_front();
     return f;
   }
   std::optional<Credentials> AskLogin(const Credentials&) override {
@@ -52,6 +61,12 @@ class ScriptedUi : public UiPort {
                        const std::function<std::int64_t()>&) override {
     ++progressDialogs;
     std::thread worker(work);  // a real worker thread, as the dialog runs it
+    worker.join();
+  }
+  int waits = 0;  // RunWaiting calls, counted apart from the transfers
+  void RunWaiting(WaitKind, const std::function<void()>& work) override {
+    ++waits;
+    std::thread worker(work);
     worker.join();
   }
   // The last message's text, or "" when none was shown.

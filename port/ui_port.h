@@ -23,6 +23,13 @@ struct FileDialog {
 // Which "Please wait" dialog a transfer shows.
 enum class WaitKind : std::uint8_t { Usb, Network };
 
+// The folder chooser: caption, prompt and the folder it starts at.
+struct FolderDialog {
+  std::string title;
+  std::string prompt;
+  std::string initial;
+};
+
 struct Credentials {
   std::string login;
   std::string password;
@@ -43,6 +50,9 @@ class UiPort {
   }
   // File open/save dialog; nullopt when cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
+  // Folder chooser (folders only; a typed path that is no folder is refused and
+  // the chooser stays open); nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFolder(const FolderDialog&) { return std::nullopt; }
   // The login prompt; nullopt when cancelled.
   virtual std::optional<Credentials> AskLogin(const Credentials& current) = 0;
   // The colour chooser, opened on `initial` (0x00RRGGBB); the confirmed colour,
@@ -53,6 +63,11 @@ class UiPort {
   // returned. It has no buttons; Enter and Escape do not close it.
   virtual void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
                                const std::function<std::int64_t()>& progress) = 0;
+  // The same dialog around work that has no progress to show (connecting and
+  // the status check): the window stays alive while the device is slow.
+  virtual void RunWaiting(WaitKind kind, const std::function<void()>& work) {
+    RunWithProgress(kind, 0, work, [] { return std::int64_t{0}; });
+  }
 
  protected:
   // Implementations show the box; the icon is already the effective one.

@@ -75,6 +75,18 @@ void Linger(const Socket& socket, const StopSignal& stop) {
   }
 }
 
+// The mute fault: reads whatever comes and never answers, until the peer hangs up.
+void HoldSilently(const Socket& socket, const StopSignal& stop) {
+  std::array<std::uint8_t, 4096> sink;
+  for (;;) {
+    pollfd p[2] = {{socket.fd(), POLLIN, 0}, {stop.Fd(), POLLIN, 0}};
+    if (::poll(p, 2, -1) < 0 && errno != EINTR) return;
+    if (p[1].revents & POLLIN) return;
+    if ((p[0].revents & (POLLIN | POLLHUP | POLLERR)) && ::recv(socket.fd(), sink.data(), sink.size(), 0) <= 0)
+      return;
+  }
+}
+
 bool IsPlainStatus(std::span<const std::uint8_t, kMessageHeaderSize> header) {
   return header[0] == kNetMagic[0] && header[1] == kNetMagic[1] && header[2] == 'C' &&
          header[3] == static_cast<std::uint8_t>(~'C');
@@ -172,6 +184,10 @@ void NetDevice::Run(const StopSignal& stop) {
     if (!(p[0].revents & POLLIN)) continue;
     Socket accepted(::accept4(listener_.fd(), nullptr, nullptr, SOCK_CLOEXEC));
     if (!accepted.valid()) continue;
+    if (config_.faults.mute) {
+      HoldSilently(accepted, stop);
+      continue;
+    }
     Connection c(std::move(accepted), stop);
     Serve(c);
     Linger(c.socket, stop);

@@ -26,6 +26,7 @@ struct NetFaults {
   char cutHeader = 0;        // cut the reply header to this command ("C", "L", "G", "P") short
   int refusePut = -1;        // refuse every put with this result code (-1: the real outcome)
   std::string refuseMessage; // ... and this message text
+  bool mute = false;         // accept every connection and never answer
 };
 
 struct NetConfig {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <future>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -44,11 +45,12 @@ struct ReceivedFrame {
 // One serving run: the line, the put being received and the result of the last put.
 struct SerialDevice::Impl {
   Impl(DeviceState& device, const SerialConfig& config, int fd, const StopSignal& stop)
-      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()) {}
+      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()), stop(stop) {}
 
   DeviceState& device;
   SerialFaults faults;
   PacedLine line;
+  const StopSignal& stop;
 
   struct PendingPut {
     std::string name;
@@ -70,12 +72,17 @@ struct SerialDevice::Impl {
   };
   std::optional<Reply> reply;  // sent on ENQ
   int nakLeft = 0;
+  bool deaf = false;
   bool checkSpoiled = false;
   bool complementSpoiled = false;
 
   void Serve() {
     nakLeft = faults.nakTimes;
     while (!line.Stopped()) {
+      if (deaf) {  // a device that stopped reading: the line fills up
+        while (!stop.Requested()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return;
+      }
       const auto byte = line.ReadByte(PacedLine::Forever());
       if (!byte || faults.silent) continue;
       switch (*byte) {
@@ -166,6 +173,7 @@ struct SerialDevice::Impl {
       put->data.insert(put->data.end(), frame.payload.begin(), frame.payload.end());
       ++put->blocks;
       ++put->nextBlock;
+      if (put->blocks == faults.stopReadingAfter) deaf = true;
     }
     if (!frame.last) return void(SendByte(kAck));
     static constexpr std::uint8_t kAckEot[] = {kAck, kEot};
@@ -197,9 +205,9 @@ struct SerialDevice::Impl {
   // The result poll: operation code, result, and the message with its NUL.
   std::vector<std::uint8_t> PollReply() {
     if (lastResult.valid()) {
-      if (processingLeft > 0 || lastResult.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      if (processingLeft != 0 || lastResult.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
         if (processingLeft > 0) --processingLeft;
-        return {static_cast<std::uint8_t>(pendingOperation), kResultProcessing};
+        return Cut({static_cast<std::uint8_t>(pendingOperation), kResultProcessing});
       }
       settled = lastResult.get();
     }
@@ -208,7 +216,13 @@ struct SerialDevice::Impl {
       out.insert(out.end(), settled.message.begin(), settled.message.end());
       out.push_back(0);
     }
-    return out;
+    return Cut(std::move(out));
+  }
+
+  std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> reply) const {
+    if (faults.pollLength >= 0 && reply.size() > static_cast<std::size_t>(faults.pollLength))
+      reply.resize(static_cast<std::size_t>(faults.pollLength));
+    return reply;
   }
 
   // Sends the reply blocks, each until the peer ACKs it.

@@ -12,6 +12,8 @@ namespace tk48::sim {
 
 // Faults the tests switch on. Block numbers count the data blocks of a put from
 // 1 and the blocks of a reply from 0, whatever number the frame carries.
+inline constexpr int kEndless = -1;
+
 struct SerialFaults {
   int nakBlock = 0;                 // NAK this data block of a put (0: never) ...
   int nakTimes = 1;                 // ... this many times in a row, once per run
@@ -20,6 +22,9 @@ struct SerialFaults {
   bool silent = false;              // read everything, answer nothing
   int statusLength = 6;             // bytes in the "s" reply
   int processingPolls = 0;          // answer each put's first N result polls with "still processing"
+                                    // (kEndless: every poll)
+  int pollLength = -1;              // cut each result poll reply to this many bytes (-1: whole)
+  int stopReadingAfter = -1;        // after taking this data block of a put, never read the line again
   int putResult = -1;               // answer every put with this result code (-1: the real one)
   std::string putMessage;           // ... and this message
 };

@@ -1,13 +1,28 @@
 // The text checks: free text with the double limit, restricted ASCII, length.
+#include <algorithm>
+
 #include "editors/checks/check_message.h"
+#include "model/text_codec.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
 
 void ShowError(UiPort& ui, std::string_view text) { ui.Message(text, Icon::Error, Buttons::Ok); }
 
+namespace {
+// A control character a configuration file cannot carry never reaches the record.
+bool RefusesControl(std::u16string_view text, int messageId, int show, UiPort* ui) {
+  if (std::ranges::none_of(text, [](char16_t c) { return IsXmlForbiddenControl(c); })) return false;
+  detail::Fail(show, ui, [&] {
+    return detail::FieldMessage(messageId) + std::string(LoadText(text::kSuffixControlCharacter));
+  });
+  return true;
+}
+}  // namespace
+
 bool CheckText(std::u16string_view text, int maxChars, int messageId, int show, UiPort* ui) {
   if (text.empty()) return true;
+  if (RefusesControl(text, messageId, show, ui)) return false;
   bool wide = false;
   for (std::size_t i = 0; i < text.size() && !wide; ++i) {
     const char16_t c = text[i];
@@ -41,6 +56,7 @@ bool CheckAsciiText(std::u16string_view text, int maxChars, int messageId, int e
 }
 
 bool CheckLength(std::u16string_view text, int maxChars, int messageId, int show, UiPort* ui) {
+  if (RefusesControl(text, messageId, show, ui)) return false;
   if (text.size() <= static_cast<std::size_t>(maxChars)) return true;
   return detail::Fail(show, ui, [&] {
     return detail::FieldMessage(messageId) + FormatText(text::kSuffixLength, maxChars);

@@ -2,6 +2,7 @@
 
 #include "model/reader.h"
 #include "model/schema.h"
+#include "model/service_ports.h"
 #include "model/setting_data.h"
 
 namespace tk48 {
@@ -127,11 +128,26 @@ Node ComSchema() {
                    {WebSchema(), FtpSchema(), SntpSchema(), ModbusTcpSchema(), SmtpPop3Schema(), FtpcSchema()});
 }
 
+std::uint16_t ServicePort(const SettingData& record, PortService service) {
+  switch (service) {
+    case PortService::Web: return record.COM.WEB.PORT;
+    case PortService::Ftp: return record.COM.FTP.PORT;
+    case PortService::ModbusTcp: break;
+  }
+  return record.COM.MODBUS_TCP.PORT;
+}
+
+bool PortTakenByOther(const SettingData& record, PortService self, std::int64_t port) {
+  for (const PortService other : {PortService::Web, PortService::Ftp, PortService::ModbusTcp})
+    if (other != self && ServicePort(record, other) == port) return true;
+  return false;
+}
+
 // The web server, the FTP server and the Modbus/TCP server listen on different
 // ports, whether or not each service is in use.
 bool ComPortsDistinct(const SettingData& record) {
-  const auto web = record.COM.WEB.PORT, ftp = record.COM.FTP.PORT, modbus = record.COM.MODBUS_TCP.PORT;
-  return web != ftp && web != modbus && ftp != modbus;
+  return !PortTakenByOther(record, PortService::Web, record.COM.WEB.PORT) &&
+         !PortTakenByOther(record, PortService::Ftp, record.COM.FTP.PORT);
 }
 
 }  // namespace tk48

@@ -111,6 +111,32 @@ TEST(CheckLength, CountsUnitsAndAcceptsAnyCharacter) {
   }
 }
 
+// A control character that a configuration file cannot carry never reaches the
+// record: both free-text checks refuse it before any length rule. Tab, CR and
+// LF stay usable.
+TEST(TextChecks, RefuseControlCharactersTheFileCannotCarry) {
+  const std::string refused = std::string(kName) + "\nControl characters cannot be used.";
+  struct Case {
+    std::u16string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {u"a\x01b", refused},
+      {u"\x08", refused},
+      {u"a\x0b", refused},
+      {u"\x0c", refused},
+      {u"x\x0e", refused},
+      {u"\x1f", refused},
+      {u"\x1b" + Repeat(u'a', 80), refused},  // refused as such even when also too long
+      {u"a\tb\r\nc\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Printable(c.text));
+    ExpectCheck([&](int show, UiPort* ui) { return CheckText(c.text, 32, 160, show, ui); }, c.message);
+    ExpectCheck([&](int show, UiPort* ui) { return CheckLength(c.text, 100, 160, show, ui); }, c.message);
+  }
+}
+
 TEST(Checks, NoUiMeansSilentEvenWhenAskedToShow) {
   EXPECT_FALSE(CheckText(Repeat(u'a', 65), 32, 160, kShowMessage, nullptr));
   EXPECT_FALSE(CheckInt(u"x", 0, 1, 163, kShowMessage, nullptr));

@@ -7,6 +7,8 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 #include "tests/e2e/cli_run.h"
 #include "tests/e2e/transfer_sim.h"
 
@@ -130,6 +132,94 @@ TEST_F(CliDevice, FailuresShowTheConfiguratorsMessagesOnStderr) {
     run = RunCli({"status", "--net", net, "--login", "seventeen-chars-x", "--password", kPassword});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Invalid login ID and/or password\n");
+  }
+}
+
+// The password stays off the command line: from a file's first line or a line
+// of standard input; two ways at once is a usage error.
+TEST_F(CliDevice, PasswordFromAFileOrStandardInput) {
+  TransferSim sim;
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  const std::string net = "127.0.0.1:" + std::to_string(sim.port());
+  const std::vector<std::string> status = {"status", "--net", net, "--login", kLoginId};
+  const auto with = [&](std::vector<std::string> extra) {
+    auto args = status;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  };
+  const std::string good = std::string(kPassword) + "\r\nsecond line\n";
+  const std::string bad = "guess\n";
+  const struct {
+    const char* what;
+    std::vector<std::string> args;
+    const std::string* input;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"file, first line", with({"--password-file", Write("pw", good)}), nullptr, 0, ""},
+      {"file without a line end", with({"--password-file", Write("pw2", kPassword)}), nullptr, 0, ""},
+      {"file, wrong password", with({"--password-file", Write("pw3", bad)}), nullptr, 1, "Error: Login\nFailed\n"},
+      {"missing file", with({"--password-file", (dir_.Path() / "none").string()}), nullptr, 1,
+       "Failed to open file.\n"},
+      {"standard input", with({"--password", "-"}), &good, 0, ""},
+      {"standard input, wrong password", with({"--password", "-"}), &bad, 1, "Error: Login\nFailed\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto run = RunCli(c.args, false, std::chrono::seconds(60), c.input);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.err, c.err);
+    if (c.status == 0) {
+      EXPECT_EQ(run.out, "model: 0x3E\nTK48-G Ver. 2.0.0\nSD card: none\nlogging: stopped\n");
+    }
+  }
+  const std::string empty;
+  const std::vector<std::string> usage[] = {
+      with({"--password", "-", "--password-file", Write("pw4", good)}),
+      with({"--password", kPassword, "--password-file", Write("pw5", good)}),
+      with({"--password", kPassword, "--password", "-"}),
+      with({}),
+  };
+  for (const auto& args : usage) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const auto run = RunCli(args, false, std::chrono::seconds(10), &good);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+  }
+  const auto noLine = RunCli(with({"--password", "-"}), false, std::chrono::seconds(10), &empty);
+  EXPECT_EQ(noLine.status, 2);
+}
+
+// --timeout bounds the network, --poll-limit the wait for a device that stays
+// "processing".
+TEST_F(CliDevice, TimeOutAndPollLimitBoundTheWaits) {
+  Write("up.xml", DefaultsText());
+  const auto timed = [](const std::vector<std::string>& args, std::chrono::seconds bound) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto run = RunCli(args, false, std::chrono::seconds(60));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, bound);
+    return run;
+  };
+  {
+    TransferSim sim({"--processing-endless"});
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run =
+        timed(Via(sim, Transport::Usb, {"upload", (dir_.Path() / "up.xml").string(), "--poll-limit", "1"}), 20s);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string(LoadText(text::kResultPollOutOfTime)) + "\n");
+  }
+  {
+    TransferSim sim({"--net-mute"});
+    ASSERT_TRUE(sim.ready()) << sim.output();
+    const auto run = timed(Via(sim, Transport::Net, {"status", "--timeout", "1"}), 5s);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error: Connect\nFailed in receiving header\n");
+  }
+  for (const char* bad : {"0", "-1", "x", "1.5", "86401"}) {
+    for (const char* option : {"--timeout", "--poll-limit"}) {
+      const auto run = RunCli({"status", "--usb", "/dev/null", option, bad}, false, std::chrono::seconds(10));
+      EXPECT_EQ(run.status, 2) << option << " " << bad;
+    }
   }
 }
 

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+
+#include <expat.h>
 
 #include "tests/e2e/cli_run.h"
 
@@ -81,6 +84,25 @@ TEST_F(CliFiles, NormalizeFillsDefaultsAndAccessDoc) {
   EXPECT_EQ(access.out.size(), 978u);
   const auto fromFile = Cli({"access-doc", Write("a.xml", Doc("<TK48GCFG><PORT>1234</PORT></TK48GCFG>"))});
   EXPECT_NE(fromFile.out.find("<PORT>1234</PORT>"), std::string::npos);
+}
+
+// A text cut at its capacity keeps whole characters: what normalize writes reads
+// again, by the configurator and by any XML parser.
+TEST_F(CliFiles, NormalizedOverLongMultiByteTextReadsBack) {
+  std::string name = "A";
+  for (int i = 0; i < 40; ++i) name += "\xE6\x97\xA5";
+  const auto r = Cli({"normalize", Write("in.xml", Doc("<SCHEDULE><PATTERN1><PTN_NAME>" + name +
+                                                      "</PTN_NAME></PATTERN1></SCHEDULE>")),
+                      "-o", Path("out.xml")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto check = Cli({"check", Path("out.xml")});
+  EXPECT_EQ(check.status, 0);
+  EXPECT_EQ(check.err, "");
+  const std::string out = test::ReadAll(Path("out.xml"));
+  EXPECT_NE(out.find("<PTN_NAME>" + name.substr(0, 1 + 31 * 3) + "</PTN_NAME>"), std::string::npos);
+  std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(XML_ParserCreate(nullptr), &XML_ParserFree);
+  EXPECT_EQ(XML_Parse(parser.get(), out.data(), static_cast<int>(out.size()), XML_TRUE), XML_STATUS_OK)
+      << XML_ErrorString(XML_GetErrorCode(parser.get()));
 }
 
 TEST_F(CliFiles, PackAndUnpack) {

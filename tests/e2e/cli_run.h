@@ -33,8 +33,9 @@ inline std::string ReadAll(const std::string& path) {
   return s.str();
 }
 
+// `input`, when given, is the program's standard input (otherwise /dev/null).
 inline CliRun RunCli(const std::vector<std::string>& args, bool stderrIsTerminal = false,
-                     std::chrono::seconds limit = std::chrono::seconds(120)) {
+                     std::chrono::seconds limit = std::chrono::seconds(120), const std::string* input = nullptr) {
   const std::string program = std::string(TK48_BIN_DIR) + "/tk48gcfg-cli";
   char outPath[] = "/tmp/tk48-cli-out-XXXXXX";
   char errPath[] = "/tmp/tk48-cli-err-XXXXXX";
@@ -48,7 +49,14 @@ inline CliRun RunCli(const std::vector<std::string>& args, bool stderrIsTerminal
   }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  char inPath[] = "/tmp/tk48-cli-in-XXXXXX";
+  const int inFd = input ? mkstemp(inPath) : -1;
+  if (inFd >= 0) {
+    std::ofstream(inPath, std::ios::binary) << *input;
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath, O_RDONLY, 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, slave >= 0 ? slave : errFd, STDERR_FILENO);
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -84,8 +92,9 @@ inline CliRun RunCli(const std::vector<std::string>& args, bool stderrIsTerminal
     run.status = wstatus == -1 ? -1 : (WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus));
   }
   posix_spawn_file_actions_destroy(&actions);
-  for (int fd : {outFd, errFd, master, slave})
+  for (int fd : {outFd, errFd, master, slave, inFd})
     if (fd >= 0) ::close(fd);
+  if (inFd >= 0) ::unlink(inPath);
   run.out = ReadAll(outPath);
   run.err = stderrIsTerminal ? terminal : ReadAll(errPath);
   ::unlink(outPath);

@@ -8,6 +8,8 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 #include "tests/e2e/transfer_sim.h"
 #include "tests/model/section_doc.h"
 
@@ -95,6 +97,9 @@ struct FaultCase {
   Texts shown;
   Icon icon = Icon::Error;  // of every message shown
   bool deviceUnchanged = false;  // nothing reached the device: its file is as before
+  // Non-zero: the poll limit and the network receive bound are cut to 1 s,
+  // and the operation must end within this.
+  std::chrono::milliseconds bound{0};
 };
 
 void RunCase(const FaultCase& c, std::uint16_t pi7DeviceCode = 0x5A) {
@@ -103,9 +108,19 @@ void RunCase(const FaultCase& c, std::uint16_t pi7DeviceCode = 0x5A) {
   ASSERT_TRUE(sim.ready()) << sim.output();
   const std::string before = c.deviceUnchanged ? DeviceText(sim, c.transport) : std::string();
   DeviceOperation op(sim, c.transport);
+  if (c.bound.count() > 0) {
+    op.ctx.transferTiming.pollPause = 100ms;
+    op.ctx.transferTiming.pollLimit = 1000ms;
+    op.ctx.netOptions.receiveTimeout = 1000ms;
+  }
   auto record = Changed(pi7DeviceCode);
   const auto copy = Copy(*record);
+  const auto start = std::chrono::steady_clock::now();
   const bool outcome = c.upload ? UploadSettings(*record, op.ctx) : DownloadSettings(*record, op.ctx);
+  if (c.bound.count() > 0) {
+    EXPECT_LT(std::chrono::steady_clock::now() - start, c.bound);
+  }
+  EXPECT_EQ(op.ui.waits, 1) << "connecting runs behind the wait dialog";
   EXPECT_EQ(outcome, c.outcome);
   EXPECT_EQ(op.ui.Texts(), c.shown);
   for (const auto& m : op.ui.messages) EXPECT_EQ(m.icon, c.icon) << m.text;
@@ -143,6 +158,30 @@ TEST(TransferSim, DeviceRefusalsAndFaultsShowTheirMessages) {
       {"other model", Transport::Net, {"--net-model", "63"}, false, false, {"Error: Connect\nUnsupported device"},
        Icon::Warning},
       {"no challenge", Transport::Net, {"--net-no-challenge"}, true, false, {"Error: Connect\nConnection failure"}},
+  };
+  for (const auto& c : cases) RunCase(c);
+}
+
+// Devices that never finish: each operation ends within its bound with its
+// message, the caller's record untouched, every message on the UI thread.
+TEST(TransferSim, EveryWaitEndsWithinItsBound) {
+  const Texts outOfTime{LoadText(text::kResultPollOutOfTime).data()};
+  const Texts pollFailed{LoadText(text::kResultPollFailed).data()};
+  const Texts noAnswer{"Error: Connect\nFailed in receiving header"};
+  const FaultCase cases[] = {
+      {"endless processing", Transport::Usb, {"--processing-endless"}, true, false, outOfTime, Icon::Error, false,
+       2500ms},
+      {"one-byte poll reply", Transport::Usb, {"--poll-length", "1"}, true, false, pollFailed, Icon::Error, false,
+       3000ms},
+      {"empty poll reply", Transport::Usb, {"--poll-length", "0"}, true, false, pollFailed, Icon::Error, false,
+       3000ms},
+      // Three attempts at the next block, each a byte wait and a pause.
+      {"stops reading", Transport::Usb, {"--stop-reading", "2"}, true, false, {"Failed to transmit."}, Icon::Error,
+       false, 3 * 1100ms + 1500ms},
+      {"accepts and never answers", Transport::Net, {"--net-mute"}, false, false, noAnswer, Icon::Error, false,
+       2500ms},
+      {"accepts and never answers", Transport::Net, {"--net-mute"}, true, false, noAnswer, Icon::Error, false,
+       2500ms},
   };
   for (const auto& c : cases) RunCase(c);
 }

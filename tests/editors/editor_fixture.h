@@ -8,13 +8,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QTableView>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -91,39 +93,60 @@ inline void Choose(QMenu& menu, QAction* action) {
   QTest::keyClick(&menu, Qt::Key_Return);
 }
 
+// A record text field set to `text` (cut to fit), the rest zero.
+template <std::size_t N>
+void Put(char (&field)[N], const std::string& text) {
+  std::memset(field, 0, N);
+  std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+}
+
+// A list screen's cell text.
+inline QString Cell(const QTableView& table, int row, int column) {
+  return table.model()->index(row, column).data().toString();
+}
+
 // A right-click on `row` of a list: the row is selected, then the context menu asked for.
-inline void RightClickRow(QTableView* table, int row) {
-  table->scrollTo(table->model()->index(row, 0));
-  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-  QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
-  QApplication::sendEvent(table->viewport(), &event);
+inline void RightClick(QTableView& table, int row) {
+  table.scrollTo(table.model()->index(row, 0));
+  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
+  QTest::mouseClick(table.viewport(), Qt::RightButton, {}, at);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(table.viewport(), &event);
 }
 
-// Right-clicks `row` and chooses `entry` ("Copy", "Paste") when it is enabled;
-// reports whether Paste was enabled.
-inline bool UseRowMenu(QTableView* table, int row, const char* entry) {
-  bool pasteEnabled = false;
-  WhenMenu([&](QMenu& menu) {
-    for (QAction* action : menu.actions())
-      if (action->text() == "Paste") pasteEnabled = action->isEnabled();
-    if (QAction* chosen = Entry(menu, entry); chosen && chosen->isEnabled()) Choose(menu, chosen);
-    else menu.close();
+// Right-clicks `row` and chooses `entry` ("Copy", "Paste") when it is there and
+// enabled; true when a menu came up. A row that offers no menu returns false
+// without waiting for one.
+inline bool UseListMenu(QTableView& table, int row, const char* entry) {
+  bool shown = false;
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [&shown, entry, timer] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu || !menu->isVisible()) return;
+    timer->stop();
+    shown = true;
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+      if (action->text() == entry && action->isEnabled()) chosen = action;
+    if (chosen) {
+      Choose(*menu, chosen);
+    } else {
+      menu->close();
+    }
   });
-  RightClickRow(table, row);
-  return pasteEnabled;
+  timer->start(5);
+  RightClick(table, row);
+  timer->stop();
+  timer->deleteLater();
+  return shown;
 }
 
-// Double-clicks `row` as the user does, which opens its editor.
-inline void DoubleClickRow(QTableView* table, int row) {
-  table->scrollTo(table->model()->index(row, 0));
-  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-}
-
-inline QString CellText(const QTableView* table, int row, int column) {
-  return table->model()->index(row, column).data().toString();
+// A double-click on `row` as the window system delivers it.
+inline void DoubleClick(QTableView& table, int row) {
+  table.scrollTo(table.model()->index(row, 0));
+  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
 }
 
 class EditorTest : public ::testing::Test {

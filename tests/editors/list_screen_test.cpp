@@ -29,8 +29,26 @@ class ChannelList : public test::EditorTest {
   static QString Cell(const ListScreen& list, int row, int column) {
     return list.list()->model()->index(row, column).data().toString();
   }
-  static void RightClick(ListScreen& list, int row) { test::RightClickRow(list.list(), row); }
-  static bool UseMenu(ListScreen& list, int row, const char* entry) { return test::UseRowMenu(list.list(), row, entry); }
+  // A right-click on `row`: the row is selected, then the context menu asked for.
+  static void RightClick(ListScreen& list, int row) {
+    QTableView* table = list.list();
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table->viewport(), &event);
+  }
+  // Right-clicks `row` and chooses `entry` ("Copy", "Paste"); reports whether Paste was enabled.
+  static bool UseMenu(ListScreen& list, int row, const char* entry) {
+    bool pasteEnabled = false;
+    test::WhenMenu([&](QMenu& menu) {
+      for (QAction* action : menu.actions())
+        if (action->text() == "Paste") pasteEnabled = action->isEnabled();
+      if (QAction* chosen = test::Entry(menu, entry); chosen && chosen->isEnabled()) test::Choose(menu, chosen);
+      else menu.close();
+    });
+    RightClick(list, row);
+    return pasteEnabled;
+  }
   void Name(AiCh& ch, std::int32_t type, const char* name, const char* comment) {
     ch.TYPE = type;
     std::strcpy(ch.NAME, name);

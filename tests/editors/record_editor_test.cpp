@@ -92,20 +92,20 @@ TEST_F(RecordTest, HourListEditsACopyThatOnlyOkKeeps) {
       s.seconds->setText(sec);
       s.OkStep();
     });
-    test::DoubleClickRow(table, hour);
+    test::DoubleClick(*table, hour);
   };
   // Cancel: the row copy and the edit are dropped.
   test::WhenModal<ListScreen>([&](ListScreen& list) {
     setHour(list.list(), 3, "1", "2");
-    test::UseRowMenu(list.list(), 3, "Copy");
-    test::UseRowMenu(list.list(), 4, "Paste");
-    EXPECT_EQ(test::CellText(list.list(), 4, 1), "Enable");
+    test::UseListMenu(*list.list(), 3, "Copy");
+    test::UseListMenu(*list.list(), 4, "Paste");
+    EXPECT_EQ(test::Cell(*list.list(), 4, 1), "Enable");
     Click(list.backButton());
   });
   Click(screen.hourButton);
   // OK: the hours reach the logging screen's copy.
   test::WhenModal<ListScreen>([&](ListScreen& list) {
-    EXPECT_EQ(test::CellText(list.list(), 3, 1), "Disable");
+    EXPECT_EQ(test::Cell(*list.list(), 3, 1), "Disable");
     setHour(list.list(), 0, "5", "30");
     setHour(list.list(), 12, "0", "0");
     ShowActive(list);
@@ -304,10 +304,10 @@ TEST_F(RecordTest, SubScreenOkThenParentCancelLeavesTheRecord) {
       Pick(pen.type, kAi);
       pen.OkStep();
     });
-    test::DoubleClickRow(list.list(), 2);
-    EXPECT_EQ(test::CellText(list.list(), 2, 2), "AI");
-    EXPECT_EQ(test::CellText(list.list(), 2, 3), "001");
-    EXPECT_EQ(test::CellText(list.list(), 2, 0), "PEN03");
+    test::DoubleClick(*list.list(), 2);
+    EXPECT_EQ(test::Cell(*list.list(), 2, 2), "AI");
+    EXPECT_EQ(test::Cell(*list.list(), 2, 3), "001");
+    EXPECT_EQ(test::Cell(*list.list(), 2, 0), "PEN03");
     Click(list.button(0));  // OK
   });
   Click(screen.penButton);
@@ -341,18 +341,18 @@ TEST_F(RecordTest, PenListRowsAndWholePenCopy) {
       {3, "", "None", ""},
   };
   for (const Row& r : rows) {
-    EXPECT_EQ(test::CellText(table, r.row, 1), r.sampling) << r.row;
-    EXPECT_EQ(test::CellText(table, r.row, 2), r.type) << r.row;
-    EXPECT_EQ(test::CellText(table, r.row, 3), r.name) << r.row;
+    EXPECT_EQ(test::Cell(*table, r.row, 1), r.sampling) << r.row;
+    EXPECT_EQ(test::Cell(*table, r.row, 2), r.type) << r.row;
+    EXPECT_EQ(test::Cell(*table, r.row, 3), r.name) << r.row;
   }
   record->IO.AI[4].TYPE = 1;
   list.list()->RefreshAll();
-  EXPECT_EQ(test::CellText(table, 0, 3), "005 Flow");
-  test::UseRowMenu(table, 1, "Copy");
-  test::UseRowMenu(table, 127, "Paste");
+  EXPECT_EQ(test::Cell(*table, 0, 3), "005 Flow");
+  test::UseListMenu(*table, 1, "Copy");
+  test::UseListMenu(*table, 127, "Paste");
   EXPECT_EQ(pens[127].PEN_TYPE, kMa);
   EXPECT_EQ(pens[127].CH, 2);
-  EXPECT_EQ(test::CellText(table, 127, 0), "PEN128");
+  EXPECT_EQ(test::Cell(*table, 127, 0), "PEN128");
 }
 
 TEST_F(RecordTest, ReportMaPenNeedsTheDataRangeForItsErrorMode) {

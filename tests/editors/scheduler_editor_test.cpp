@@ -113,8 +113,8 @@ TEST_F(SchedulerTest, PatternScreenEditsACopyAndShowsOutputs) {
   const auto before = Snapshot();
   ListScreen list(nullptr, PatternListSpec(*record, ui));
   ShowActive(list);
-  EXPECT_EQ(test::CellText(list.list(), 1, 0), "2");
-  EXPECT_EQ(test::CellText(list.list(), 1, 1), "Pattern2");
+  EXPECT_EQ(test::Cell(*list.list(), 1, 0), "2");
+  EXPECT_EQ(test::Cell(*list.list(), 1, 1), "Pattern2");
   auto editOutput = [](CDlgSetSchPattern& pattern) {
     test::WhenModal<CDlgSetSchConf>([](CDlgSetSchConf& out) {
       Pick(out.type, kDo);
@@ -124,33 +124,33 @@ TEST_F(SchedulerTest, PatternScreenEditsACopyAndShowsOutputs) {
       Pick(out.endHour, 17);
       out.OkStep();
     });
-    test::DoubleClickRow(pattern.outputs, 0);
+    test::DoubleClick(*pattern.outputs, 0);
   };
   // The output's OK, then the pattern's Cancel: nothing changes.
   test::WhenModal<CDlgSetSchPattern>([&](CDlgSetSchPattern& pattern) {
     editOutput(pattern);
-    EXPECT_EQ(test::CellText(pattern.outputs, 0, 1), "Pump");
+    EXPECT_EQ(test::Cell(*pattern.outputs, 0, 1), "Pump");
     pattern.reject();
   });
-  test::DoubleClickRow(list.list(), 1);
+  test::DoubleClick(*list.list(), 1);
   EXPECT_TRUE(SameRecord(*record, *before));
   test::WhenModal<CDlgSetSchPattern>([&](CDlgSetSchPattern& pattern) {
     EXPECT_EQ(pattern.windowTitle(), "No.2");
     editOutput(pattern);
-    EXPECT_EQ(test::CellText(pattern.outputs, 0, 2), "north");
-    EXPECT_EQ(test::CellText(pattern.outputs, 0, 3), "8:30");
-    EXPECT_EQ(test::CellText(pattern.outputs, 0, 4), "17:00");
-    EXPECT_EQ(test::CellText(pattern.outputs, 1, 3), "") << "an output of type None shows nothing";
-    test::UseRowMenu(pattern.outputs, 0, "Copy");
-    test::UseRowMenu(pattern.outputs, 5, "Paste");
+    EXPECT_EQ(test::Cell(*pattern.outputs, 0, 2), "north");
+    EXPECT_EQ(test::Cell(*pattern.outputs, 0, 3), "8:30");
+    EXPECT_EQ(test::Cell(*pattern.outputs, 0, 4), "17:00");
+    EXPECT_EQ(test::Cell(*pattern.outputs, 1, 3), "") << "an output of type None shows nothing";
+    test::UseListMenu(*pattern.outputs, 0, "Copy");
+    test::UseListMenu(*pattern.outputs, 5, "Paste");
     pattern.name->setText(QString(33, u'\u00e9'));
     pattern.OkStep();
     EXPECT_EQ(ui.Last(), "Setting error: Pattern name\nMax. 32 characters (alphanumerical: 64 characters)");
     pattern.name->setText("Day shift");
     pattern.OkStep();
   });
-  test::DoubleClickRow(list.list(), 1);
-  EXPECT_EQ(test::CellText(list.list(), 1, 1), "Day shift");
+  test::DoubleClick(*list.list(), 1);
+  EXPECT_EQ(test::Cell(*list.list(), 1, 1), "Day shift");
   const PatternOut& out = Pattern(2).OUT[0];
   EXPECT_EQ(out.CH.kind, kDo);
   EXPECT_EQ(out.CH.no, 7);
@@ -159,8 +159,8 @@ TEST_F(SchedulerTest, PatternScreenEditsACopyAndShowsOutputs) {
   EXPECT_EQ(out.STOP.HOUR, 17);
   EXPECT_EQ(Pattern(2).OUT[5].CH.no, 7);
   // A whole pattern copies without checks.
-  test::UseRowMenu(list.list(), 1, "Copy");
-  test::UseRowMenu(list.list(), 9, "Paste");
+  test::UseListMenu(*list.list(), 1, "Copy");
+  test::UseListMenu(*list.list(), 9, "Paste");
   EXPECT_STREQ(Pattern(10).PTN_NAME, "Day shift");
   EXPECT_EQ(Pattern(10).OUT[0].CH.no, 7);
 }
@@ -200,9 +200,9 @@ TEST_F(SchedulerTest, UnitNameIsCheckedWhateverTheModeAndEnableIsFree) {
 TEST_F(SchedulerTest, UnitListShowsNamesOfEnabledUnits) {
   record->SCHEDULE.UNIT[1].MODE = 1;
   ListScreen list(nullptr, UnitListSpec(*record, ui));
-  EXPECT_EQ(test::CellText(list.list(), 0, 1), "");
-  EXPECT_EQ(test::CellText(list.list(), 1, 1), "Unit2");
-  EXPECT_EQ(test::CellText(list.list(), 31, 0), "32");
+  EXPECT_EQ(test::Cell(*list.list(), 0, 1), "");
+  EXPECT_EQ(test::Cell(*list.list(), 1, 1), "Unit2");
+  EXPECT_EQ(test::Cell(*list.list(), 31, 0), "32");
 }
 
 TEST_F(SchedulerTest, MaintenanceSwitchStoresItsChannelOrNone) {

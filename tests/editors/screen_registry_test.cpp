@@ -66,6 +66,17 @@ class ShowableRecord : public test::RandomRecord {
            std::to_string(Between(0, 255)) + "." + std::to_string(Between(0, 255));
   }
 
+  // Zone limits rising from zone to zone (zones may touch).
+  void OrderZones(AlarmArea (&areas)[kAreaCount]) {
+    double at = static_cast<double>(Between(-1000000, 1000000)) / 16;
+    for (AlarmArea& a : areas) {
+      a.LEVEL_LOWER = at;
+      at += static_cast<double>(Between(1, 100000)) / 16;
+      a.LEVEL_UPPER = at;
+      at += static_cast<double>(Between(0, 1000)) / 32;
+    }
+  }
+
   // The screens' own rules between fields, met with values that stay random.
   void Settle(SettingData& r) override {
     r.SYSTEM.DST.END.MON = static_cast<std::uint8_t>(r.SYSTEM.DST.START.MON % 12 + 1);
@@ -76,6 +87,29 @@ class ShowableRecord : public test::RandomRecord {
       std::strcpy(a.LOGIN, login.c_str());
       std::strcpy(a.PASSWORD, password.c_str());
     }
+    // The three services' ports differ; HTTPS never on 80; enabled web
+    // identities have logins of their own; the FTP client's server name is
+    // of the login character set.
+    ComSection& com = r.COM;
+    com.FTP.PORT = static_cast<std::uint16_t>(com.WEB.PORT + 1);
+    com.MODBUS_TCP.PORT = static_cast<std::uint16_t>(com.WEB.PORT + 2);
+    if (com.WEB.PROTOCOL == 1 && com.WEB.PORT == 80) com.WEB.PORT = 443;
+    for (int i = 0; i < 32; ++i) {
+      const std::string login = "w" + std::to_string(i) + Ascii(6);
+      std::memset(com.WEB.AUTH[i].LOGIN, 0, sizeof com.WEB.AUTH[i].LOGIN);
+      std::strcpy(com.WEB.AUTH[i].LOGIN, login.c_str());
+    }
+    const std::string server = Ascii(12);
+    std::memset(com.FTPC.FTP_SERVER, 0, sizeof com.FTPC.FTP_SERVER);
+    std::strcpy(com.FTPC.FTP_SERVER, server.c_str());
+    // Channel texts the AI screen limits to 16 and 8 characters; zones in order.
+    for (AiCh& ai : r.IO.AI) {
+      for (char* t : {ai.NAME, ai.COMMENT, ai.UNIT})
+        if (std::strlen(t) > 8) t[0] = '\0';
+      OrderZones(ai.AREA);
+    }
+    for (PiCh& pi : r.IO.PI) OrderZones(pi.AREA);
+    for (MaCh& ma : r.IO.MA) OrderZones(ma.AREA);
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
     for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {
       std::memset(text, 0, 32);

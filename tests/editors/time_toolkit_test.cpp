@@ -10,7 +10,6 @@
 namespace tk48 {
 namespace {
 
-using test::CellText;
 using test::Pick;
 using test::ShowActive;
 
@@ -69,12 +68,12 @@ TEST_F(HourList, RowsEditCopyAndShow) {
   ShowActive(list);
   QTableView* table = list.list();
   EXPECT_EQ(table->model()->rowCount(), 24);
-  EXPECT_EQ(CellText(table, 0, 0), "00");
-  EXPECT_EQ(CellText(table, 23, 0), "23");
-  EXPECT_EQ(CellText(table, 0, 1), "Enable");
-  EXPECT_EQ(CellText(table, 0, 2), "05");
-  EXPECT_EQ(CellText(table, 0, 3), "30");
-  EXPECT_EQ(CellText(table, 1, 1), "Disable");
+  EXPECT_EQ(test::Cell(*table, 0, 0), "00");
+  EXPECT_EQ(test::Cell(*table, 23, 0), "23");
+  EXPECT_EQ(test::Cell(*table, 0, 1), "Enable");
+  EXPECT_EQ(test::Cell(*table, 0, 2), "05");
+  EXPECT_EQ(test::Cell(*table, 0, 3), "30");
+  EXPECT_EQ(test::Cell(*table, 1, 1), "Disable");
   EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(), "Logging");
 
   // The offset screen's Cancel leaves the row; its OK replaces it.
@@ -83,25 +82,25 @@ TEST_F(HourList, RowsEditCopyAndShow) {
     s.minutes->setText("7");
     s.reject();
   });
-  test::DoubleClickRow(table, 12);
+  test::DoubleClick(*table, 12);
   EXPECT_EQ(hours[12].MODE, 0);
   test::WhenModal<HourOffsetScreen>([](HourOffsetScreen& s) {
     Pick(s.flag, 1);
     s.minutes->setText("7");
     s.OkStep();
   });
-  test::DoubleClickRow(table, 12);
+  test::DoubleClick(*table, 12);
   EXPECT_EQ(hours[12].MODE, 1);
   EXPECT_EQ(hours[12].MIN, 7);
-  EXPECT_EQ(CellText(table, 12, 2), "07");
+  EXPECT_EQ(test::Cell(*table, 12, 2), "07");
 
   // A row copy carries the flag and both offsets.
-  test::UseRowMenu(table, 0, "Copy");
-  test::UseRowMenu(table, 20, "Paste");
+  test::UseListMenu(*table, 0, "Copy");
+  test::UseListMenu(*table, 20, "Paste");
   EXPECT_EQ(hours[20].MODE, 1);
   EXPECT_EQ(hours[20].MIN, 5);
   EXPECT_EQ(hours[20].SEC, 30);
-  EXPECT_EQ(CellText(table, 20, 3), "30");
+  EXPECT_EQ(test::Cell(*table, 20, 3), "30");
 }
 
 }  // namespace

@@ -78,6 +78,21 @@ TEST_F(AppStartup, DeviceContextCarriesTheAddressBookAndTheComOverride) {
   EXPECT_TRUE(ctx.tagMessage);
 }
 
+// RESULT_POLL_LIMIT bounds the wait for a device that stays "processing".
+TEST_F(AppStartup, ResultPollLimitInSeconds) {
+  Start();
+  EXPECT_EQ(app.DeviceCtx().transferTiming.pollLimit, std::chrono::seconds(300));
+  const struct {
+    int stored;
+    std::chrono::milliseconds limit;
+  } cases[] = {{20, std::chrono::seconds(20)}, {1, std::chrono::seconds(1)}, {0, std::chrono::seconds(300)},
+               {-5, std::chrono::seconds(300)}};
+  for (const auto& c : cases) {
+    Store(pref::kResultPollLimit, c.stored);
+    EXPECT_EQ(app.DeviceCtx().transferTiming.pollLimit, c.limit) << c.stored;
+  }
+}
+
 TEST_F(AppStartup, ConnectionDescription) {
   StoreEntry(1, "plant", "");  // no address: not an entry
   StoreEntry(2, "plant", "10.0.0.2");

@@ -243,6 +243,19 @@ TEST_F(ChangeConnectionTest, CancelKeepsConnectionAndLogin) {
   EXPECT_TRUE(app.login.loggedIn);
 }
 
+// The address book may change under the selected name while the dialog is
+// open; Cancel then still logs out, so the old host's login never goes to the
+// new one.
+TEST_F(ChangeConnectionTest, CancelAfterTheEntryMovedToAnotherHostLogsOut) {
+  EXPECT_FALSE(Change([this](CDlgCom& d) {
+    StoreEntry(1, "alpha", "10.0.0.99");  // as the address book's OK writes it
+    QTest::keyClick(&d, Qt::Key_Escape);
+  }));
+  EXPECT_EQ(app.connection.entryName, "alpha");
+  EXPECT_FALSE(app.login.loggedIn);
+  EXPECT_EQ(app.login.login, kLoginPlaceholder);
+}
+
 TEST_F(ChangeConnectionTest, SwitchingToUsbLogsOut) {
   EXPECT_TRUE(Change([](CDlgCom& d) {
     Click(d.UsbRadio());

@@ -1,16 +1,21 @@
 // The configuration hub: the baseline behind "Back", "Save file", the upload
 // with its credential check and "ID, Password", the section buttons.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <csignal>
 #include <cstring>
 
+#include "app/CDlgCom.h"
 #include "app/CDlgCommConfirm.h"
 #include "app/CDlgSetIdPwd.h"
 #include "app/CDlgSetMain.h"
@@ -137,6 +142,74 @@ TEST_F(HubTest, SaveFileWritesTheTextAndTakesTheBaseline) {
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
+// While it lives, the process acts as "nobody" where it runs as root (root
+// writes anywhere); access() still answers for the real user.
+class ActingAsNobody {
+ public:
+  ActingAsNobody() : root_(::geteuid() == 0) {
+    if (root_) {
+      EXPECT_EQ(::seteuid(65534), 0);
+    }
+  }
+  ~ActingAsNobody() {
+    if (root_) ::seteuid(0);
+  }
+
+ private:
+  bool root_;
+};
+
+// A folder that takes no new file, and a hard-linked file: the save writes the
+// file in place and says what it always says.
+TEST_F(HubTest, SaveWritesInPlaceWhereARenameCannotServe) {
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                        QFileDevice::ExeGroup | QFileDevice::ExeOther);
+  const QString lockedDir = dir.path() + "/locked";
+  ASSERT_TRUE(QDir().mkdir(lockedDir));
+  const std::string locked = (lockedDir + "/plant.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(locked, "old"));
+  ASSERT_EQ(::chown(locked.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), static_cast<gid_t>(-1)), 0);
+  ::chmod(locked.c_str(), 0666);
+  ::chmod(lockedDir.toUtf8().constData(), 0555);
+  const std::string linked = (dir.path() + "/linked.xml").toStdString();
+  const std::string other = (dir.path() + "/other-name.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(linked, "old"));
+  ASSERT_EQ(::link(linked.c_str(), other.c_str()), 0);
+
+  for (const std::string& path : {locked, linked}) {
+    SCOPED_TRACE(path);
+    ui.messages.clear();
+    auto hub = OpenHub();
+    Edit();
+    ui.files = {path};
+    {
+      std::optional<ActingAsNobody> nobody;
+      if (path == locked) nobody.emplace();
+      Click(hub->SaveFileButton());
+    }
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "File saved.");
+    EXPECT_TRUE(ReadWholeFile(path) == ConfigurationText(*record));
+    EXPECT_TRUE(Back(*hub)) << "saved: nothing left to lose";
+    record->COM.FTP.PORT = 21;
+  }
+  EXPECT_EQ(::geteuid(), ::getuid()) << "acting as ourselves again";
+  EXPECT_TRUE(ReadWholeFile(other) == ReadWholeFile(linked)) << "the hard link holds";
+  EXPECT_EQ(QDir(lockedDir).entryList(QDir::Files), QStringList({"plant.xml"}));
+  ::chmod(lockedDir.toUtf8().constData(), 0755);
+}
+
+// A text the file cannot carry is refused before any file is chosen.
+TEST_F(HubTest, SaveRefusesATextTheFileCannotCarry) {
+  auto hub = OpenHub();
+  record->SYSTEM.NAME1[0] = '\x07';
+  Click(hub->SaveFileButton());
+  EXPECT_TRUE(ui.fileDialogs.empty());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, FormatText(text::kUnwritableText, "SYSTEM.NAME1"));
+  EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+}
+
 TEST_F(HubTest, SaveOffersTheCurrentFileName) {
   auto hub = OpenHub("/data/plant.xml");
   Click(hub->SaveFileButton());  // cancelled: nothing happens
@@ -223,8 +296,9 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
     return true;
   };
   auto hub = OpenHub();
-  for (Screen s : {Screen::InputOutput, Screen::Communication, Screen::Email, Screen::GraphDisplay, Screen::Record,
-                   Screen::Scheduler, Screen::ProcessMonitor, Screen::SaveCsv})
+  // The sections still missing.
+  for (Screen s : {Screen::InputOutput, Screen::Email, Screen::GraphDisplay, Screen::Record, Screen::Scheduler,
+                   Screen::ProcessMonitor})
     EXPECT_FALSE(hub->ScreenButton(s)->isEnabled()) << int(s);
   EXPECT_EQ(hub->ScreenButton(Screen::System)->text(), "System");
   Click(hub->ScreenButton(Screen::System));
@@ -238,7 +312,7 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
 TEST_F(HubTest, SectionButtonsOfTheRealScreenTable) {
   app.screens = RegisteredScreen;
   auto hub = OpenHub();
-  const Screen notYet[] = {Screen::Communication, Screen::Email, Screen::GraphDisplay, Screen::ProcessMonitor};
+  const Screen notYet[] = {Screen::Email, Screen::GraphDisplay, Screen::ProcessMonitor};
   for (Screen s : {Screen::System, Screen::InputOutput, Screen::Communication, Screen::Email, Screen::GraphDisplay,
                    Screen::Record, Screen::Scheduler, Screen::ProcessMonitor}) {
     const bool missing = std::find(std::begin(notYet), std::end(notYet), s) != std::end(notYet);
@@ -269,6 +343,10 @@ TEST_F(HubTest, SectionButtonsOfTheRealScreenTable) {
   }
   ui.answers = {};
   EXPECT_TRUE(Back(*hub)) << "menus write nothing";
+}
+
+TEST_F(HubTest, CommunicationAndTheIdPasswordEditorsAreRegistered) {
+  for (Screen s : {Screen::Communication, Screen::WebAuth, Screen::FtpServer}) EXPECT_TRUE(RegisteredScreen(s)) << int(s);
 }
 
 // ---- Upload ----
@@ -435,6 +513,31 @@ TEST_F(UploadTest, SuccessTakesTheBaselineFailureDoesNot) {
     EXPECT_EQ(Back(*hub), ok);
     record->COM.FTP.PORT = 21;
   }
+}
+
+// "Change" in the confirmation, then "Cancel": nothing is sent, and the hub
+// shows the connection as it now is.
+TEST_F(UploadTest, TheHubShowsAConnectionChangedBeforeACancel) {
+  Store(pref::kConnectConfirm, 1);
+  Store(pref::kComType, 0);
+  Store(pref::kNet, "alpha");
+  StoreEntry(1, "alpha", "10.0.0.1");
+  StoreEntry(2, "beta", "beta.example");
+  Start();
+  auto hub = OpenHub();
+  EXPECT_EQ(hub->DeviceLabel()->text(), "alpha (10.0.0.1)");
+  WhenModal<CDlgCommConfirm>([](CDlgCommConfirm& d) {
+    WhenModal<CDlgCom>([](CDlgCom& c) {
+      c.NetCombo()->setCurrentIndex(1);
+      QTest::keyClick(&c, Qt::Key_Return);
+    });
+    Click(d.ChangeButton());
+    Click(d.CancelButton());
+  });
+  Click(hub->UploadButton());
+  EXPECT_EQ(uploads, 0);
+  EXPECT_EQ(hub->DeviceLabel()->text(), "beta (beta.example)");
+  EXPECT_EQ(hub->AccessModeLabel()->text(), "Network");
 }
 
 TEST_F(UploadTest, ConfirmAccessModeGatesTheUpload) {

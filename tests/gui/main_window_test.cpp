@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTemporaryDir>
 
 #include "app/CAboutDlg.h"
@@ -291,6 +292,27 @@ TEST_F(MainWindow, QuitAndEscapeClose) {
     else Click(window->QuitButton());
     EXPECT_FALSE(window->isVisible());
   }
+}
+
+}  // namespace
+}  // namespace tk48::test
+
+namespace tk48::test {
+namespace {
+
+// "Read file（CSV）" has no visible button: Ctrl+Shift+R runs it once its
+// screen exists, and the hub follows when the import says so.
+TEST_F(MainWindow, ReadCsvAnswersItsShortcut) {
+  auto window = Open();
+  EXPECT_FALSE(window->ReadCsvShortcut()->isEnabled());
+  registered = {Screen::ReadCsv};
+  window = Open();
+  ASSERT_TRUE(window->ReadCsvShortcut()->isEnabled());
+  EXPECT_EQ(window->ReadCsvShortcut()->key(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+  ExpectHub();
+  emit window->ReadCsvShortcut()->activated();
+  EXPECT_EQ(opened, std::vector<Screen>{Screen::ReadCsv});
+  EXPECT_EQ(hubs, 1);
 }
 
 }  // namespace

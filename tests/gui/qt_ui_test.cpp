@@ -2,6 +2,7 @@
 // "Please wait" dialogs, each answered through its real widgets.
 #include <QDialogButtonBox>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,25 @@ TEST_F(QtUiTest, ColourChooserAnswersRgbOrNothing) {
   EXPECT_EQ(qtUi.ChooseColor(0), 0x00123456u);
   WhenModal<QColorDialog>([](QColorDialog& d) { d.reject(); });
   EXPECT_EQ(qtUi.ChooseColor(0x00FF0000u), std::nullopt);
+}
+
+TEST_F(QtUiTest, FolderChooserTakesTheRequest) {
+  QTemporaryDir dir;
+  WhenModal<QFileDialog>([&](QFileDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Save the CSV file");
+    EXPECT_EQ(d.fileMode(), QFileDialog::Directory);
+    EXPECT_TRUE(d.testOption(QFileDialog::ShowDirsOnly));
+    EXPECT_EQ(d.labelText(QFileDialog::FileName), "Select the folder to save.");
+    EXPECT_EQ(d.directory().absolutePath(), QDir(dir.path()).absolutePath());
+    d.selectFile(dir.path());
+    QMetaObject::invokeMethod(&d, "accept");
+  });
+  const auto chosen = qtUi.ChooseFolder({"Save the CSV file", "Select the folder to save.", dir.path().toStdString()});
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(dir.path()).absolutePath());
+
+  WhenModal<QFileDialog>([](QFileDialog& d) { d.reject(); });
+  EXPECT_EQ(qtUi.ChooseFolder({"Read the CSV file", "Select the folder to read from.", ""}), std::nullopt);
 }
 
 TEST_F(QtUiTest, LoginPromptIsCDlgPassword) {

@@ -1,6 +1,9 @@
 // NetSession against a scripted device on loopback: status, login, get and
 // put, with the replies a device sends and the ones it should never send.
 #include <gtest/gtest.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 #include <cstring>
 #include <memory>
@@ -452,6 +455,35 @@ TEST_F(NetSessionTest, OpenResolvesHostNames) {
   peer = std::make_unique<ScriptedPeer>([](PeerLink& link) { link.AnswerStatus(StatusPayload(), TestChallenge()); });
   ASSERT_TRUE(session.Open("localhost", peer->port())) << session.error();
   EXPECT_TRUE(session.Status());
+}
+
+// A host that never completes the handshake (here: a listener whose accept
+// queue is full, so its SYNs go unanswered) ends the open at its time-out.
+TEST(NetSessionBounds, AConnectNeverAnsweredEndsAtItsTimeOut) {
+  Socket listener(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  ASSERT_EQ(::bind(listener.fd(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener.fd(), 0), 0);
+  ASSERT_EQ(::getsockname(listener.fd(), reinterpret_cast<sockaddr*>(&address), &size), 0);
+  const std::uint16_t port = ntohs(address.sin_port);
+  // Fill the queue: connections that complete at once until one does not.
+  std::vector<Socket> queued;
+  for (int i = 0; i < 8; ++i) {
+    Socket s(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!ConnectWithin(s, reinterpret_cast<sockaddr*>(&address), sizeof address, 200ms)) break;
+    queued.push_back(std::move(s));
+  }
+  LoginState login;
+  NetSession session(login, {0ms, 1s, 300ms});
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(session.Open("127.0.0.1", port));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(session.error(), kNetConnectionFailure);
+  EXPECT_GE(took, 300ms);
+  EXPECT_LT(took, 900ms);
 }
 
 TEST(SessionError, ShowsTitleOverTheCodesLineWithItsIcon) {

@@ -309,20 +309,21 @@ TEST(SerialGet, ReplyScripts) {
   }
 }
 
-TEST(SerialGet, DataBeyondCapacityIsAcknowledgedButNotStored) {
+// A reply larger than the buffer fails the get: every block is still
+// acknowledged to the end, but from the first block that did not fit nothing
+// more is stored (a later, smaller block is never spliced in).
+TEST(SerialGet, DataBeyondCapacityFailsTheGet) {
   const auto data = Pattern(2148);
-  // 1024 fits, the next 1024 would not (2048 > 1200), the last 100 fits again.
+  // 1024 fits, the next 1024 would not (2048 > 1200), the last 100 would fit again.
   const auto run = RunGet({{FrameBytes(0, 'g', Slice(data, 0, 1024), false), 1},
                            {FrameBytes(1, 'g', Slice(data, 1024, 1024), false), 1},
                            {FrameBytes(2, 'g', Slice(data, 2048, 100), true), 2}},
                           1200);
-  ASSERT_TRUE(run.ok);
+  EXPECT_FALSE(run.ok);
   EXPECT_EQ(run.control, (Bytes{kAck, kAck, kAck, kEot}));
-  ASSERT_EQ(run.received, 1124u);
-  EXPECT_EQ(run.progress, 1124);
+  ASSERT_EQ(run.received, 1024u);
   EXPECT_EQ(Slice(run.buffer, 0, 1024), Slice(data, 0, 1024));
-  EXPECT_EQ(Slice(run.buffer, 1024, 100), Slice(data, 2048, 100));
-  EXPECT_EQ(run.buffer[1124], 0);
+  EXPECT_EQ(run.buffer[1024], 0);
 }
 
 TEST(SerialGet, BlockNumbersWrapAfter255) {
@@ -364,6 +365,20 @@ TEST(SerialBounds, ASilentDeviceFailsWithinTheRetries) {
   int requests = 0;
   while (peer.ReadFrame(50ms)) ++requests;
   EXPECT_EQ(requests, kFastTiming.attempts);
+}
+
+// A device that stops reading: the line's queue fills and stays full, and the
+// write gives up at its time-out instead of waiting for ever.
+TEST(SerialBounds, AWriteToAPeerThatStopsReadingEndsAtItsTimeOut) {
+  PtyPeer peer;  // never reads
+  SerialPort port;
+  port.SetWriteTimeout(300ms);
+  ASSERT_TRUE(port.Open(peer.SlavePath()));
+  const Bytes big(1 << 20, 0x55);
+  const auto start = Clock::now();
+  EXPECT_FALSE(port.Write(big));
+  EXPECT_GE(Since(start), 300ms);
+  EXPECT_LT(Since(start), 300ms + 300ms);
 }
 
 TEST(SerialBounds, NoReplyBlockFailsAfterOneStxWait) {

@@ -105,8 +105,9 @@ TEST(FirmwareCheck, EveryListedCodePassesAndTheFirstBadChannelIsNamed) {
   EXPECT_EQ(ui.Last(), "Setting error: PI41\nSLMP device not supported by this TK48 version.");
 }
 
-TEST(NetworkAddress, TheFirstEntryWithTheExactNameGivesTheAddress) {
+TEST(NetworkAddress, TheFirstPresentEntryWithTheExactNameGivesTheAddress) {
   ConnectionSettings settings;
+  settings.addressBook[1] = {"plant", ""};  // no address: not an entry, as the connection lines count it
   settings.addressBook[3] = {"plant", "10.0.0.4"};
   settings.addressBook[7] = {"Plant", "10.0.0.8"};
   settings.addressBook[9] = {"plant", "10.0.0.10"};

@@ -2,9 +2,12 @@
 // permissions are kept.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "model/file_io.h"
 
@@ -54,6 +57,52 @@ TEST_F(FileIo, FollowsLinksAndKeepsPermissions) {
   struct stat st {};
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// Runs `write` as a user who cannot add files to a folder with mode 0555: as
+// root, in a child process that has dropped to "nobody" (root writes anywhere).
+bool AsUnprivilegedUser(const std::function<bool()>& write) {
+  if (::geteuid() != 0) return write();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && write();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(FileIo, AFolderThatTakesNoNewFileIsWrittenInPlace) {
+  const fs::path folder = dir_ / "locked", file = folder / "a.xml";
+  fs::create_directories(folder);
+  ASSERT_TRUE(WriteFileAtomically(file.string(), "old text, longer than the new"));
+  ::chmod(file.c_str(), 0666);
+  ::chmod(folder.c_str(), 0555);
+  EXPECT_TRUE(AsUnprivilegedUser([&] { return WriteFileAtomically(file.string(), "new"); }));
+  EXPECT_EQ(ReadWholeFile(file.string()), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  // A new file there still cannot be made.
+  EXPECT_FALSE(AsUnprivilegedUser([&] { return WriteFileAtomically((folder / "b.xml").string(), "x"); }));
+  ::chmod(folder.c_str(), 0755);
+}
+
+TEST_F(FileIo, HardLinksAndOwnerStay) {
+  const fs::path a = dir_ / "a.xml", b = dir_ / "b.xml";
+  ASSERT_TRUE(WriteFileAtomically(a.string(), "old"));
+  fs::create_hard_link(a, b);
+  ASSERT_TRUE(WriteFileAtomically(a.string(), "new"));
+  EXPECT_EQ(fs::hard_link_count(a), 2u);
+  EXPECT_EQ(ReadWholeFile(b.string()), "new");
+
+  if (::geteuid() != 0) GTEST_SKIP() << "handing a file to another owner needs root";
+  const fs::path c = dir_ / "c.xml";
+  ASSERT_TRUE(WriteFileAtomically(c.string(), "old"));
+  ASSERT_EQ(::chown(c.c_str(), 65534, 65534), 0);
+  ASSERT_TRUE(WriteFileAtomically(c.string(), "new"));
+  struct stat st {};
+  ASSERT_EQ(::stat(c.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(ReadWholeFile(c.string()), "new");
 }
 
 }  // namespace

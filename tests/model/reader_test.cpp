@@ -20,6 +20,12 @@ using testing::Outcome;
 using testing::OutcomeOf;
 using testing::Read;
 
+std::string Repeat(const std::string& piece, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += piece;
+  return out;
+}
+
 ReadResult ParseText(const std::string& text, SettingData* into = nullptr) {
   auto record = Defaults();
   return ParseConfiguration(into ? *into : *record, text);
@@ -123,6 +129,10 @@ TEST(Reader, TextsUnescapeCutAndRefuseNonAscii) {
       {"SYSTEM.NAME1", "#Q#W", Outcome::Stored, "Q\""},  // '#' and any other character gives it
       {"SYSTEM.NAME1", "ab#", Outcome::Stored, "ab"},    // a '#' at the end is dropped
       {"SYSTEM.NAME1", std::string(200, 'x'), Outcome::Stored, std::string(96, 'x')},
+      // A cut never splits a character: a partial one is dropped whole.
+      {"SYSTEM.NAME1", "A" + Repeat("\xE6\x97\xA5", 40), Outcome::Stored, "A" + Repeat("\xE6\x97\xA5", 31)},
+      {"SYSTEM.NAME1", "A" + Repeat("\xC3\xA9", 50), Outcome::Stored, "A" + Repeat("\xC3\xA9", 47)},
+      {"SYSTEM.NAME1", Repeat("\xE6\x97\xA5", 32) + "x", Outcome::Stored, Repeat("\xE6\x97\xA5", 32)},
       {"SYSTEM.NAME1", std::string(95, 'x') + "#D", Outcome::Stored, std::string(95, 'x')},  // CR LF does not fit
       {"SYSTEM.NAME1", std::string(94, 'x') + "#D", Outcome::Stored, std::string(94, 'x') + "\r\n"},
       {"SYSTEM.NAME1", "", Outcome::Stored, ""},

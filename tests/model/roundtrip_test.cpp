@@ -103,5 +103,47 @@ TEST(RoundTrip, RandomRecordsOverTheWholeSchema) {
   }
 }
 
+// True when every character is a whole one- to three-byte sequence.
+bool WholeUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : 0;
+    if (n == 0 || i + n > s.size()) return false;
+    for (std::size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += n;
+  }
+  return true;
+}
+
+// Texts in the file at and over their field's capacity, mixed one-, two- and
+// three-byte characters: each is cut at a whole character, and what is written
+// then reads back and writes the same bytes again.
+TEST(RoundTrip, MultiByteTextsAtAndOverCapacity) {
+  static const char* const pieces[] = {"a", "#L", "\xC3\xA9", "\xE6\x97\xA5"};
+  for (unsigned seed : {1u, 2u, 3u}) {
+    std::mt19937 rng(seed);
+    auto record = NewSettingData();
+    ApplyDefaults(*record);
+    ForEachField(*record, [&](const std::string& path, const FieldRef& f) {
+      if (f.node->kind != Kind::Text || f.node->ascii) return;
+      const std::size_t want = f.node->capacity - 1u + std::uniform_int_distribution<std::size_t>(0, 3)(rng);
+      std::string value;
+      while (value.size() < want) value += pieces[std::uniform_int_distribution<std::size_t>(0, 3)(rng)];
+      ASSERT_TRUE(SetFieldText(f, value)) << path;
+      const char* stored = reinterpret_cast<const char*>(f.slot.value);
+      ASSERT_TRUE(WholeUtf8({stored, strnlen(stored, f.node->capacity)})) << path << " seed " << seed;
+    });
+    const std::string first = ConfigurationText(*record);
+    ASSERT_FALSE(first.empty());
+    auto copy = NewSettingData();
+    ApplyDefaults(*copy);
+    const ReadResult read = ParseConfiguration(*copy, first);
+    ASSERT_TRUE(read.ok()) << read.path << " seed " << seed;
+    EXPECT_EQ(read.flags, 0u);
+    EXPECT_EQ(ConfigurationText(*copy), first) << "seed " << seed;
+  }
+}
+
 }  // namespace
 }  // namespace tk48

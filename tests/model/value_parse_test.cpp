@@ -3,10 +3,30 @@
 
 #include <cmath>
 
+#include "model/text_codec.h"
 #include "model/value_parse.h"
 
 namespace tk48 {
 namespace {
+
+TEST(TextCut, NeverSplitsACharacter) {
+  const struct {
+    std::string_view text;
+    std::size_t room, length;
+  } cases[] = {
+      {"abc", 5, 3},
+      {"abc", 2, 2},
+      {"a\xC3\xA9", 2, 1},           // two-byte character cut after its lead byte
+      {"a\xC3\xA9", 3, 3},
+      {"a\xE6\x97\xA5" "b", 2, 1},     // three-byte character, one or two of its bytes left
+      {"a\xE6\x97\xA5" "b", 3, 1},
+      {"a\xE6\x97\xA5" "b", 4, 4},
+      {"\xE6\x97\xA5\xE6\x97\xA5", 5, 3},
+      {"\xE6\x97\xA5", 0, 0},
+      {"\x80\x80\x80\x80x", 4, 4},  // no lead byte in reach: not UTF-8, cut where asked
+  };
+  for (const auto& c : cases) EXPECT_EQ(WholeCharacterCut(c.text, c.room), c.length) << c.text << " " << c.room;
+}
 
 TEST(ValueParse, Integers) {
   const struct {

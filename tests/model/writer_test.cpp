@@ -6,6 +6,7 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "port/scripted_ui.h"
 #include "tests/model/section_doc.h"
 
 namespace tk48 {
@@ -88,6 +89,33 @@ TEST(Writer, TextEscapes) {
     const std::string text = ConfigurationText(*record);
     EXPECT_TRUE(HasLine(text, "<SYSTEM>", std::string("<NAME2>") + c.written + "</NAME2>")) << c.written;
   }
+}
+
+// A control character XML cannot carry would make a file that does not read
+// back: the writer refuses the whole document and names the field.
+TEST(Writer, RefusesATextTheFileCannotCarry) {
+  for (const char bad : {'\x01', '\x0b', '\x1f'}) {
+    auto record = Defaults();
+    record->SCHEDULE.PATTERN[1].PTN_NAME[3] = bad;
+    std::vector<char> buffer(kTextBufferSize);
+    std::string field;
+    EXPECT_EQ(WriteConfiguration(*record, buffer, &field), 0u);
+    EXPECT_EQ(field, "SCHEDULE.PATTERN[2].PTN_NAME");
+    EXPECT_EQ(ConfigurationText(*record), "");
+    ScriptedUi ui;
+    EXPECT_FALSE(ConfigurationText(*record, ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Cannot write the setting data: SCHEDULE.PATTERN[2].PTN_NAME holds a control character that a "
+              "configuration file cannot carry.");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+  }
+  // Tab, CR and LF are text like any other.
+  auto record = Defaults();
+  std::strcpy(record->SYSTEM.NAME1, "a\tb\r\nc");
+  ScriptedUi ui;
+  EXPECT_TRUE(ConfigurationText(*record, ui));
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(Writer, NumberForms) {

@@ -1,0 +1,228 @@
+#include "editors/CDlgSetIoAiCh.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+#include "editors/CDlgSetIoArea.h"
+#include "editors/checks/zone_order.h"
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "editors/standard_lists.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kAiLabel = 400, kZoneTitle = 460;
+constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
+constexpr int kNameMessage = 295, kCommentMessage = 296, kTimeConstantMessage = 297, kUnitMessage = 298;
+constexpr int kScale0Message = 450, kScale100Message = 451, kScaleIntMessage = 452;
+constexpr double kScaleLimit = 10000000000.0;
+constexpr std::uint8_t kRegisterTypes[] = {3, 4};  // input register (3X), holding register (4X)
+constexpr std::uint32_t kSampleCounts[] = {4, 8, 16, 32, 64};
+
+bool Listed(std::uint32_t samples) {
+  return std::find(std::begin(kSampleCounts), std::end(kSampleCounts), samples) != std::end(kSampleCounts);
+}
+
+}  // namespace
+
+CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
+    : ItemEditor(parent, ui),
+      slmp(this, SlmpWordDevices()),
+      record_(record),
+      ch_(record.IO.AI[index]),
+      index_(index),
+      zones_(ZonesOf(record.IO.AI[index])) {
+  setWindowTitle(QUtf8Text(FormatText(kAiLabel, index + 1)));
+  kind = ChoiceList(this, {240, 241, 242, 243, 244, 245, 246, 247});
+  moduleAddress = EditField(this, 60);
+  chNo = EditField(this, 60);
+  slaveNo = EditField(this, 60);
+  registerType = ChoiceList(this, {260, 261});
+  registerAddress = EditField(this, 80);
+  timeInput = ChoiceList(this, {410, 411, 412, 413, 414, 415});
+  name = EditField(this, 200);
+  comment = EditField(this, 200);
+  dataType = ChoiceList(this, {420, 421, 422});
+  filter = ChoiceList(this, {280, 281, 282});
+  samples = NumberList(this, 0, -1);
+  for (const std::uint32_t n : kSampleCounts) samples->addItem(QString::number(n));
+  timeConstant = EditField(this, 60);
+  scale0 = EditField(this, 120);
+  scale100 = EditField(this, 120);
+  scaleInt = EditField(this, 120);
+  point = NumberList(this, 0, 3);
+  unit = EditField(this, 100);
+  zonesButton = new QPushButton(Tx(text::kAlarmZoneSetting), this);
+  zonesButton->setAutoDefault(false);
+
+  // The kind first: the SLMP device binding reads it.
+  fields_.Choice(kind, ch_.TYPE);
+  fields_.Int(moduleAddress, ch_.CARD_NO);
+  fields_.Int(chNo, ch_.CARD_CH);
+  fields_.Int(slaveNo, ch_.MOD_NODE);
+  fields_.Values(registerType, ch_.MOD_TYPE, std::span<const std::uint8_t>(kRegisterTypes));
+  fields_.Int(registerAddress, ch_.MOD_ADDRESS);
+  slmp.Bind(fields_, ch_.SLMP_DEV_CODE, ch_.SLMP_DEV_NO, [this] { return kind->currentIndex() == kSlmp; });
+  fields_.Choice(timeInput, ch_.TIME_TYPE);
+  fields_.Text(name, ch_.NAME);
+  fields_.Text(comment, ch_.COMMENT);
+  fields_.Choice(dataType, ch_.AI_DATA_TYPE);
+  fields_.Choice(filter, ch_.FILTER);
+  std::uint32_t* average = &ch_.MOVING_AVERAGE;
+  // A count the list does not hold shows "4" (and is written as 4 on OK).
+  fields_.Custom(
+      samples,
+      [this, average] {
+        const auto* at = std::find(std::begin(kSampleCounts), std::end(kSampleCounts), *average);
+        samples->setCurrentIndex(at == std::end(kSampleCounts) ? 0 : static_cast<int>(at - kSampleCounts));
+      },
+      [this] { return QString::number(samples->currentIndex()); },
+      [this, average] { *average = kSampleCounts[std::max(samples->currentIndex(), 0)]; });
+  fields_.Int(timeConstant, ch_.T);
+  fields_.Real(scale0, ch_.SCALE_0);
+  fields_.Real(scale100, ch_.SCALE_100);
+  fields_.Real(scaleInt, ch_.SCALE);
+  fields_.Choice(point, ch_.POINT);
+  fields_.Text(unit, ch_.UNIT);
+
+  Guard(kind);
+  Guard(slmp.device);
+  Guard(dataType);
+  Guard(filter);
+  OnChoice(slmp.device, [this] { slmp.Carry(); });
+  // "Time" reads a whole number from the clock: its fixed values come with the pick.
+  OnChoice(kind, [this] {
+    if (kind->currentIndex() != kTime) return;
+    dataType->setCurrentIndex(kInt);
+    scaleInt->setText(QStringLiteral("1.000"));
+    filter->setCurrentIndex(kNoFilter);
+    point->setCurrentIndex(0);
+  });
+  connect(zonesButton, &QPushButton::clicked, this, &CDlgSetIoAiCh::EditZones);
+
+  auto* source = new QFormLayout;
+  AddRow(source, text::kChSetting, kind);
+  AddRow(source, text::kModuleAddress, moduleAddress);
+  AddRow(source, text::kChNo, chNo);
+  AddRow(source, text::kSlaveNo, slaveNo);
+  AddRow(source, text::kRegisterType, registerType);
+  AddRow(source, text::kRegisterAddress, registerAddress);
+  AddRow(source, text::kSlmpDevice, slmp.device);
+  AddRow(source, text::kSlmpDeviceNoDec, slmp.decimal);
+  AddRow(source, text::kSlmpDeviceNoHex, slmp.hex);
+  AddRow(source, text::kTimeInput, timeInput);
+  auto* value = new QFormLayout;
+  AddRow(value, text::kColumnChName, name);
+  AddRow(value, text::kColumnChComment, comment);
+  AddRow(value, text::kDataType, dataType);
+  AddRow(value, text::kFilter, filter);
+  AddRow(value, text::kMovingAverageSamples, samples);
+  AddRow(value, text::kTimeConstant, timeConstant);
+  AddRow(value, text::kScaling0, scale0);
+  AddRow(value, text::kScaling100, scale100);
+  AddRow(value, text::kScalingInt, scaleInt);
+  AddRow(value, text::kDecimalPlaces, point);
+  AddRow(value, text::kEngineeringUnit, unit);
+  value->addRow(zonesButton);
+
+  const FootButtons foot = OkCancelButtons();
+  okButton = foot.ok;
+  cancelButton = foot.cancel;
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(source);
+  columns->addLayout(value);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(foot.box);
+  Start();
+}
+
+void CDlgSetIoAiCh::UpdateEnables() {
+  const int k = kind->currentIndex();
+  SetEnabled({moduleAddress, chNo, slaveNo, registerType, registerAddress, timeInput, name, comment, dataType, filter,
+              samples, timeConstant, scale0, scale100, scaleInt, point, unit, zonesButton},
+             false);
+  slmp.Enable(false);
+  if (k == kDisable || k < 0) return;
+  SetEnabled({name, comment, zonesButton, unit}, true);
+  if (k == kTime) {
+    timeInput->setEnabled(true);
+  } else {
+    const int type = dataType->currentIndex();
+    dataType->setEnabled(true);
+    filter->setEnabled(true);
+    point->setEnabled(true);
+    scale0->setEnabled(type == kPercent);
+    scale100->setEnabled(type == kPercent);
+    scaleInt->setEnabled(type == kInt || type == kUint);
+    samples->setEnabled(filter->currentIndex() == kMovingAverage);
+    timeConstant->setEnabled(filter->currentIndex() == kDelayBuffer);
+  }
+  moduleAddress->setEnabled(k == kIoModule);
+  chNo->setEnabled(k == kIoModule);
+  slaveNo->setEnabled(k == kModbusTcp || k == kSlmp);
+  registerType->setEnabled(k == kModbusTcp);
+  registerAddress->setEnabled(k == kModbusTcp);
+  slmp.Enable(k == kSlmp);
+}
+
+bool CDlgSetIoAiCh::Validate() {
+  const int k = kind->currentIndex();
+  if (k == kIoModule &&
+      (!checks_.Int(moduleAddress, 1, 16, kModuleMessage) || !checks_.Int(chNo, 1, 4, kChNoMessage)))
+    return false;
+  if (k == kModbusTcp &&
+      (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !checks_.Int(registerAddress, 1, 65536, kRegisterMessage)))
+    return false;
+  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !slmp.Check(checks_))) return false;
+  if (!checks_.Text(name, 16, kNameMessage) || !checks_.Text(comment, 16, kCommentMessage) ||
+      !checks_.Int(timeConstant, 0, 100, kTimeConstantMessage, Scope::Always))
+    return false;
+  const int type = dataType->currentIndex();
+  if (type == kPercent && (!checks_.Real(scale0, kScale0Message, -kScaleLimit, kScaleLimit) ||
+                           !checks_.Real(scale100, kScale100Message, -kScaleLimit, kScaleLimit)))
+    return false;
+  if ((type == kInt || type == kUint) && !checks_.RealNonZero(scaleInt, kScaleIntMessage, -kScaleLimit, kScaleLimit))
+    return false;
+  return checks_.Text(unit, 8, kUnitMessage);
+}
+
+bool CDlgSetIoAiCh::CrossCheck() {
+  const int k = kind->currentIndex();
+  if (!CheckSlaveRef(checks_, record_.IO.NODE_CONF, k, slaveNo)) return false;
+  // A channel in use must keep its zones in order: the reader refuses a file
+  // with one that does not.
+  const ZoneBlock& zones = zones_.get();
+  if (k != kDisable && zones.USE_AREAS >= 2)
+    if (const int message = ZoneOrderMessage(LimitsOf(zones.AREA), zones.USE_AREAS))
+      return checks_.Refuse(LoadText(message));
+  return true;
+}
+
+void CDlgSetIoAiCh::Commit() {
+  ItemEditor::Commit();
+  if (!Listed(ch_.MOVING_AVERAGE)) ch_.MOVING_AVERAGE = kSampleCounts[std::max(samples->currentIndex(), 0)];
+  StoreZones(zones_.get(), ch_);
+}
+
+void CDlgSetIoAiCh::EditZones() {
+  zones_.Edit([this](ZoneBlock& copy) { return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_); });
+}
+
+ListScreenSpec AiListSpec(SettingData& record, UiPort& ui) {
+  UiPort* port = &ui;
+  const auto open = [port](QWidget* p, SettingData& r, int index) {
+    CDlgSetIoAiCh editor(p, r, index, *port);
+    editor.exec();
+  };
+  return FamilyListSpec(record, FamilyOf(FamilyId::Ai), open, Tx(text::kAnalogInput));
+}
+
+void RunAiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AiListSpec(record, ui)); }
+
+}  // namespace tk48

@@ -1,0 +1,67 @@
+#include "editors/CDlgSetIoNode.h"
+
+#include "editors/CDlgSetIoNodeCom.h"
+#include "editors/CDlgSetIoNodeConf.h"
+#include "editors/checks/slave_checks.h"
+#include "editors/editor_text.h"
+#include "editors/ip_address_edit.h"
+#include "port/ui_port.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kColumnSlave = 200, kColumnPort = 202, kColumnAddress = 205, kColumnType = 206;
+constexpr int kCannotPaste = 147;
+
+
+}  // namespace
+
+ListScreenSpec SlaveListSpec(SettingData& record, UiPort& ui) {
+  NodeConf* nodes = &record.IO.NODE_CONF;
+  SettingData* r = &record;
+  UiPort* port = &ui;
+  const auto hasAddress = [nodes](int row) { return nodes->NODE[row][0] != '\0'; };
+  ListScreenSpec spec;
+  spec.title = Tx(text::kIoSlaveSetting);
+  spec.list.rows = kNodeCount;
+  spec.list.columns = {
+      {kColumnSlave, 60, [](int row) { return QUtf8Text(FormatText(text::kSlaveLabel, row)); }},
+      {kColumnType, 100,
+       [nodes, hasAddress](int row) {
+         if (hasAddress(row))
+           return Tx(nodes->NODE_TYPE[row] == kSlaveSlmp ? text::kSlaveSlmp : text::kSlaveModbusTcp);
+         return SharesConnection(*nodes, row) ? QUtf8Text(FormatText(text::kSlaveLabel, nodes->SHAR_ID[row]))
+                                              : QString();
+       }},
+      {kColumnAddress, 120,
+       [nodes, hasAddress](int row) { return hasAddress(row) ? ReformattedAddress(FromRecord(nodes->NODE[row])) : QString(); }},
+      {kColumnPort, 100,
+       [nodes, hasAddress](int row) { return hasAddress(row) ? QString::number(nodes->PORT[row]) : QString(); }},
+  };
+  spec.list.edit = [r, port](QWidget* parent, int row) {
+    CDlgSetIoNodeConf editor(parent, *r, row, *port);
+    editor.exec();
+  };
+  spec.list.paste = [nodes](int from, int to) { CopySlave(*nodes, from, to); };
+  spec.list.pasteAllowed = [nodes, port](int from, int to) {
+    if (!PasteRefused(*nodes, from, to)) return true;
+    port->Message(LoadText(kCannotPaste), Icon::Error);
+    return false;
+  };
+  spec.buttons = {{text::kCommunication, [r, port](QWidget* parent, int) {
+                     CDlgSetIoNodeCom screen(parent, *r, *port);
+                     screen.exec();
+                   }}};
+  return spec;
+}
+
+CDlgSetIoNode::CDlgSetIoNode(QWidget* parent, SettingData& record, UiPort& ui)
+    : ListScreen(parent, SlaveListSpec(record, ui)) {}
+
+void RunSlaveList(QWidget* parent, SettingData& record, UiPort& ui) {
+  CDlgSetIoNode list(parent, record, ui);
+  list.exec();
+}
+
+}  // namespace tk48

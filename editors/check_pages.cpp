@@ -1,0 +1,68 @@
+#include "editors/check_pages.h"
+
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "editors/keys.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+
+namespace {
+ListSpec AllTickable(ListSpec spec) {
+  if (!spec.tickable) spec.tickable = [](int) { return true; };
+  return spec;
+}
+}  // namespace
+
+CheckPage::CheckPage(QWidget* parent, ListSpec spec, std::span<std::uint32_t> words)
+    : ListView(parent, AllTickable(spec), TicksOf(words, spec.rows)), words_(words) {}
+
+void CheckPage::Store() const { StoreTicks(words_, Ticks()); }
+
+ListSpec FamilyCheckSpec(const SettingData& record, const ChannelFamily& family, int labelId, int nameHeaderId) {
+  const SettingData* r = &record;
+  const ChannelFamily* f = &family;
+  ListSpec spec;
+  spec.rows = family.count;
+  spec.columns = {
+      {text::kColumnCh, 70, [labelId](int row) { return QUtf8Text(FormatText(labelId, row + 1)); }},
+      {nameHeaderId, 220, [r, f](int row) { return RowTextsOf(*f, *r, row).name; }},
+  };
+  return spec;
+}
+
+CheckPagesDialog::CheckPagesDialog(QWidget* parent, const QString& title) : QDialog(parent) {
+  setWindowTitle(title);
+  setModal(true);
+  tabs_ = new QTabWidget(this);
+  const FootButtons foot = MakeFootButtons(this, text::kOk, text::kCancel);
+  ok_ = foot.ok;
+  cancel_ = foot.cancel;
+  connect(foot.box, &QDialogButtonBox::accepted, this, &CheckPagesDialog::accept);
+  connect(foot.box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  BindEnter(this, [this] { accept(); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  layout->addWidget(foot.box);
+  resize(360, 520);
+}
+
+void CheckPagesDialog::AddPage(int tabTextId, CheckPage* page) {
+  page->setAccessibleName(Tx(tabTextId));
+  tabs_->addTab(page, Tx(tabTextId));
+  pages_.push_back(page);
+  // A single page needs no tab to pick it.
+  tabs_->tabBar()->setVisible(pages_.size() > 1);
+}
+
+void CheckPagesDialog::accept() {
+  for (const CheckPage* page : pages_) page->Store();
+  QDialog::accept();
+}
+
+}  // namespace tk48

@@ -1,0 +1,101 @@
+// tk48gcfg-cli csv-export as a user runs it: the whole set or the files named,
+// a failing file named on stderr, and the exit status.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "model/defaults.h"
+#include "model/writer.h"
+#include "tests/e2e/cli_run.h"
+
+namespace tk48 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliCsv : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tk48-cli-csv-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_ / "out");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  // The configuration file of the defaults after `change`.
+  std::string Config(void (*change)(SettingData&)) const {
+    auto r = NewSettingData();
+    ApplyDefaults(*r);
+    change(*r);
+    std::ofstream(Path("in.xml"), std::ios::binary) << ConfigurationText(*r);
+    return Path("in.xml");
+  }
+  std::size_t Files() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator()));
+  }
+  fs::path dir_;
+};
+
+TEST_F(CliCsv, ExportsTheWholeSetOrTheFilesNamed) {
+  const std::string in = Config([](SettingData&) {});
+  auto run = test::RunCli({"csv-export", in, Path("out")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Files(), 30u);
+  EXPECT_EQ(test::ReadAll(Path("out/System.csv")).substr(0, 12), "Name,,TK48\r\n");
+
+  fs::remove_all(dir_ / "out");
+  fs::create_directories(dir_ / "out");
+  run = test::RunCli({"csv-export", in, Path("out"), "--only", "System.csv,AI.csv"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Files(), 2u);
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "AI.csv"));
+
+  EXPECT_EQ(test::RunCli({"csv-export", in, Path("out"), "--only", "Nope.csv"}).status, 2);
+  run = test::RunCli({"csv-export", in, Path("no-such-folder")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Invalid file path is specified.\n");
+}
+
+TEST_F(CliCsv, AFailingFileIsNamedAndTheOthersWritten) {
+  const std::string in = Config([](SettingData& r) {
+    r.IO.DI[0].TYPE = 1;
+    std::strcpy(r.IO.DI[0].COMMENT, "\xE5\x85\xA5\xE5\x8A\x9B");
+  });
+  const auto run = test::RunCli({"csv-export", in, Path("out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Discrete input (DI):Write error\n");
+  EXPECT_EQ(Files(), 30u);
+}
+
+}  // namespace
+}  // namespace tk48
+
+namespace tk48 {
+namespace {
+
+// csv-import: every file present over the defaults, the log in the folder, the
+// configuration text out; a failing file named on stderr.
+TEST_F(CliCsv, ImportsTheFilesPresent) {
+  const std::string in = Config([](SettingData& r) { r.SYSTEM.TIMEZONE = -3; });
+  ASSERT_EQ(test::RunCli({"csv-export", in, Path("out"), "--only", "System.csv,DI.csv"}).status, 0);
+  auto run = test::RunCli({"csv-import", Path("out"), "-o", Path("back.xml")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(test::ReadAll(Path("back.xml")).find("<TIMEZONE>-3</TIMEZONE>"), std::string::npos);
+  EXPECT_EQ(test::ReadAll(Path("out/ErrLog.txt")),
+            std::string(60, '=') + "\r\n\\System.csv:Open\r\n\\System.csv:Close\r\n" + std::string(60, '=') +
+                "\r\n\\DI.csv:Open\r\n\\DI.csv:Close\r\n");
+
+  std::ofstream(Path("out/System.csv"), std::ios::binary) << "Name,,TK48\r\nTime zone,Hour,99\r\n";
+  run = test::RunCli({"csv-import", Path("out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "System:Read error\nConfirm the log file.\n");
+  EXPECT_NE(run.out.find("<TK48G_CFG>"), std::string::npos) << "the document still goes out";
+  EXPECT_NE(test::ReadAll(Path("out/ErrLog.txt")).find("Setting error:Time zoneHour\r\nNo item:System-3"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace tk48

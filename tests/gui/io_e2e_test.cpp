@@ -1,0 +1,133 @@
+// End to end through the application's own screens: New setting, the hub's
+// Input/Output menu, a slave and an analog input with zones and an alarm
+// output, Save file and Read file; then the slave deleted with its channels.
+#include <QComboBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "app/CDlgSetMain.h"
+#include "app/CTK48CFGDlg.h"
+#include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoArea.h"
+#include "editors/CDlgSetIoNode.h"
+#include "editors/CDlgSetIoNodeConf.h"
+#include "editors/action_lists.h"
+#include "gui_fixture.h"
+
+namespace tk48::test {
+namespace {
+
+void DoubleClickRow(QTableView& table, int row) {
+  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+}
+
+void PickEntry(QComboBox* list, int index) {
+  while (list->currentIndex() < index) QTest::keyClick(list, Qt::Key_Down);
+}
+
+QPushButton* MenuButton(CDlgSetIo& menu, int index) { return menu.button(index); }
+
+// In the hub: Input/Output, then `act` on the menu; Back closes it.
+void InInputOutput(CDlgSetMain& hub, std::function<void(CDlgSetIo&)> act) {
+  WhenModal<CDlgSetIo>([act](CDlgSetIo& menu) {
+    act(menu);
+    menu.reject();
+  });
+  Click(hub.ScreenButton(Screen::InputOutput));
+}
+
+// Slave `slave` gets `address` in the slave list; the 212 question, if any, is answered by the port.
+void SetSlaveAddress(CDlgSetIo& menu, int slave, const QString& address) {
+  WhenModal<CDlgSetIoNode>([slave, address](CDlgSetIoNode& slaves) {
+    WhenModal<CDlgSetIoNodeConf>([address](CDlgSetIoNodeConf& editor) {
+      editor.address->SetAddress(address);
+      Click(editor.okButton);
+    });
+    DoubleClickRow(*slaves.list(), slave);
+    Click(slaves.backButton());
+  });
+  Click(MenuButton(menu, 0));
+}
+
+TEST_F(GuiTest, SlaveAndAnalogInputThroughTheInputOutputMenu) {
+  Start();
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/io.xml").toStdString();
+  CTK48CFGDlg window(app);
+  Show(window);
+
+  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+    InInputOutput(hub, [&](CDlgSetIo& menu) {
+      SetSlaveAddress(menu, 3, "192.168.0.3");
+      WhenModal<ListScreen>([](ListScreen& ais) {
+        WhenModal<CDlgSetIoAiCh>([](CDlgSetIoAiCh& ai) {
+          PickEntry(ai.kind, CDlgSetIoAiCh::kModbusTcp);
+          ai.slaveNo->setText("3");
+          ai.name->setText("flow");
+          WhenModal<CDlgSetIoArea>([](CDlgSetIoArea& zones) {
+            PickEntry(zones.partitions, 2);  // three zones
+            zones.zone[2].name->setText("high");
+            WhenModal<ActionListDialog>([](ActionListDialog& mds) {
+              WhenModal<ActionStateDialog>([](ActionStateDialog& state) {
+                state.state->setCurrentIndex(1);
+                state.accept();
+              });
+              DoubleClickRow(*mds.list(), 4);  // MD005
+              Click(mds.backButton());
+            });
+            Click(zones.zone[2].actions[0]);
+            Click(zones.okButton);
+          });
+          Click(ai.zonesButton);
+          Click(ai.okButton);
+        });
+        DoubleClickRow(*ais.list(), 6);
+        EXPECT_EQ(ais.list()->model()->index(6, 1).data().toString(), "flow");
+        Click(ais.backButton());
+      });
+      Click(MenuButton(menu, 1));
+    });
+    ui.files = {file};
+    Click(hub.SaveFileButton());
+    Click(hub.BackButton());
+  });
+  Click(window.NewSettingButton());
+  ASSERT_EQ(Texts(), std::vector<std::string>{"File saved."});
+
+  // Read file: as entered. Then slave 3 loses its address and AI007 goes with it.
+  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+    const SettingData& r = window.Record();
+    EXPECT_STREQ(r.IO.NODE_CONF.NODE[3], "192.168.0.3");
+    const AiCh& ai = r.IO.AI[6];
+    EXPECT_EQ(ai.TYPE, kTypeModbusTcp);
+    EXPECT_EQ(ai.MOD_NODE, 3);
+    EXPECT_STREQ(ai.NAME, "flow");
+    EXPECT_EQ(ai.USE_AREAS, 3);
+    EXPECT_STREQ(ai.AREA[2].AREA_NAME, "high");
+    EXPECT_EQ(ai.AREA[2].MD_ON[0], 1u << 4);
+    ui.messages.clear();
+    ui.answers = {Answer::Ok};
+    InInputOutput(hub, [](CDlgSetIo& menu) { SetSlaveAddress(menu, 3, ""); });
+    EXPECT_EQ(Texts(), std::vector<std::string>{"I/O channels of deleted node(s) will be disabled."});
+    ui.files = {file};
+    Click(hub.SaveFileButton());
+    Click(hub.BackButton());
+  });
+  ui.files = {file};
+  Click(window.ReadFileButton());
+
+  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+    EXPECT_EQ(window.Record().IO.AI[6].TYPE, kTypeNone);
+    EXPECT_STREQ(window.Record().IO.AI[6].NAME, "flow") << "only the TYPE changes";
+    EXPECT_EQ(window.Record().IO.NODE_CONF.NODE[3][0], '\0');
+    Click(hub.BackButton());
+  });
+  ui.files = {file};
+  Click(window.ReadFileButton());
+}
+
+}  // namespace
+}  // namespace tk48::test
