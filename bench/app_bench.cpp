@@ -211,6 +211,8 @@ void BM_AiEditorShown(benchmark::State& state) {
   const auto record = PopulatedRecord();
   ScriptedUi ui;
   ShownEach(state, [&] { return std::make_unique<CDlgSetIoAiCh>(nullptr, *record, 6, ui); });
+}
+
 // The record's pen lists and the scheduler's pattern list: built over a record
 // whose every row has something to show, on screen, every row's texts asked
 // for once (what a full scroll through the list does).
