@@ -8,6 +8,8 @@
 #include "editors/CDlgSetComFtps.h"
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
 #include "maintenance/screens/maint_screens.h"
@@ -22,6 +24,8 @@ bool OpenReadCsv(const ScreenContext& c) { return RunCsvImport(c.parent, c.recor
 bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c.app.ui); }
 bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
 bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
+bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
+bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -58,6 +62,8 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::Communication, &OpenSetCom},
       {Screen::WebAuth, &OpenSetComWebAuth},
       {Screen::FtpServer, &OpenSetComFtps},
+      {Screen::Record, &OpenSetRecord},
+      {Screen::Scheduler, &OpenSetSchMenu},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
       {Screen::Maintenance, &OpenMaintenance},

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <span>
 #include <type_traits>
 #include <utility>
@@ -184,22 +185,36 @@ class FieldBindings {
   // type changes (ItemEditor::ChannelChoice).
   void Channel(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                const SettingData& record) {
-    auto* r = &ref;
+    Channel(type, channel, ref.kind, ref.no, kinds, record);
+  }
+
+  // The same over a type field and a channel number held apart (a pen's
+  // PEN_TYPE and CH). A type without a family stores `noneNo` when given and
+  // leaves the number otherwise.
+  void Channel(QComboBox* type, QComboBox* channel, std::int32_t& kind, std::int16_t& no,
+               std::span<const RefKind> kinds, const SettingData& record,
+               std::optional<std::int16_t> noneNo = std::nullopt) {
+    auto* k = &kind;
+    auto* n = &no;
     Add(type,
         [=, &record] {
           int index = -1;
           for (std::size_t i = 0; i < kinds.size() && index < 0; ++i)
-            if (kinds[i].kind == r->kind) index = static_cast<int>(i);
+            if (kinds[i].kind == *k) index = static_cast<int>(i);
           type->setCurrentIndex(index);
           FillChannels(channel, record, index >= 0 ? kinds[static_cast<std::size_t>(index)].family : nullptr);
-          channel->setCurrentIndex(r->no >= 1 && r->no <= channel->count() ? r->no - 1 : -1);
+          channel->setCurrentIndex(*n >= 1 && *n <= channel->count() ? *n - 1 : -1);
         },
         [=] { return QStringLiteral("%1/%2").arg(type->currentIndex()).arg(channel->currentIndex()); },
         [=] {
           if (type->currentIndex() < 0) return;
-          const RefKind& k = kinds[static_cast<std::size_t>(type->currentIndex())];
-          r->kind = k.kind;
-          if (k.family && channel->currentIndex() >= 0) r->no = static_cast<std::int16_t>(channel->currentIndex() + 1);
+          const RefKind& picked = kinds[static_cast<std::size_t>(type->currentIndex())];
+          *k = picked.kind;
+          if (picked.family && channel->currentIndex() >= 0) {
+            *n = static_cast<std::int16_t>(channel->currentIndex() + 1);
+          } else if (!picked.family && noneNo) {
+            *n = *noneNo;
+          }
         });
   }
 

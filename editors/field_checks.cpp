@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "editors/checks/checks.h"
+#include "editors/checks/time_order.h"
 #include "editors/checks/c_number.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
@@ -75,6 +76,13 @@ bool FieldChecks::RealNonZero(const QWidget* field, int messageId, double min, d
   return Run(field, scope, [&](std::u16string_view u, int show, UiPort* port) {
     return CheckRealNonZero(u, messageId, places, show, min, max, port);
   });
+}
+
+bool FieldChecks::EndAfterStart(TimeFields start, TimeFields end, std::string_view message) const {
+  if (tk48::EndAfterStart(start.hour->currentIndex(), start.minute->currentIndex(), end.hour->currentIndex(),
+                          end.minute->currentIndex()))
+    return true;
+  return Refuse(message);
 }
 
 bool FieldChecks::UniquePort(const QWidget* field, const SettingData& record, PortService self, Scope scope) const {

@@ -8,6 +8,7 @@
 //    enables its field is always allowed, then the field can be put right;
 //  - a field whose check was skipped and would fail it is held: the commit
 //    leaves the record's value as it was (FieldBindings asks IsHeld).
+#include <QComboBox>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -21,6 +22,13 @@ namespace tk48 {
 class UiPort;
 
 enum class Scope : std::uint8_t { InUse, Always };
+
+// An h:mm time as two number lists whose entry index is the value (hour 0 to
+// 23 or 24, minute 0 to 59).
+struct TimeFields {
+  const QComboBox* hour;
+  const QComboBox* minute;
+};
 
 // The text a field holds: line edit, multi-line edit (line breaks as CR LF,
 // as the record stores them), editable list.
@@ -46,6 +54,10 @@ class FieldChecks {
   bool RealNonZero(const QWidget* field, int messageId, double min, double max, int places = 3,
                    Scope scope = Scope::InUse) const;
 
+  // The end after the start (an end hour may be 24); otherwise `message` in an
+  // error box and false. A relation of the screen's own: it runs whatever the
+  // fields' enable states.
+  bool EndAfterStart(TimeFields start, TimeFields end, std::string_view message) const;
   // A service's port (a field that already passed its integer check) that is
   // the port of another service: "Setting error: Duplicate port address".
   bool UniquePort(const QWidget* field, const SettingData& record, PortService self,

@@ -4,8 +4,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "resources/text_ids.h"
-
+#include "editors/editor_widgets.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -60,6 +59,10 @@ void ItemEditor::GuardWith(QComboBox* list, std::function<bool(int, int)> allow)
   connect(list, &QComboBox::activated, this, [this, guarded](int picked) { Picked(*guarded, picked); });
 }
 
+void ItemEditor::GuardMode(QComboBox* list, int freeEntry) {
+  GuardWith(list, [this, freeEntry](int, int to) { return to == freeEntry || Validate(); });
+}
+
 void ItemEditor::Unguarded(QComboBox* list) { GuardWith(list, nullptr); }
 
 ItemEditor::GuardedList* ItemEditor::Registered(QComboBox* list) {
@@ -79,7 +82,13 @@ void ItemEditor::OnChoice(QComboBox* list, std::function<void()> accepted) {
 
 void ItemEditor::ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                                const SettingData& record) {
-  fields_.Channel(type, channel, ref, kinds, record);
+  ChannelChoice(type, channel, ref.kind, ref.no, kinds, record);
+}
+
+void ItemEditor::ChannelChoice(QComboBox* type, QComboBox* channel, std::int32_t& kind, std::int16_t& no,
+                               std::span<const RefKind> kinds, const SettingData& record,
+                               std::optional<std::int16_t> noneNo) {
+  fields_.Channel(type, channel, kind, no, kinds, record, noneNo);
   OnChoice(type, [type, channel, kinds, &record] {
     const int picked = type->currentIndex();
     FillChannels(channel, record, picked >= 0 ? kinds[static_cast<std::size_t>(picked)].family : nullptr);

@@ -13,10 +13,12 @@
 // record unless every check passed. Cancel and Esc close without writing.
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -66,6 +68,11 @@ class ItemEditor : public QDialog {
   // The same with the screen's own test of the change (from, to); `allow`
   // shows its own message when it refuses.
   void GuardWith(QComboBox* list, std::function<bool(int from, int to)> allow);
+  // A Mode list ("Disable", "Enable"): picking `freeEntry` takes effect at
+  // once, without a check (the fields it brings into use are checked on OK,
+  // so a bad value read from a file can be put right); any other pick first
+  // validates the screen as it is, like Guard.
+  void GuardMode(QComboBox* list, int freeEntry = 1);
   // A list whose change takes effect at once.
   void Unguarded(QComboBox* list);
   // Runs `accepted` when the user picks another entry of `list` (registered
@@ -76,6 +83,12 @@ class ItemEditor : public QDialog {
   // channel list, first entry selected, when the user picks another type.
   void ChannelChoice(QComboBox* type, QComboBox* channel, ChannelRef& ref, std::span<const RefKind> kinds,
                      const SettingData& record);
+  // The same over a type field and a channel number held apart (a pen's
+  // PEN_TYPE and CH); a type without a family stores `noneNo` when given and
+  // leaves the number otherwise.
+  void ChannelChoice(QComboBox* type, QComboBox* channel, std::int32_t& kind, std::int16_t& no,
+                     std::span<const RefKind> kinds, const SettingData& record,
+                     std::optional<std::int16_t> noneNo = std::nullopt);
   // A channel number alone (0 = none): `type` holds "None" and the family,
   // `channel` the family's channels, refilled with the first one chosen when
   // the user picks another type.

@@ -1,5 +1,7 @@
 #include "editors/screen_registry.h"
 
+#include <algorithm>
+
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
 #include "editors/CDlgSetCom.h"
@@ -17,6 +19,11 @@
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
+#include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetRecordLogging.h"
+#include "editors/CDlgSetRecordReport.h"
+#include "editors/CDlgSetSchMenu.h"
+#include "editors/CDlgSetSchedule.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/editor_text.h"
 #include "editors/standard_lists.h"
@@ -87,6 +94,77 @@ std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
   return std::make_unique<ListScreen>(env.parent, FamilyListSpec(env.record, FamilyOf(F), {}, Tx(TitleId)));
 }
 
+// A sub-screen that edits its parent's working copy: the copy is made from
+// the record and lives as long as the screen.
+template <class Block>
+struct HeldCopy : QObject {
+  explicit HeldCopy(Block from) : block(std::move(from)) {}
+  Block block;
+};
+template <class Block, class Build>
+std::unique_ptr<QDialog> OnCopy(Block from, Build build) {
+  auto held = new HeldCopy<Block>(std::move(from));
+  std::unique_ptr<QDialog> screen = build(held->block);
+  held->setParent(screen.get());
+  return screen;
+}
+
+std::unique_ptr<QDialog> MakeLoggingHead(const ScreenEnv& env, int line) {
+  return OnCopy(LoggingHeaders(env.record.RECORD.LOGGING), [&](HeaderLines& copy) {
+    return std::make_unique<CDlgSetRecordLoggingHead>(env.parent, copy, line, env.ui);
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingHour(const ScreenEnv& env, int) {
+  return OnCopy(LoggingHours(env.record.RECORD.LOGGING), [&](HourTable& copy) {
+    return std::make_unique<ListScreen>(env.parent, LoggingHourListSpec(copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingHourConf(const ScreenEnv& env, int hour) {
+  return OnCopy(LoggingHours(env.record.RECORD.LOGGING), [&](HourTable& copy) {
+    return std::make_unique<CDlgSetRecordLoggingHourConf>(env.parent, copy[static_cast<std::size_t>(hour)], hour,
+                                                          env.ui);
+  });
+}
+std::unique_ptr<QDialog> MakeLoggingPens(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, LoggingPenListSpec(env.record, env.record.RECORD.LOGGING.PEN, env.ui));
+}
+std::unique_ptr<QDialog> MakeLoggingPen(const ScreenEnv& env, int pen) {
+  return std::make_unique<CDlgSetRecordLoggingPenConf>(env.parent, env.record, env.record.RECORD.LOGGING.PEN[pen], pen,
+                                                       env.ui);
+}
+std::unique_ptr<QDialog> MakeReportPens(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, ReportPenListSpec(env.record, env.record.RECORD.REPORT.PEN, env.ui));
+}
+std::unique_ptr<QDialog> MakeReportPen(const ScreenEnv& env, int pen) {
+  return std::make_unique<CDlgSetRecordReportPenConf>(env.parent, env.record, env.record.RECORD.REPORT.PEN[pen], pen,
+                                                      env.ui);
+}
+std::unique_ptr<QDialog> MakeReportMail(const ScreenEnv& env, int) {
+  TemplateBits bits{};
+  std::copy(std::begin(env.record.RECORD.REPORT.MAIL), std::end(env.record.RECORD.REPORT.MAIL), bits.MAIL);
+  return OnCopy(bits, [&](TemplateBits& copy) {
+    return std::make_unique<ListScreen>(env.parent, TemplateChooserSpec(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
+  });
+}
+
+std::unique_ptr<QDialog> MakePatterns(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, PatternListSpec(env.record, env.ui));
+}
+std::unique_ptr<QDialog> MakePattern(const ScreenEnv& env, int n) {
+  return std::make_unique<CDlgSetSchPattern>(env.parent, env.record, env.record.SCHEDULE.PATTERN[n], n, env.ui);
+}
+// One output of a pattern, item = pattern * 8 + output.
+std::unique_ptr<QDialog> MakePatternOutput(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetSchConf>(env.parent, env.record, env.record.SCHEDULE.PATTERN[item / 8].OUT[item % 8],
+                                          item % 8, env.ui);
+}
+std::unique_ptr<QDialog> MakeUnits(const ScreenEnv& env, int) {
+  return std::make_unique<ListScreen>(env.parent, UnitListSpec(env.record, env.ui));
+}
+std::unique_ptr<QDialog> MakeUnit(const ScreenEnv& env, int n) {
+  return std::make_unique<CDlgSetSchUnitReg>(env.parent, env.record, env.record.SCHEDULE.UNIT[n], n, env.ui);
+}
+
 constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
@@ -112,6 +190,25 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
+    {"CDlgSetRecord", 1, &Make<CDlgSetRecord>},
+    {"CDlgSetRecordLogging", 1, &Make<CDlgSetRecordLogging>},
+    {"CDlgSetRecordLoggingHead", 3, &MakeLoggingHead},
+    {"CDlgSetRecordLoggingPen", 1, &MakeLoggingPens},
+    {"CDlgSetRecordLoggingPenConf", 128, &MakeLoggingPen},
+    {"CDlgSetRecordLoggingHour", 1, &MakeLoggingHour},
+    {"CDlgSetRecordLoggingHourConf", 24, &MakeLoggingHourConf},
+    {"CDlgSetRecordEvent", 1, &Make<CDlgSetRecordEvent>},
+    {"CDlgSetRecordReport", 1, &Make<CDlgSetRecordReport>},
+    {"CDlgSetRecordReportMail", 1, &MakeReportMail},
+    {"CDlgSetRecordReportPen", 1, &MakeReportPens},
+    {"CDlgSetRecordReportPenConf", 128, &MakeReportPen},
+    {"CDlgSetSchMenu", 1, &Make<CDlgSetSchMenu>},
+    {"CDlgSetSchedule", 1, &MakePatterns},
+    {"CDlgSetSchPattern", 64, &MakePattern},
+    {"CDlgSetSchConf", 64 * 8, &MakePatternOutput},
+    {"CDlgSetSchUnit", 1, &MakeUnits},
+    {"CDlgSetSchUnitReg", 32, &MakeUnit},
+    {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
 };
 
 }  // namespace

@@ -107,6 +107,7 @@ inline QString Cell(const QTableView& table, int row, int column) {
 
 // A right-click on `row` of a list: the row is selected, then the context menu asked for.
 inline void RightClick(QTableView& table, int row) {
+  table.scrollTo(table.model()->index(row, 0));
   const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
   QTest::mouseClick(table.viewport(), Qt::RightButton, {}, at);
   QContextMenuEvent event(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
@@ -142,6 +143,7 @@ inline bool UseListMenu(QTableView& table, int row, const char* entry) {
 
 // A double-click on `row` as the window system delivers it.
 inline void DoubleClick(QTableView& table, int row) {
+  table.scrollTo(table.model()->index(row, 0));
   const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);

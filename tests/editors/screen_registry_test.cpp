@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "editors/screen_registry.h"
 #include "tests/model/random_record.h"
@@ -114,6 +115,28 @@ class ShowableRecord : public test::RandomRecord {
       std::memset(text, 0, 32);
       const std::string address = text == ip.MY || text == ip.SUBNETMASK || Pick(2) ? Dotted() : "";
       std::strcpy(text, address.c_str());
+    }
+    // Pens: limits in order, fixed characters within their 8.
+    auto settlePen = [this](auto& pen) {
+      if (pen.BAND.LOWER >= pen.BAND.UPPER) std::swap(pen.BAND.LOWER, pen.BAND.UPPER);
+      if (pen.BAND.LOWER == pen.BAND.UPPER) pen.BAND.UPPER += 1;
+      std::memset(pen.ERR_CHAR, 0, sizeof pen.ERR_CHAR);
+      const std::string chars = Ascii(8);
+      std::memcpy(pen.ERR_CHAR, chars.data(), chars.size());
+    };
+    for (auto& pen : r.RECORD.LOGGING.PEN) settlePen(pen);
+    for (auto& pen : r.RECORD.REPORT.PEN) settlePen(pen);
+    // Pattern outputs: the end after the start (24 only as 24:00), and no output on a mapped DO or GDO.
+    for (auto& pattern : r.SCHEDULE.PATTERN) {
+      for (auto& out : pattern.OUT) {
+        if (out.STOP.HOUR == 24) out.STOP.MIN = 0;
+        if (out.STOP.HOUR < out.START.HOUR || (out.STOP.HOUR == out.START.HOUR && out.STOP.MIN <= out.START.MIN)) {
+          out.STOP.HOUR = 24;
+          out.STOP.MIN = 0;
+        }
+        if (out.CH.kind == 1 && out.CH.no >= 1 && out.CH.no <= kDoCount) r.IO.DO[out.CH.no - 1].IO_MAPPING.kind = 0;
+        if (out.CH.kind == 2 && out.CH.no >= 1 && out.CH.no <= kGdoCount) r.IO.GDO[out.CH.no - 1].IO_MAPPING.kind = 0;
+      }
     }
   }
 

@@ -1,0 +1,71 @@
+#include "editors/hour_list.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kDisable = 131;  // "Disable", "Enable"
+constexpr std::int32_t kUse = 1;
+
+QString TwoDigits(int n) { return QUtf8Text(FormatText(text::kTwoDigits, n)); }
+
+}  // namespace
+
+HourOffsetScreen::HourOffsetScreen(QWidget* parent, HourRow& row, int hour, const HourListTexts& texts, UiPort& ui)
+    : ItemEditor(parent, ui) {
+  setWindowTitle(QUtf8Text(FormatText(texts.offsetTitle, hour)));
+  flag = ChoiceList(this, {kDisable, kDisable + 1});
+  minutes = EditField(this, 60);
+  seconds = EditField(this, 60);
+  fields_.Choice(flag, row.MODE);
+  fields_.Int(minutes, row.MIN);
+  fields_.Int(seconds, row.SEC);
+  GuardMode(flag);
+
+  auto* form = new QFormLayout;
+  AddRow(form, texts.flagLabel, flag);
+  AddRow(form, text::kOffsetMin, minutes);
+  AddRow(form, text::kOffsetSec, seconds);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(OkCancelButtons().box);
+  Start();
+}
+
+void HourOffsetScreen::UpdateEnables() {
+  const bool inUse = flag->currentIndex() == kUse;
+  minutes->setEnabled(inUse);
+  seconds->setEnabled(inUse);
+}
+
+bool HourOffsetScreen::Validate() {
+  return checks_.Int(minutes, 0, 59, text::kTimeDelayMinError) && checks_.Int(seconds, 0, 59, text::kTimeDelaySecError);
+}
+
+ListScreenSpec HourListSpec(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
+  HourTable* h = &hours;
+  ListScreenSpec spec;
+  spec.title = Tx(texts.title);
+  spec.list.rows = static_cast<int>(hours.size());
+  spec.list.columns = {
+      {text::kHour, 60, [](int row) { return TwoDigits(row); }},
+      {texts.flagColumn, 80, [h](int row) { return Tx((*h)[row].MODE == kUse ? kDisable + 1 : kDisable); }},
+      {text::kOffsetMin, 90, [h](int row) { return TwoDigits((*h)[row].MIN); }},
+      {text::kOffsetSec, 90, [h](int row) { return TwoDigits((*h)[row].SEC); }},
+  };
+  spec.list.edit = [h, texts, &ui](QWidget* parent, int row) {
+    HourRow copy = (*h)[static_cast<std::size_t>(row)];
+    HourOffsetScreen screen(parent, copy, row, texts, ui);
+    if (screen.exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
+  };
+  spec.list.paste = [h](int from, int to) { (*h)[static_cast<std::size_t>(to)] = (*h)[static_cast<std::size_t>(from)]; };
+  return spec;
+}
+
+}  // namespace tk48
