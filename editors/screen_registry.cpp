@@ -14,6 +14,7 @@
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoArea.h"
+#include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
@@ -110,6 +111,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoNodeConf", kNodeCount, &MakeItem<CDlgSetIoNodeConf>},
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
+    {"CDlgSetIoDoUsed", 1, &Make<CDlgSetIoDoUsed>},
+    {"CDlgSetIoGdoUsed", 1, &Make<CDlgSetIoGdoUsed>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };

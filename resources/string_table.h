@@ -549,6 +549,9 @@ inline constexpr StringEntry kStringTable[] = {
     {25510, "Output"},
     {25511, "Reset"},
     {25512, "Actions"},
+    // outputs: AO, DO, GDO and the views of who uses an output
+    {26100, "Which functions assigned to DO?"},
+    {26101, "Which functions assigned to GDO?"},
     // communication: the menu, the web server and its rights, the network services
     {26300, "SNTP"},
     {26301, "Modbus/TCP slave"},
