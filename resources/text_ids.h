@@ -241,6 +241,18 @@ inline constexpr int kDayOfWeek = 25315;
 // outputs: AO, DO, GDO and the views of who uses an output
 inline constexpr int kDoUsedTitle = 26100;
 inline constexpr int kGdoUsedTitle = 26101;
+inline constexpr int kAoDuplicatePair = 26102;
+inline constexpr int kAoDuplicate = 26103;
+inline constexpr int kDoDuplicatePair = 26104;
+inline constexpr int kDoDuplicate = 26105;
+inline constexpr int kDoInScheduler = 26106;
+inline constexpr int kDoInGdo = 26107;
+inline constexpr int kMappedMember = 26108;
+inline constexpr int kGdoInScheduler = 26109;
+inline constexpr int kDoMapped = 26110;
+inline constexpr int kAoMappingTitle = 26111;
+inline constexpr int kGroupedChannels = 26112;
+inline constexpr int kSlmpBitDeviceTexts = 26120;  // the SLMP bit devices in list order
 
 // communication: the menu, the web server and its rights, the network services
 inline constexpr int kSntp = 26300;

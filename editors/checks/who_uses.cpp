@@ -259,6 +259,19 @@ bool Always(const MaCh&) { return true; }
 
 int OutputCount(OutputFamily family) { return Info(family).count; }
 
+std::int32_t HolderKind(OutputHolder holder, OutputFamily family) {
+  const HolderKinds& k = Kinds(family);
+  switch (holder) {
+    case OutputHolder::SlaveErrorOutput: return k.slave;
+    case OutputHolder::FtpFailure: return k.ftp;
+    case OutputHolder::MailOutput: return k.mail;
+    case OutputHolder::PatternOutput: return k.pattern;
+    case OutputHolder::GdoMember: return k.member;
+    case OutputHolder::MaintenanceSwitch: return k.mente;
+  }
+  return -1;
+}
+
 bool OutputInUse(const SettingData& record, OutputFamily family, int index) {
   switch (family) {
     case OutputFamily::Md: return true;

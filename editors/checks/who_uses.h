@@ -35,6 +35,12 @@ bool OutputInUse(const SettingData& record, OutputFamily family, int index);
 // per further function naming it. An output not in use shows its row alone.
 std::vector<WhoUsesRow> WhoUsesRows(const SettingData& record, OutputFamily family);
 
+// The holders that name outputs by a channel reference.
+enum class OutputHolder : std::uint8_t { SlaveErrorOutput, FtpFailure, MailOutput, PatternOutput, GdoMember,
+                                         MaintenanceSwitch };
+// The stored kind by which `holder` names `family`; -1 when its family list has none.
+std::int32_t HolderKind(OutputHolder holder, OutputFamily family);
+
 // The holders' "in use" rules, shared with the cross-checks.
 // A slave is defined when it has an address or shares another's connection.
 bool SlaveDefined(const NodeConf& nodes, int slave);
