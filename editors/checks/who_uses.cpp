@@ -154,19 +154,25 @@ std::span<const std::uint32_t> ZoneBits(const AlarmArea& area, OutputFamily fami
 
 template <class Channel>
 void Zones(std::span<const Channel> channels, int order, int labelId, bool (*inUse)(const Channel&), Gathered& g) {
+  // "Zone 1 " .. "Zone 5 ", formatted once: a full record names every output from every zone.
+  std::array<std::string, kAreaCount> zoneTexts;
+  for (int z = 0; z < kAreaCount; ++z) zoneTexts[static_cast<std::size_t>(z)] = FormatText(kZone, z + 1) + ' ';
   for (std::size_t c = 0; c < channels.size(); ++c) {
     const Channel& ch = channels[c];
     if (!inUse(ch)) continue;
     const int number = static_cast<int>(c) + 1;
+    std::string function;
     for (int z = 0; z < ZonesInUse(ch.USE_AREAS); ++z) {
       const std::span<const std::uint32_t> words = ZoneBits(ch.AREA[z], g.family());
       for (std::size_t w = 0; w < words.size(); ++w) {
         for (std::uint32_t bits = words[w]; bits != 0; bits &= bits - 1) {
           const int out = static_cast<int>(w * 32) + std::countr_zero(bits);
           if (out >= g.count()) break;
-          Entry& e = g.At(out, order, number, [&] { return IoFunction(labelId, number); });
-          e.detail += FormatText(kZone, z + 1);
-          e.detail += ' ';
+          Entry& e = g.At(out, order, number, [&] {
+            if (function.empty()) function = IoFunction(labelId, number);
+            return function;
+          });
+          e.detail += zoneTexts[static_cast<std::size_t>(z)];
         }
       }
     }
