@@ -17,7 +17,6 @@ namespace tk48 {
 namespace {
 
 constexpr int kAoTitle = 27416;  // "AO%02d"
-constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
 constexpr int kNameMessage = 295, kCommentMessage = 296, kUnitMessage = 298, kScaleMessage = 651,
               kInitMessage = 781, kLimitOrderMessage = 937, kLowerMessage = 938, kUpperMessage = 939;
 constexpr int kHoldingRegister = 261, kDisableText = 264, kEnableText = 265, kControlOnBrowser = 27405,
@@ -51,62 +50,43 @@ void ShowRef(QComboBox* type, QComboBox* channel, const SettingData& record, int
 
 CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
     : ItemEditor(parent, ui),
-      slmp(this, SlmpWordDevices()),
+      point(this, SlmpWordDevices(), kHoldingRegister),
       record_(record),
       ch_(record.IO.AO[index]),
       index_(index),
       mapping_(record.IO.AO[index].IO_MAPPING) {
   setWindowTitle(QUtf8Text(FormatText(kAoTitle, index + 1)));
-  kind = ChoiceList(this, {240, 241, 242, 243});
-  moduleAddress = EditField(this, 60);
-  chNo = EditField(this, 60);
-  slaveNo = EditField(this, 60);
-  registerType = new QLabel(Tx(kHoldingRegister), this);
-  registerAddress = EditField(this, 80);
   name = EditField(this, 200);
   comment = EditField(this, 200);
   web = ChoiceList(this, {kDisableText, kEnableText});
   lower = EditField(this, 120);
   upper = EditField(this, 120);
   scale = EditField(this, 120);
-  point = NumberList(this, 0, 3);
+  places = NumberList(this, 0, 3);
   unit = EditField(this, 100);
   init = EditField(this, 80);
   mappingButton = new QPushButton(Tx(kIoMapping), this);
   mappingButton->setAutoDefault(false);
 
-  fields_.Choice(kind, ch_.TYPE);
-  fields_.Int(moduleAddress, ch_.CARD_NO);
-  fields_.Int(chNo, ch_.CARD_CH);
-  fields_.Int(slaveNo, ch_.MOD_NODE);
-  fields_.Int(registerAddress, ch_.MOD_ADDRESS);
-  slmp.Bind(fields_, ch_.SLMP_DEV_CODE, ch_.SLMP_DEV_NO, [this] { return kind->currentIndex() == kSlmp; });
+  point.Bind(fields_, ch_);
   fields_.Text(name, ch_.NAME);
   fields_.Text(comment, ch_.COMMENT);
   fields_.Choice(web, ch_.WEB);
   fields_.Real(lower, ch_.WEB_LOWER);
   fields_.Real(upper, ch_.WEB_UPPER);
   fields_.Real(scale, ch_.WEB_SCALE, 4);
-  fields_.Choice(point, ch_.WEB_POINT);
+  fields_.Choice(places, ch_.WEB_POINT);
   fields_.Text(unit, ch_.UNIT);
   fields_.Int(init, ch_.INIT);
 
-  Guard(kind);
+  Guard(point.kind);
   Guard(web);
-  Guard(slmp.device);
-  OnChoice(slmp.device, [this] { slmp.Carry(); });
+  Guard(point.slmp.device);
+  OnChoice(point.slmp.device, [this] { point.slmp.Carry(); });
   connect(mappingButton, &QPushButton::clicked, this, &CDlgSetIoAoCh::EditMapping);
 
   auto* where = new QFormLayout;
-  AddRow(where, text::kChSetting, kind);
-  AddRow(where, text::kModuleAddress, moduleAddress);
-  AddRow(where, text::kChNo, chNo);
-  AddRow(where, text::kSlaveNo, slaveNo);
-  where->addRow(Tx(text::kRegisterType), registerType);
-  AddRow(where, text::kRegisterAddress, registerAddress);
-  AddRow(where, text::kSlmpDevice, slmp.device);
-  AddRow(where, text::kSlmpDeviceNoDec, slmp.decimal);
-  AddRow(where, text::kSlmpDeviceNoHex, slmp.hex);
+  point.AddRows(where);
   auto* value = new QFormLayout;
   AddRow(value, text::kColumnChName, name);
   AddRow(value, text::kColumnChComment, comment);
@@ -117,7 +97,7 @@ CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, Ui
   Name(lower, SubName(kOperationalRange, text::kLowerLimit));
   Name(upper, SubName(kOperationalRange, text::kUpperLimit));
   AddRow(value, kScaling, scale);
-  AddRow(value, text::kDecimalPlaces, point);
+  AddRow(value, text::kDecimalPlaces, places);
   AddRow(value, text::kEngineeringUnit, unit);
   AddRow(value, kInitialValue, init);
   value->addRow(mappingButton);
@@ -131,34 +111,17 @@ CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, Ui
 }
 
 void CDlgSetIoAoCh::UpdateEnables() {
-  const int k = kind->currentIndex();
-  SetEnabled({moduleAddress, chNo, slaveNo, registerAddress, name, comment, web, lower, upper, scale, point, unit,
-              init, mappingButton},
-             false);
-  slmp.Enable(false);
-  if (k <= kDisable) return;
-  SetEnabled({name, comment, scale, point, unit, init, mappingButton}, true);
-  const bool browser = mapping_.get().MODE == CDlgSetIoAoMap::kNone;
+  point.Enable();
+  const bool inUse = point.InUse();
+  SetEnabled({name, comment, scale, places, unit, init, mappingButton}, inUse);
+  const bool browser = inUse && mapping_.get().MODE == CDlgSetIoAoMap::kNone;
   web->setEnabled(browser);
   lower->setEnabled(browser && web->currentIndex() == 1);
   upper->setEnabled(browser && web->currentIndex() == 1);
-  moduleAddress->setEnabled(k == kIoModule);
-  chNo->setEnabled(k == kIoModule);
-  slaveNo->setEnabled(k == kModbusTcp || k == kSlmp);
-  registerAddress->setEnabled(k == kModbusTcp);
-  slmp.Enable(k == kSlmp);
 }
 
 bool CDlgSetIoAoCh::Validate() {
-  const int k = kind->currentIndex();
-  if (k == kIoModule &&
-      (!checks_.Int(moduleAddress, 1, 16, kModuleMessage) || !checks_.Int(chNo, 1, 4, kChNoMessage)))
-    return false;
-  if (k == kModbusTcp &&
-      (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !checks_.Int(registerAddress, 1, 65536, kRegisterMessage)))
-    return false;
-  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !slmp.Check(checks_))) return false;
-  if (!checks_.Text(name, 16, kNameMessage, Scope::Always) ||
+  if (!point.Check(checks_, 4) || !checks_.Text(name, 16, kNameMessage, Scope::Always) ||
       !checks_.Text(comment, 16, kCommentMessage, Scope::Always) ||
       !checks_.Real(lower, kLowerMessage, -kLimit, kLimit, 3, Scope::Always) ||
       !checks_.Real(upper, kUpperMessage, -kLimit, kLimit, 3, Scope::Always))
@@ -173,21 +136,8 @@ bool CDlgSetIoAoCh::Validate() {
 }
 
 bool CDlgSetIoAoCh::CrossCheck() {
-  const int k = kind->currentIndex();
-  if (!CheckSlaveRef(checks_, record_.IO.NODE_CONF, k, slaveNo)) return false;
-  if (k <= kDisable) return true;
-  OutputPoint here = PointOf(ch_);
-  here.type = k;
-  here.cardNo = static_cast<std::int16_t>(moduleAddress->text().toInt());
-  here.cardCh = static_cast<std::int16_t>(chNo->text().toInt());
-  here.node = static_cast<std::int16_t>(slaveNo->text().toInt());
-  here.modType = kHoldingType;
-  here.address = registerAddress->text().toUInt();
-  here.code = slmp.Code();
-  here.number = slmp.Shown();
-  if (const int other = FirstDuplicateOf(std::span<const AoCh>(record_.IO.AO), index_, here); other >= 0)
-    return checks_.Refuse(FormatText(text::kAoDuplicate, other + 1));
-  return true;
+  return CheckSlaveRef(checks_, record_.IO.NODE_CONF, point.Kind(), point.slaveNo) &&
+         point.Unique(checks_, std::span<const AoCh>(record_.IO.AO), index_, kHoldingType, text::kAoDuplicate);
 }
 
 void CDlgSetIoAoCh::Commit() {
@@ -304,18 +254,12 @@ void CDlgSetIoAoMap::Commit() {
 
 ListScreenSpec AoListSpec(SettingData& record, UiPort& ui) {
   UiPort* port = &ui;
-  SettingData* r = &record;
   ListScreenSpec spec = FamilyListSpec(
       record, FamilyOf(FamilyId::Ao),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoAoCh(parent, rec, index, *port).exec(); },
       Tx(text::kAnalogOutput));
   spec.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(kAoTitle, row + 1)); };
-  spec.closeAllowed = [r, port] {
-    const DuplicatePair pair = FirstDuplicatePair(std::span<const AoCh>(r->IO.AO));
-    if (pair.first < 0) return true;
-    ShowError(*port, FormatText(text::kAoDuplicatePair, pair.first + 1, pair.second + 1));
-    return false;
-  };
+  spec.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
   return spec;
 }
 

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <array>
 
+#include "editors/channel_point.h"
 #include "editors/item_editor.h"
 #include "editors/list_screen.h"
-#include "editors/slmp_device_choice.h"
 #include "editors/working_copy.h"
 #include "model/setting_data.h"
 
@@ -26,20 +26,14 @@ class CDlgSetIoAoCh : public ItemEditor {
 
   enum Kind { kDisable, kIoModule, kModbusTcp, kSlmp };
 
-  QComboBox* kind;
-  QLineEdit* moduleAddress;
-  QLineEdit* chNo;
-  QLineEdit* slaveNo;
-  QLabel* registerType;
-  QLineEdit* registerAddress;
-  SlmpDeviceChoice slmp;
+  ChannelPoint point;
   QLineEdit* name;
   QLineEdit* comment;
   QComboBox* web;
   QLineEdit* lower;
   QLineEdit* upper;
   QLineEdit* scale;
-  QComboBox* point;
+  QComboBox* places;
   QLineEdit* unit;
   QLineEdit* init;
   QPushButton* mappingButton;

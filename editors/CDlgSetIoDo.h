@@ -4,11 +4,10 @@
 // its texts and colours, "Invert", its I/O mapping and "Control on browser".
 // A mapped DO may be neither a scheduler output nor a GDO member.
 #include <QCheckBox>
-#include <QLabel>
 
+#include "editors/channel_point.h"
 #include "editors/list_screen.h"
 #include "editors/output_editor.h"
-#include "editors/slmp_device_choice.h"
 
 namespace tk48 {
 
@@ -20,13 +19,7 @@ class CDlgSetIoDoCh : public OutputEditor {
 
   enum Kind { kDisable, kIoModule, kModbusTcp, kSlmp };
 
-  QComboBox* kind;
-  QLineEdit* moduleAddress;
-  QLineEdit* chNo;
-  QLineEdit* slaveNo;
-  QLabel* registerType;
-  QLineEdit* registerAddress;
-  SlmpDeviceChoice slmp;
+  ChannelPoint point;
   QCheckBox* invert;
 
  protected:

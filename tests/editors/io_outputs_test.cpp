@@ -73,19 +73,19 @@ TEST_F(IoOutputs, AoOkNamesTheFirstDuplicateByEachKey) {
   };
   const Case cases[] = {
       {"module", [](AoCh& c) { c.TYPE = 1; c.CARD_NO = 4; c.CARD_CH = 2; },
-       [](Ao& e) { Pick(e.kind, Ao::kIoModule); e.moduleAddress->setText("4"); e.chNo->setText("2"); },
+       [](Ao& e) { Pick(e.point.kind, Ao::kIoModule); e.point.moduleAddress->setText("4"); e.point.chNo->setText("2"); },
        "Duplicate channel setting: AO03"},
       {"modbus", [](AoCh& c) { c.TYPE = 2; c.MOD_NODE = 1; c.MOD_TYPE = 4; c.MOD_ADDRESS = 100; },
-       [](Ao& e) { Pick(e.kind, Ao::kModbusTcp); e.slaveNo->setText("1"); e.registerAddress->setText("100"); },
+       [](Ao& e) { Pick(e.point.kind, Ao::kModbusTcp); e.point.slaveNo->setText("1"); e.point.registerAddress->setText("100"); },
        "Duplicate channel setting: AO03"},
       {"modbus on another slave", [](AoCh& c) { c.TYPE = 2; c.MOD_NODE = 1; c.MOD_TYPE = 4; c.MOD_ADDRESS = 100; },
-       [](Ao& e) { Pick(e.kind, Ao::kModbusTcp); e.slaveNo->setText("2"); e.registerAddress->setText("100"); }, ""},
+       [](Ao& e) { Pick(e.point.kind, Ao::kModbusTcp); e.point.slaveNo->setText("2"); e.point.registerAddress->setText("100"); }, ""},
       {"slmp", [](AoCh& c) { c.TYPE = 3; c.MOD_NODE = 3; c.SLMP_DEV_CODE = 0x00B4; c.SLMP_DEV_NO = 26; },
        [](Ao& e) {
-         Pick(e.kind, Ao::kSlmp);
-         e.slaveNo->setText("3");
-         Pick(e.slmp.device, 2);
-         e.slmp.hex->setText("1A");
+         Pick(e.point.kind, Ao::kSlmp);
+         e.point.slaveNo->setText("3");
+         Pick(e.point.slmp.device, 2);
+         e.point.slmp.hex->setText("1A");
        },
        "Duplicate channel setting: AO03"},
   };
@@ -116,16 +116,16 @@ TEST_F(IoOutputs, AoSlmpHexNumberCarryAndSlaveChecks) {
   Slave(4, "10.0.0.5", 0);
   AoCh& ao = record->IO.AO[4];
   auto editor = Open<Ao>(4);
-  Pick(editor->kind, Ao::kSlmp);
-  editor->slaveNo->setText("1");
-  Pick(editor->slmp.device, 2);  // "00B4H_Link register (W)"
-  editor->slmp.hex->setText("1A");
-  EXPECT_EQ(editor->slmp.decimal->text(), "0");
-  Pick(editor->slmp.device, 1);  // decimal: the number comes along
-  EXPECT_EQ(editor->slmp.decimal->text(), "26");
-  EXPECT_EQ(editor->slmp.hex->text(), "00000000");
-  Pick(editor->slmp.device, 2);
-  EXPECT_EQ(editor->slmp.hex->text(), "0000001a");
+  Pick(editor->point.kind, Ao::kSlmp);
+  editor->point.slaveNo->setText("1");
+  Pick(editor->point.slmp.device, 2);  // "00B4H_Link register (W)"
+  editor->point.slmp.hex->setText("1A");
+  EXPECT_EQ(editor->point.slmp.decimal->text(), "0");
+  Pick(editor->point.slmp.device, 1);  // decimal: the number comes along
+  EXPECT_EQ(editor->point.slmp.decimal->text(), "26");
+  EXPECT_EQ(editor->point.slmp.hex->text(), "00000000");
+  Pick(editor->point.slmp.device, 2);
+  EXPECT_EQ(editor->point.slmp.hex->text(), "0000001a");
   editor->OkStep();
   EXPECT_TRUE(ui.messages.empty()) << ui.Last();
   EXPECT_EQ(ao.SLMP_DEV_CODE, 0x00B4);
@@ -146,9 +146,9 @@ TEST_F(IoOutputs, AoSlmpHexNumberCarryAndSlaveChecks) {
     SCOPED_TRACE(c.slave);
     ui.messages.clear();
     auto e = Open<Ao>(7);
-    Pick(e->kind, c.kind);
-    e->slaveNo->setText(c.slave);
-    e->registerAddress->setText("5");
+    Pick(e->point.kind, c.kind);
+    e->point.slaveNo->setText(c.slave);
+    e->point.registerAddress->setText("5");
     e->OkStep();
     EXPECT_EQ(ui.messages.empty() ? std::string() : ui.Last(), c.message);
   }
@@ -161,8 +161,8 @@ TEST_F(IoOutputs, AoStoredValuesNeverTrapTheUser) {
   auto editor = Open<Ao>(0);
   editor->OkStep();
   EXPECT_EQ(Texts(), std::vector<std::string>{"Setting error: CH name\nMax. 16 characters (alphanumerical: 32 characters)"});
-  Pick(editor->kind, Ao::kIoModule);  // a disabled name does not block the change
-  EXPECT_EQ(editor->kind->currentIndex(), Ao::kIoModule);
+  Pick(editor->point.kind, Ao::kIoModule);  // a disabled name does not block the change
+  EXPECT_EQ(editor->point.kind->currentIndex(), Ao::kIoModule);
   editor->name->setText("ok");
   editor->OkStep();
   EXPECT_EQ(ao.TYPE, 1);
@@ -280,8 +280,8 @@ TEST_F(IoOutputs, DoStaleConflictOnADisabledDoAndColours) {
   auto editor = Open<CDlgSetIoDoCh>(4);
   editor->OkStep();
   EXPECT_EQ(Texts(), std::vector<std::string>{"The DO is assigned to Scheduler.\nNot usable for I/O mapping."});
-  Pick(editor->kind, CDlgSetIoDoCh::kIoModule);  // the mapping Type is off: no conflict check
-  EXPECT_EQ(editor->kind->currentIndex(), CDlgSetIoDoCh::kIoModule);
+  Pick(editor->point.kind, CDlgSetIoDoCh::kIoModule);  // the mapping Type is off: no conflict check
+  EXPECT_EQ(editor->point.kind->currentIndex(), CDlgSetIoDoCh::kIoModule);
   Pick(editor->mappingType, OutputEditor::kNoMapping);
   ui.colors.push_back(0x00FF0000);
   test::Click(editor->onColour);

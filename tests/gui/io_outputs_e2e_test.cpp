@@ -74,10 +74,10 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
       Click(menu.button(0));
 
       EditRow<CDlgSetIoAoCh>(menu, 6, 4, [](CDlgSetIoAoCh& ao) {
-        PickEntry(ao.kind, CDlgSetIoAoCh::kSlmp);
-        ao.slaveNo->setText("1");
-        PickEntry(ao.slmp.device, 2);  // "00B4H_Link register (W)"
-        ao.slmp.hex->setText("1A");
+        PickEntry(ao.point.kind, CDlgSetIoAoCh::kSlmp);
+        ao.point.slaveNo->setText("1");
+        PickEntry(ao.point.slmp.device, 2);  // "00B4H_Link register (W)"
+        ao.point.slmp.hex->setText("1A");
         ao.name->setText("valve");
         WhenModal<CDlgSetIoAoMap>([](CDlgSetIoAoMap& map) {
           PickEntry(map.mode, CDlgSetIoAoMap::kDiscrete);
@@ -91,9 +91,9 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
       });
 
       EditRow<CDlgSetIoDoCh>(menu, 7, 6, [this](CDlgSetIoDoCh& d) {
-        PickEntry(d.kind, CDlgSetIoDoCh::kIoModule);
-        d.moduleAddress->setText("2");
-        d.chNo->setText("5");
+        PickEntry(d.point.kind, CDlgSetIoDoCh::kIoModule);
+        d.point.moduleAddress->setText("2");
+        d.point.chNo->setText("5");
         d.name->setText("pump");
         PickEntry(d.mappingType, OutputEditor::kMapMd);
         d.mappingChannel->setCurrentIndex(11);  // MD012
