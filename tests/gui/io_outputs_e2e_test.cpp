@@ -21,18 +21,6 @@
 namespace tk48::test {
 namespace {
 
-void DoubleClickRow(QTableView& table, int row) {
-  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
-  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
-}
-
-void PickEntry(QComboBox* list, int index) {
-  list->setFocus();
-  while (list->currentIndex() < index) QTest::keyClick(list, Qt::Key_Down);
-  while (list->currentIndex() > index) QTest::keyClick(list, Qt::Key_Up);
-}
-
 // Opens the list of menu button `button`, double-clicks `row` and runs `edit`
 // on the item screen `Screen`; Back closes the list.
 template <class Screen>
