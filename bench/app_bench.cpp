@@ -32,6 +32,10 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoAo.h"
+#include "editors/CDlgSetIoDo.h"
+#include "editors/CDlgSetIoDoUsed.h"
+#include "editors/CDlgSetIoGdo.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/action_lists.h"
 #include "editors/CDlgSetSchedule.h"
@@ -251,6 +255,90 @@ void BM_RecordAndPatternListsShown(benchmark::State& state) {
   state.SetLabel(state.range(0) == 0 ? "logging pens" : state.range(0) == 1 ? "report pens" : "patterns");
 }
 
+// The populated record with every output in use and named by every holder
+// kind: slaves' error outputs, all five zones of every AI, PI and MA, full
+// GDOs, the FTP client, every mail template, every pattern output.
+std::unique_ptr<SettingData> OutputsRecord() {
+  auto r = PopulatedRecord();
+  const auto name = [](auto& ch, const char* family, int n) {
+    std::snprintf(ch.NAME, sizeof ch.NAME, "%s name %03d", family, n + 1);
+    std::snprintf(ch.COMMENT, sizeof ch.COMMENT, "%s comment %03d", family, n + 1);
+  };
+  IoSection& io = r->IO;
+  for (int n = 0; n < kAoCount; ++n) {
+    AoCh& ao = io.AO[n];
+    ao.TYPE = kTypeCard;
+    name(ao, "AO", n);
+    ao.IO_MAPPING.MODE = 2;
+    for (int k = 0; k < 16; ++k) ao.IO_MAPPING.BIT[k] = {2, static_cast<std::int16_t>(n * 4 + k + 1)};
+  }
+  for (int n = 0; n < kDoCount; ++n) {
+    io.DO[n].TYPE = kTypeCard;
+    name(io.DO[n], "DO", n);
+  }
+  for (int n = 0; n < kGdoCount; ++n) {
+    GdoCh& g = io.GDO[n];
+    g.MODE = 1;
+    name(g, "GDO", n);
+    for (int k = 0; k < 32; ++k) g.CH[k] = {k % 2 ? 2 : 1, static_cast<std::int16_t>((n * 32 + k) % kDoCount + 1)};
+  }
+  for (int n = 0; n < kNodeCount; ++n) {
+    io.NODE_CONF.ERROUT_KIND[n] = 2 + n % 2;  // DO, GDO
+    io.NODE_CONF.ERROUT_NO[n] = static_cast<std::int16_t>(n + 1);
+  }
+  auto allOutputs = [](AlarmArea (&areas)[kAreaCount]) {
+    for (AlarmArea& a : areas) {
+      for (std::uint32_t& w : a.DO_ON) w = 0xFFFFFFFFu;
+      a.GDO_ON1 = 0xFFFFFFFFu;
+    }
+  };
+  for (AiCh& ai : io.AI) allOutputs(ai.AREA);
+  for (PiCh& pi : io.PI) {
+    pi.TYPE = kTypeCard;
+    pi.USE_AREAS = 5;
+    allOutputs(pi.AREA);
+  }
+  for (MaCh& ma : io.MA) {
+    ma.USE_AREAS = 5;
+    allOutputs(ma.AREA);
+  }
+  r->COM.FTPC.MODE = 1;
+  r->COM.FTPC.ERROR = {2, 1};
+  for (int t = 0; t < 128; ++t) {
+    r->MAIL_REPORT.FORM[t].MODE = 1;
+    r->MAIL_REPORT.FORM[t].SUCCESS = {1, {1 + t % 2, static_cast<std::int16_t>(t % 32 + 1)}};
+  }
+  r->MAIL_REPORT.ERROR = {2, {1, 1}};
+  for (int p = 0; p < 64; ++p)
+    for (int o = 0; o < 8; ++o)
+      r->SCHEDULE.PATTERN[p].OUT[o].CH = {1 + o % 2, static_cast<std::int16_t>((p * 8 + o) % kGdoCount + 1)};
+  return r;
+}
+
+// The output lists, the AO mapping screen, the GDO screen and the two
+// who-uses views, each built on the fully referenced record and exposed.
+enum class OutputScreen { AoList, DoList, GdoList, AoMapping, Gdo, DoView, GdoView };
+
+void BM_OutputScreenShown(benchmark::State& state) {
+  const auto record = OutputsRecord();
+  ScriptedUi ui;
+  AoMapping mapping = record->IO.AO[0].IO_MAPPING;
+  const auto screen = static_cast<OutputScreen>(state.range(0));
+  ShownEach(state, [&]() -> std::unique_ptr<QDialog> {
+    switch (screen) {
+      case OutputScreen::AoList: return std::make_unique<ListScreen>(nullptr, AoListSpec(*record, ui));
+      case OutputScreen::DoList: return std::make_unique<ListScreen>(nullptr, DoListSpec(*record, ui));
+      case OutputScreen::GdoList: return std::make_unique<ListScreen>(nullptr, GdoListSpec(*record, ui));
+      case OutputScreen::AoMapping: return std::make_unique<CDlgSetIoAoMap>(nullptr, *record, mapping, ui);
+      case OutputScreen::Gdo: return std::make_unique<CDlgSetIoGdoCh>(nullptr, *record, 0, ui);
+      case OutputScreen::DoView: return std::make_unique<CDlgSetIoDoUsed>(nullptr, *record, ui);
+      case OutputScreen::GdoView: return std::make_unique<CDlgSetIoGdoUsed>(nullptr, *record, ui);
+    }
+    return nullptr;
+  });
+}
+
+
 BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileToHubShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListScreenOf256RowsShown)->Unit(benchmark::kMillisecond);
@@ -264,6 +352,7 @@ BENCHMARK(BM_ActionListShown)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AiEditorShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordAndPatternListsShown)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutputScreenShown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk48

@@ -4,6 +4,9 @@
 #include <QVBoxLayout>
 
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoAo.h"
+#include "editors/CDlgSetIoDo.h"
+#include "editors/CDlgSetIoGdo.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
@@ -19,9 +22,9 @@ const IoMenuEntry (&IoMenuEntries())[9] {
       {text::kPulseInput, nullptr},
       {text::kAnalogFunctionRegister, nullptr},
       {text::kDigitalFunctionRegister, nullptr},
-      {text::kAnalogOutput, nullptr},
-      {text::kDiscreteOutput, nullptr},
-      {text::kGroupedDigitalOutput, nullptr},
+      {text::kAnalogOutput, &RunAoList},
+      {text::kDiscreteOutput, &RunDoList},
+      {text::kGroupedDigitalOutput, &RunGdoList},
   };
   return entries;
 }

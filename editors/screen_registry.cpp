@@ -15,7 +15,11 @@
 #include "editors/CDlgSetComWebAuthCtrl.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoAo.h"
 #include "editors/CDlgSetIoArea.h"
+#include "editors/CDlgSetIoDo.h"
+#include "editors/CDlgSetIoGdo.h"
+#include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
@@ -86,6 +90,17 @@ class AiZoneScreen : private AiZonesHeld, public CDlgSetIoArea {
 
 std::unique_ptr<QDialog> MakeAiZones(const ScreenEnv& env, int item) {
   return std::make_unique<AiZoneScreen>(env, item);
+}
+
+// The mapping screen on an AO's mapping block, as the channel screen hands it over.
+std::unique_ptr<QDialog> MakeAoMap(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetIoAoMap>(env.parent, env.record, env.record.IO.AO[item].IO_MAPPING, env.ui);
+}
+
+// The member screen on slot item % 32 of GDO item / 32.
+std::unique_ptr<QDialog> MakeGdoMember(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetIoGdoIncCh>(env.parent, env.record, env.record.IO.GDO[item / 32].CH[item % 32],
+                                             env.ui);
 }
 
 // A family list before its item editor exists: it lists, copies and pastes.
@@ -188,6 +203,16 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoNodeConf", kNodeCount, &MakeItem<CDlgSetIoNodeConf>},
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
+    {"CDlgSetIoAo", 1, &MakeList<&AoListSpec>},
+    {"CDlgSetIoAoCh", kAoCount, &MakeItem<CDlgSetIoAoCh>},
+    {"CDlgSetIoAoMap", kAoCount, &MakeAoMap},
+    {"CDlgSetIoDo", 1, &MakeList<&DoListSpec>},
+    {"CDlgSetIoDoCh", kDoCount, &MakeItem<CDlgSetIoDoCh>},
+    {"CDlgSetIoGdo", 1, &MakeList<&GdoListSpec>},
+    {"CDlgSetIoGdoCh", kGdoCount, &MakeItem<CDlgSetIoGdoCh>},
+    {"CDlgSetIoGdoIncCh", kGdoCount * 32, &MakeGdoMember},
+    {"CDlgSetIoDoUsed", 1, &Make<CDlgSetIoDoUsed>},
+    {"CDlgSetIoGdoUsed", 1, &Make<CDlgSetIoGdoUsed>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
     {"CDlgSetRecord", 1, &Make<CDlgSetRecord>},

@@ -24,6 +24,11 @@ bool SlmpDeviceChoice::Hex() const {
   return i >= 0 && devices_[static_cast<std::size_t>(i)].hex;
 }
 
+std::uint16_t SlmpDeviceChoice::Code() const {
+  const int i = device->currentIndex();
+  return i >= 0 ? devices_[static_cast<std::size_t>(i)].code : 0;
+}
+
 void SlmpDeviceChoice::Show(std::uint32_t number) {
   hexShown_ = Hex();
   decimal->setText(hexShown_ ? QStringLiteral("0") : QString::number(number));

@@ -33,6 +33,10 @@ class SlmpDeviceChoice {
   // 304 on the hexadecimal box, then 303 on the decimal one, whichever is in use.
   bool Check(const FieldChecks& checks) const;
   bool Hex() const;
+  // The code of the device shown and the number the box in use holds, in the
+  // device's numbering (0 when it does not read): what a duplicate check compares.
+  std::uint16_t Code() const;
+  std::uint32_t Shown() const { return Number(); }
 
   QComboBox* device;
   QLineEdit* decimal;

@@ -325,7 +325,6 @@ inline constexpr int kPatternName = 27130;
 inline constexpr int kStartAt = 27131;
 inline constexpr int kEndAt = 27132;
 inline constexpr int kPatternNameError = 26606;
-inline constexpr int kDoMapped = 26607;
 inline constexpr int kGdoMapped = 26608;
 inline constexpr int kStartEndError = 26609;
 inline constexpr int kUnitName = 27134;
@@ -334,6 +333,22 @@ inline constexpr int kUnitNameLabel = 26612;
 inline constexpr int kBasicAssignment = 27135;
 inline constexpr int kUnitNameError = 26614;
 inline constexpr int kChannel = 27137;
+// outputs: AO, DO, GDO and the views of who uses an output
+inline constexpr int kDoUsedTitle = 26100;
+inline constexpr int kGdoUsedTitle = 26101;
+inline constexpr int kAoDuplicatePair = 26102;
+inline constexpr int kAoDuplicate = 26103;
+inline constexpr int kDoDuplicatePair = 26104;
+inline constexpr int kDoDuplicate = 26105;
+inline constexpr int kDoInScheduler = 26106;
+inline constexpr int kDoInGdo = 26107;
+inline constexpr int kMappedMember = 26108;
+inline constexpr int kGdoInScheduler = 26109;
+inline constexpr int kDoMapped = 26110;
+inline constexpr int kAoMappingTitle = 26111;
+inline constexpr int kGroupedChannels = 26112;
+inline constexpr int kSlmpBitDeviceTexts = 26120;  // the SLMP bit devices in list order
+
 // communication: the menu, the web server and its rights, the network services
 inline constexpr int kSntp = 26300;
 inline constexpr int kModbusTcpSlave = 26301;
@@ -414,6 +429,7 @@ inline constexpr int kFtpLoginError = 26398;
 inline constexpr int kFtpPasswordError = 26399;
 inline constexpr int kFtpSubfolderError = 26400;
 inline constexpr int kFunction = 1002;
+inline constexpr int kColumnDetail = 1003;
 inline constexpr int kOutputNone = 2500;  // "None"
 inline constexpr int kDisable = 131;     // "Disable", then "Enable"
 // I/O slaves, analog inputs, alarm zones and their action lists

@@ -15,6 +15,8 @@ struct SlmpDevice {
 };
 
 std::span<const SlmpDevice> SlmpWordDevices();
+// The SLMP bit devices a discrete output writes, in list order.
+std::span<const SlmpDevice> SlmpBitDevices();
 // The entry of `code` in `devices`, or -1 when the code is not listed.
 int SlmpDeviceIndex(std::span<const SlmpDevice> devices, std::uint16_t code);
 

@@ -77,6 +77,51 @@ class ShowableRecord : public test::RandomRecord {
     }
   }
 
+  // Outputs on distinct module points, short texts, ordered browser limits, a
+  // scaling other than 0; a mapped output is no scheduler output or GDO
+  // member, and a GDO mapped to an MD does not hold it.
+  void SettleOutputs(SettingData& r) {
+    auto shorten = [](char* t) {
+      if (std::strlen(t) > 8) t[0] = '\0';
+    };
+    for (int i = 0; i < kAoCount; ++i) {
+      AoCh& ao = r.IO.AO[i];
+      ao.TYPE = static_cast<std::int32_t>(Pick(2));
+      ao.CARD_NO = static_cast<std::int16_t>(i / 4 + 1);
+      ao.CARD_CH = static_cast<std::int16_t>(i % 4 + 1);
+      ao.MOD_TYPE = 4;
+      for (char* t : {ao.NAME, ao.COMMENT, ao.UNIT}) shorten(t);
+      ao.WEB_UPPER = ao.WEB_LOWER + static_cast<double>(Between(1, 100000)) / 16;
+      if (ao.WEB_SCALE == 0) ao.WEB_SCALE = 1;
+    }
+    auto unname = [&r](int patternKind, int no) {
+      for (SchedulePattern& p : r.SCHEDULE.PATTERN)
+        for (PatternOut& o : p.OUT)
+          if (o.CH.kind == patternKind && o.CH.no == no) o.CH.kind = 0;
+    };
+    for (int i = 0; i < kDoCount; ++i) {
+      DoCh& d = r.IO.DO[i];
+      d.TYPE = static_cast<std::int32_t>(Pick(2));
+      d.CARD_NO = static_cast<std::int16_t>(i / 16 + 1);
+      d.CARD_CH = static_cast<std::int16_t>(i % 16 + 1);
+      d.MOD_TYPE = 0;
+      for (char* t : {d.NAME, d.COMMENT, d.STATUS.ON.DISP_STRING, d.STATUS.OFF.DISP_STRING}) shorten(t);
+      if (d.IO_MAPPING.kind == 0) continue;
+      unname(1, i + 1);
+      for (GdoCh& g : r.IO.GDO)
+        for (ChannelRef& slot : g.CH)
+          if (slot.kind == 1 && slot.no == i + 1) slot.kind = 0;
+    }
+    for (int i = 0; i < kGdoCount; ++i) {
+      GdoCh& g = r.IO.GDO[i];
+      for (char* t : {g.NAME, g.COMMENT, g.STATUS.ON.DISP_STRING, g.STATUS.OFF.DISP_STRING}) shorten(t);
+      if (g.IO_MAPPING.kind == 0) continue;
+      unname(2, i + 1);
+      for (ChannelRef& slot : g.CH)
+        if (g.IO_MAPPING.kind == 2 && slot.kind == 2 && slot.no == g.IO_MAPPING.no) slot.kind = 0;
+    }
+  }
+
   // The screens' own rules between fields, met with values that stay random.
   void Settle(SettingData& r) override {
     r.SYSTEM.DST.END.MON = static_cast<std::uint8_t>(r.SYSTEM.DST.START.MON % 12 + 1);
@@ -110,6 +155,7 @@ class ShowableRecord : public test::RandomRecord {
     }
     for (PiCh& pi : r.IO.PI) OrderZones(pi.AREA);
     for (MaCh& ma : r.IO.MA) OrderZones(ma.AREA);
+    SettleOutputs(r);
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
     for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {
       std::memset(text, 0, 32);

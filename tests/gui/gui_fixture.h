@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -61,6 +63,20 @@ inline void Click(QAbstractButton* button) {
 }
 
 // The push button of `parent` that reads `text`.
+// A double-click on a list's row as the window system delivers it.
+inline void DoubleClickRow(QTableView& table, int row) {
+  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+}
+
+// Entry `index` of a drop-down list picked with the arrow keys, as a user would.
+inline void PickEntry(QComboBox* list, int index) {
+  list->setFocus();
+  while (list->currentIndex() < index) QTest::keyClick(list, Qt::Key_Down);
+  while (list->currentIndex() > index) QTest::keyClick(list, Qt::Key_Up);
+}
+
 inline QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
   for (auto* button : parent.findChildren<QPushButton*>())
     if (button->text() == text) return button;

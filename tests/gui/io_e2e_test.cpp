@@ -18,16 +18,6 @@
 namespace tk48::test {
 namespace {
 
-void DoubleClickRow(QTableView& table, int row) {
-  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
-  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
-}
-
-void PickEntry(QComboBox* list, int index) {
-  while (list->currentIndex() < index) QTest::keyClick(list, Qt::Key_Down);
-}
-
 QPushButton* MenuButton(CDlgSetIo& menu, int index) { return menu.button(index); }
 
 // In the hub: Input/Output, then `act` on the menu; Back closes it.
