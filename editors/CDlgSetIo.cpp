@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoDiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
@@ -15,7 +16,7 @@ const IoMenuEntry (&IoMenuEntries())[9] {
   static const IoMenuEntry entries[9] = {
       {text::kIoSlaveSetting, &RunSlaveList},
       {text::kAnalogInput, &RunAiList},
-      {text::kDiscreteInput, nullptr},
+      {text::kDiscreteInput, &RunDiList},
       {text::kPulseInput, nullptr},
       {text::kAnalogFunctionRegister, nullptr},
       {text::kDigitalFunctionRegister, nullptr},

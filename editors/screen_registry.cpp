@@ -14,6 +14,7 @@
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoArea.h"
+#include "editors/CDlgSetIoDiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
@@ -91,7 +92,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
     {"list:AI", 1, &MakeList<&AiListSpec>},
-    {"list:DI", 1, &MakeFamilyList<FamilyId::Di, text::kDiscreteInput>},
+    {"list:DI", 1, &MakeList<&DiListSpec>},
     {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
     {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
@@ -110,6 +111,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoNodeConf", kNodeCount, &MakeItem<CDlgSetIoNodeConf>},
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
+    {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };

@@ -11,10 +11,12 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "editors/screen_registry.h"
+#include "editors/checks/slave_checks.h"
 #include "tests/model/random_record.h"
 #include "tests/editors/editor_fixture.h"
 
@@ -107,6 +109,31 @@ class ShowableRecord : public test::RandomRecord {
         if (std::strlen(t) > 8) t[0] = '\0';
       OrderZones(ai.AREA);
     }
+    // Discrete states: display comments of 8, delays 0 to 999.
+    const auto settleStates = [](StatusPair& states) {
+      for (StatusBlock* b : {&states.ON, &states.OFF}) {
+        if (std::strlen(b->DISP_STRING) > 8) b->DISP_STRING[0] = '\0';
+        b->DELAY = static_cast<std::int16_t>(std::abs(b->DELAY % 1000));
+      }
+    };
+    for (DiCh& di : r.IO.DI) settleStates(di.STATUS);
+    // Channels on slaves: Modbus/TCP channels on slaves 1 to 16, SLMP ones on
+    // 17 to 32, each slave reachable and of the channel's protocol.
+    NodeConf& nodes = r.IO.NODE_CONF;
+    for (int s = 0; s < kNodeCount; ++s) {
+      std::memset(nodes.NODE[s], 0, sizeof nodes.NODE[s]);
+      std::snprintf(nodes.NODE[s], sizeof nodes.NODE[s], "10.0.0.%d", s + 1);
+      nodes.NODE_TYPE[s] = s < 16 ? kSlaveModbusTcp : kSlaveSlmp;
+      nodes.SHAR_ID[s] = -1;
+    }
+    const auto onSlave = [](auto& ch) {
+      if (ch.TYPE == kTypeModbusTcp || ch.TYPE == kTypeSlmp)
+        ch.MOD_NODE = static_cast<std::int16_t>(std::abs(ch.MOD_NODE % 16) + (ch.TYPE == kTypeSlmp ? 16 : 0));
+    };
+    for (AiCh& ai : r.IO.AI) onSlave(ai);
+    for (DiCh& di : r.IO.DI) onSlave(di);
+    for (PiCh& pi : r.IO.PI) onSlave(pi);
+    for (MdCh& md : r.IO.MD) settleStates(md.STATUS);
     for (PiCh& pi : r.IO.PI) OrderZones(pi.AREA);
     for (MaCh& ma : r.IO.MA) OrderZones(ma.AREA);
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
