@@ -5,6 +5,7 @@
 
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
@@ -17,7 +18,7 @@ const IoMenuEntry (&IoMenuEntries())[9] {
       {text::kIoSlaveSetting, &RunSlaveList},
       {text::kAnalogInput, &RunAiList},
       {text::kDiscreteInput, &RunDiList},
-      {text::kPulseInput, nullptr},
+      {text::kPulseInput, &RunPiList},
       {text::kAnalogFunctionRegister, nullptr},
       {text::kDigitalFunctionRegister, nullptr},
       {text::kAnalogOutput, nullptr},

@@ -15,6 +15,7 @@
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoArea.h"
 #include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
@@ -93,7 +94,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
     {"list:AI", 1, &MakeList<&AiListSpec>},
     {"list:DI", 1, &MakeList<&DiListSpec>},
-    {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
+    {"list:PI", 1, &MakeList<&PiListSpec>},
     {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
     {"CDlgSetCom", 1, &Make<CDlgSetCom>},
@@ -112,6 +113,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
     {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
+    {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };
