@@ -5,6 +5,7 @@
 
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
@@ -19,7 +20,7 @@ const IoMenuEntry (&IoMenuEntries())[9] {
       {text::kAnalogInput, &RunAiList},
       {text::kDiscreteInput, &RunDiList},
       {text::kPulseInput, &RunPiList},
-      {text::kAnalogFunctionRegister, nullptr},
+      {text::kAnalogFunctionRegister, &RunMaList},
       {text::kDigitalFunctionRegister, nullptr},
       {text::kAnalogOutput, nullptr},
       {text::kDiscreteOutput, nullptr},

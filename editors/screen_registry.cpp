@@ -15,6 +15,7 @@
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoArea.h"
 #include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
@@ -83,6 +84,33 @@ std::unique_ptr<QDialog> MakeAiZones(const ScreenEnv& env, int item) {
   return std::make_unique<AiZoneScreen>(env, item);
 }
 
+// A function setting screen (item = function 1 to 16) on MA001's inputs and
+// constants; its OK stores them back, as the register's OK would.
+struct MaFunctionHeld {
+  MaFunctionBlock block;
+};
+class MaFunctionScreen : private MaFunctionHeld, public CDlgSetIoMaFunc {
+ public:
+  MaFunctionScreen(const ScreenEnv& env, int item)
+      : MaFunctionHeld{FunctionOf(env.record.IO.MA[0])},
+        CDlgSetIoMaFunc(env.parent, env.record, item + 1, block, env.ui),
+        channel_(env.record.IO.MA[0]) {}
+
+ protected:
+  bool Finish() override {
+    channel_.CONST = block.CONST;
+    channel_.INPUT = block.INPUT;
+    return true;
+  }
+
+ private:
+  MaCh& channel_;
+};
+
+std::unique_ptr<QDialog> MakeMaFunction(const ScreenEnv& env, int item) {
+  return std::make_unique<MaFunctionScreen>(env, item);
+}
+
 // A family list before its item editor exists: it lists, copies and pastes.
 template <FamilyId F, int TitleId>
 std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
@@ -95,7 +123,7 @@ constexpr ScreenEntry kScreens[] = {
     {"list:AI", 1, &MakeList<&AiListSpec>},
     {"list:DI", 1, &MakeList<&DiListSpec>},
     {"list:PI", 1, &MakeList<&PiListSpec>},
-    {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
+    {"list:MA", 1, &MakeList<&MaListSpec>},
     {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
     {"CDlgSetCom", 1, &Make<CDlgSetCom>},
     {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
@@ -113,6 +141,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
     {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
+    {"CDlgSetIoMaCh", kMaCount, &MakeItem<CDlgSetIoMaCh>},
+    {"CDlgSetIoMaFunc", kMaFunctionCount - 1, &MakeMaFunction},
     {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
