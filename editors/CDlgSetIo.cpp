@@ -6,6 +6,7 @@
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoDiCh.h"
 #include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMdCh.h"
 #include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
@@ -21,7 +22,7 @@ const IoMenuEntry (&IoMenuEntries())[9] {
       {text::kDiscreteInput, &RunDiList},
       {text::kPulseInput, &RunPiList},
       {text::kAnalogFunctionRegister, &RunMaList},
-      {text::kDigitalFunctionRegister, nullptr},
+      {text::kDigitalFunctionRegister, &RunMdList},
       {text::kAnalogOutput, nullptr},
       {text::kDiscreteOutput, nullptr},
       {text::kGroupedDigitalOutput, nullptr},

@@ -16,6 +16,7 @@
 #include "editors/CDlgSetIoArea.h"
 #include "editors/CDlgSetIoDiCh.h"
 #include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMdCh.h"
 #include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
@@ -124,7 +125,7 @@ constexpr ScreenEntry kScreens[] = {
     {"list:DI", 1, &MakeList<&DiListSpec>},
     {"list:PI", 1, &MakeList<&PiListSpec>},
     {"list:MA", 1, &MakeList<&MaListSpec>},
-    {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"list:MD", 1, &MakeList<&MdListSpec>},
     {"CDlgSetCom", 1, &Make<CDlgSetCom>},
     {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
     {"CDlgSetComWebAuthConf", 32, &MakeWebAuthConf},
@@ -143,6 +144,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
     {"CDlgSetIoMaCh", kMaCount, &MakeItem<CDlgSetIoMaCh>},
     {"CDlgSetIoMaFunc", kMaFunctionCount - 1, &MakeMaFunction},
+    {"CDlgSetIoMdCh", kMdCount, &MakeItem<CDlgSetIoMdCh>},
     {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},

@@ -133,7 +133,16 @@ class ShowableRecord : public test::RandomRecord {
     for (AiCh& ai : r.IO.AI) onSlave(ai);
     for (DiCh& di : r.IO.DI) onSlave(di);
     for (PiCh& pi : r.IO.PI) onSlave(pi);
-    for (MdCh& md : r.IO.MD) settleStates(md.STATUS);
+    for (MdCh& md : r.IO.MD) {
+      settleStates(md.STATUS);
+      for (char* t : {md.NAME, md.COMMENT})
+        if (std::strlen(t) > 8) t[0] = '\0';
+      md.CONST.K1 = static_cast<std::int16_t>(std::abs(md.CONST.K1 % 1000));
+      // A run of 3 to 16 that ends by MD256, or none.
+      const int n = md.INPUT_CONT.CN % 15;
+      md.INPUT_CONT.CN = static_cast<std::uint8_t>(n < 3 ? 0 : n);
+      if (md.INPUT_CONT.CH.no > 240) md.INPUT_CONT.CH.no = 240;
+    }
     for (PiCh& pi : r.IO.PI) OrderZones(pi.AREA);
     for (MaCh& ma : r.IO.MA) {
       OrderZones(ma.AREA);
