@@ -30,6 +30,10 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMaFunc.h"
+#include "editors/CDlgSetIoMdCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/action_lists.h"
 #include "editors/standard_lists.h"
@@ -146,6 +150,14 @@ std::unique_ptr<SettingData> PopulatedRecord() {
   }
   for (int n = 0; n < kMdCount; ++n) name(r->IO.MD[n], "MD", n);
   for (int n = 0; n < kMaCount; ++n) name(r->IO.MA[n], "MA", n);
+  for (int n = 0; n < kDiCount; ++n) {
+    r->IO.DI[n].TYPE = 6;  // demo
+    name(r->IO.DI[n], "DI", n);
+  }
+  for (int n = 0; n < kPiCount; ++n) {
+    r->IO.PI[n].TYPE = 8;  // demo
+    name(r->IO.PI[n], "PI", n);
+  }
   return r;
 }
 
@@ -209,6 +221,34 @@ void BM_AiEditorShown(benchmark::State& state) {
   ShownEach(state, [&] { return std::make_unique<CDlgSetIoAiCh>(nullptr, *record, 6, ui); });
 }
 
+// The DI, MA and MD lists: 256 rows each.
+void BM_FunctionFamilyListShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  using Spec = ListScreenSpec (*)(SettingData&, UiPort&);
+  const Spec specs[] = {&DiListSpec, &MaListSpec, &MdListSpec};
+  const Spec spec = specs[state.range(0)];
+  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, spec(*record, ui)); });
+  state.counters["rows"] = 256;
+}
+
+// "MD%03d": three 256-entry channel lists (two inputs and the run's start) and two states.
+void BM_MdEditorShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMdCh>(nullptr, *record, 249, ui); });
+}
+
+// "Function setting (Addition/Subtraction)": three inputs on MA, 256 entries each.
+void BM_MaFunctionScreenShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  MaFunctionBlock block{};
+  ResetFunction(block, kMaAdd);
+  for (ChannelRef& x : block.INPUT.X) x = {3, 200};
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMaFunc>(nullptr, *record, kMaAdd, block, ui); });
+}
+
 BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileToHubShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListScreenOf256RowsShown)->Unit(benchmark::kMillisecond);
@@ -221,6 +261,9 @@ BENCHMARK(BM_ActionListShown)
     ->Arg(static_cast<int>(ActionKind::ResetMa))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AiEditorShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FunctionFamilyListShown)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MdEditorShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaFunctionScreenShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk48
