@@ -18,6 +18,7 @@
 #include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoMdCh.h"
 #include "editors/CDlgSetIoPiCh.h"
+#include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
@@ -146,6 +147,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoMaFunc", kMaFunctionCount - 1, &MakeMaFunction},
     {"CDlgSetIoMdCh", kMdCount, &MakeItem<CDlgSetIoMdCh>},
     {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
+    {"CDlgSetIoDoUsed", 1, &Make<CDlgSetIoDoUsed>},
+    {"CDlgSetIoGdoUsed", 1, &Make<CDlgSetIoGdoUsed>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},
     {"CDlgBaseIpAddress", 1, &MakeDirect<CDlgBaseIpAddress>},
 };

@@ -661,6 +661,9 @@ inline constexpr StringEntry kStringTable[] = {
     {25818, "A2"},
     {25819, "Equation"},
     {25820, "Scheduler log transmission command"},
+    // outputs: AO, DO, GDO and the views of who uses an output
+    {26100, "Which functions assigned to DO?"},
+    {26101, "Which functions assigned to GDO?"},
     // communication: the menu, the web server and its rights, the network services
     {26300, "SNTP"},
     {26301, "Modbus/TCP slave"},

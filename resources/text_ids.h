@@ -238,6 +238,10 @@ inline constexpr int kMonth = 25313;
 inline constexpr int kWeek = 25314;
 inline constexpr int kDayOfWeek = 25315;
 
+// outputs: AO, DO, GDO and the views of who uses an output
+inline constexpr int kDoUsedTitle = 26100;
+inline constexpr int kGdoUsedTitle = 26101;
+
 // communication: the menu, the web server and its rights, the network services
 inline constexpr int kSntp = 26300;
 inline constexpr int kModbusTcpSlave = 26301;
@@ -318,6 +322,7 @@ inline constexpr int kFtpLoginError = 26398;
 inline constexpr int kFtpPasswordError = 26399;
 inline constexpr int kFtpSubfolderError = 26400;
 inline constexpr int kFunction = 1002;
+inline constexpr int kColumnDetail = 1003;
 inline constexpr int kOutputNone = 2500;  // "None"
 inline constexpr int kDisable = 131;     // "Disable", then "Enable"
 // I/O slaves, analog inputs, alarm zones and their action lists

@@ -1,0 +1,20 @@
+#pragma once
+// The one read-only view of who uses an output ("Which functions assigned to
+// DO?", "... GDO?", "... MD?"): the rows the Qt-free scan gives, in the
+// columns "CH", "Function" and "Detail". It changes nothing.
+#include "editors/checks/who_uses.h"
+#include "editors/list_screen.h"
+
+namespace tk48 {
+
+class WhoUsesView : public ListScreen {
+  Q_OBJECT
+
+ public:
+  WhoUsesView(QWidget* parent, const SettingData& record, OutputFamily family, int titleId);
+};
+
+// The view's list: the rows of `family` as the record stands now.
+ListScreenSpec WhoUsesSpec(const SettingData& record, OutputFamily family, int titleId);
+
+}  // namespace tk48
