@@ -34,6 +34,7 @@
 #include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoMaFunc.h"
 #include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoMdUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/action_lists.h"
 #include "editors/standard_lists.h"
@@ -249,6 +250,13 @@ void BM_MaFunctionScreenShown(benchmark::State& state) {
   ShownEach(state, [&] { return std::make_unique<CDlgSetIoMaFunc>(nullptr, *record, kMaAdd, block, ui); });
 }
 
+// "Which functions assigned to MD?": the whole record scanned, 256 MDs and more rows.
+void BM_MdUsedShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMdUsed>(nullptr, *record, ui); });
+}
+
 BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileToHubShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListScreenOf256RowsShown)->Unit(benchmark::kMillisecond);
@@ -264,6 +272,7 @@ BENCHMARK(BM_AiEditorShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FunctionFamilyListShown)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MdEditorShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MaFunctionScreenShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MdUsedShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk48

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "editors/CDlgSetIoMdUsed.h"
 #include "editors/channel_chooser.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
@@ -147,7 +148,13 @@ ListScreenSpec MdListSpec(SettingData& record, UiPort& ui) {
     CDlgSetIoMdCh editor(p, r, index, *port);
     editor.exec();
   };
-  return FamilyListSpec(record, FamilyOf(FamilyId::Md), open, Tx(text::kDigitalFunctionRegister));
+  ListScreenSpec spec = FamilyListSpec(record, FamilyOf(FamilyId::Md), open, Tx(text::kDigitalFunctionRegister));
+  const SettingData* r = &record;
+  spec.buttons.push_back({text::kWhoUsesMd, [r, port](QWidget* p, int) {
+                            CDlgSetIoMdUsed view(p, *r, *port);
+                            view.exec();
+                          }});
+  return spec;
 }
 
 void RunMdList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MdListSpec(record, ui)); }

@@ -54,8 +54,8 @@ class CDlgSetIoMdCh : public ItemEditor {
   int index_;
 };
 
-// The Input/Output menu's "Digital function register (MD)": 256 rows;
-// `whoUses` (may be empty) opens the cross-reference.
+// The Input/Output menu's "Digital function register (MD)": 256 rows and
+// "Which functions assigned to MD?" (CDlgSetIoMdUsed).
 ListScreenSpec MdListSpec(SettingData& record, UiPort& ui);
 void RunMdList(QWidget* parent, SettingData& record, UiPort& ui);
 

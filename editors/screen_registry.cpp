@@ -17,6 +17,7 @@
 #include "editors/CDlgSetIoDiCh.h"
 #include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoMdUsed.h"
 #include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoNode.h"
@@ -146,6 +147,7 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoMaCh", kMaCount, &MakeItem<CDlgSetIoMaCh>},
     {"CDlgSetIoMaFunc", kMaFunctionCount - 1, &MakeMaFunction},
     {"CDlgSetIoMdCh", kMdCount, &MakeItem<CDlgSetIoMdCh>},
+    {"CDlgSetIoMdUsed", 1, &Make<CDlgSetIoMdUsed>},
     {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
     {"CDlgSetIoDoUsed", 1, &Make<CDlgSetIoDoUsed>},
     {"CDlgSetIoGdoUsed", 1, &Make<CDlgSetIoGdoUsed>},

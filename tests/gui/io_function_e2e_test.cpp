@@ -1,6 +1,7 @@
 // End to end through the application's own screens: MA010 scaling with its
 // constants and a zone that switches MD250, MD250 an AND over MD240 to
-// MD244, Save file and Read file: everything as entered.
+// MD244, Save file and Read file: everything as entered, and the MD
+// cross-reference names MA010 for MD250.
 #include <QComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "editors/CDlgSetIoMaCh.h"
 #include "editors/CDlgSetIoMaFunc.h"
 #include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoMdUsed.h"
 #include "editors/action_lists.h"
 #include "gui_fixture.h"
 
@@ -121,6 +123,26 @@ TEST_F(GuiTest, FunctionRegistersThroughTheInputOutputMenu) {
     EXPECT_EQ(md.INPUT_CONT.CH.kind, 1);
     EXPECT_EQ(md.INPUT_CONT.CH.no, 240);
     EXPECT_EQ(md.INPUT_CONT.CN, 5);
+    // The cross-reference from the MD list names MA010's zone 2 for MD250.
+    WhenModal<CDlgSetIo>([](CDlgSetIo& menu) {
+      WhenModal<ListScreen>([](ListScreen& mds) {
+        WhenModal<CDlgSetIoMdUsed>([](CDlgSetIoMdUsed& view) {
+          const QAbstractItemModel& rows = *view.list()->model();
+          int at = -1;
+          for (int row = 0; row < rows.rowCount() && at < 0; ++row)
+            if (rows.index(row, 0).data().toString() == "MD250") at = row;
+          ASSERT_GE(at, 0);
+          EXPECT_EQ(rows.index(at, 1).data().toString(), "I/O (MA010)");
+          EXPECT_EQ(rows.index(at, 2).data().toString(), "Zone 2 ");
+          view.reject();
+        });
+        Click(mds.button(0));
+        Click(mds.backButton());
+      });
+      Click(menu.button(kMdButton));
+      menu.reject();
+    });
+    Click(hub.ScreenButton(Screen::InputOutput));
     Click(hub.BackButton());
   });
   Click(window.ReadFileButton());
