@@ -122,12 +122,7 @@ void CDlgSetIoDiCh::Commit() {
 }
 
 ListScreenSpec DiListSpec(SettingData& record, UiPort& ui) {
-  UiPort* port = &ui;
-  const auto open = [port](QWidget* p, SettingData& r, int index) {
-    CDlgSetIoDiCh editor(p, r, index, *port);
-    editor.exec();
-  };
-  return FamilyListSpec(record, FamilyOf(FamilyId::Di), open, Tx(text::kDiscreteInput));
+  return EditorListSpec<CDlgSetIoDiCh>(record, ui, FamilyId::Di, text::kDiscreteInput);
 }
 
 void RunDiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DiListSpec(record, ui)); }

@@ -135,12 +135,7 @@ void CDlgSetIoMaCh::EditZones() {
 }
 
 ListScreenSpec MaListSpec(SettingData& record, UiPort& ui) {
-  UiPort* port = &ui;
-  const auto open = [port](QWidget* p, SettingData& r, int index) {
-    CDlgSetIoMaCh editor(p, r, index, *port);
-    editor.exec();
-  };
-  return FamilyListSpec(record, FamilyOf(FamilyId::Ma), open, Tx(text::kAnalogFunctionRegister));
+  return EditorListSpec<CDlgSetIoMaCh>(record, ui, FamilyId::Ma, text::kAnalogFunctionRegister);
 }
 
 void RunMaList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MaListSpec(record, ui)); }

@@ -11,6 +11,7 @@
 #include "editors/checks/c_number.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
+#include "editors/sample_counts.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -20,7 +21,7 @@ constexpr int kTitle = 727, kFunctionNames = 710;
 constexpr double kLimit = 10000000000.0;
 
 enum class Form : std::uint8_t { Real, Int, Samples, TimeUnit };
-struct Constant {
+struct ConstantSpec {
   bool a;  // A<index> rather than K<index>
   std::int8_t index;
   int labelId;
@@ -39,16 +40,16 @@ struct FunctionSpec {
   int equationId;  // equation or formula text; 0 none
   int inputs;      // X1..X<inputs>
   bool noDi;       // the Type lists hold AI, PI and MA only
-  std::initializer_list<Constant> constants;
+  std::initializer_list<ConstantSpec> constants;
   std::initializer_list<PairRule> rules;
 };
 
-const Constant kK1{false, 1, text::kK1, 731};
-const Constant kK2{false, 2, text::kK2, 732};
-const Constant kK3{false, 3, text::kK3, 733};
-const Constant kA0{true, 0, text::kA0, 738};
-const Constant kA1{true, 1, text::kA1, 739};
-const Constant kA2{true, 2, text::kA2, 740};
+const ConstantSpec kK1{false, 1, text::kK1, 731};
+const ConstantSpec kK2{false, 2, text::kK2, 732};
+const ConstantSpec kK3{false, 3, text::kK3, 733};
+const ConstantSpec kA0{true, 0, text::kA0, 738};
+const ConstantSpec kA1{true, 1, text::kA1, 739};
+const ConstantSpec kA2{true, 2, text::kA2, 740};
 
 // Indexed by function; checks run in the order the constants stand here.
 const FunctionSpec kFunctions[kMaFunctionCount] = {
@@ -97,7 +98,6 @@ constexpr Default kDefaults[] = {
     {kMaLimiter, 2, 100},
 };
 
-constexpr double kSampleCounts[] = {4, 8, 16, 32, 64};
 // "AI", "DI", "PI", "MA" by the stored kind.
 constexpr int kKindTexts[] = {501, 250, 27001, 27002};
 
@@ -151,7 +151,7 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
     Name(inputCh[i], SubName(xLabels[i], text::kErrOutCh));
   }
   int n = 0;
-  for (const Constant& c : spec.constants) {
+  for (const ConstantSpec& c : spec.constants) {
     double& target = c.a ? block.CONST.A[c.index] : block.CONST.K[c.index];
     double* t = &target;
     switch (c.form) {
@@ -175,16 +175,8 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
         break;
       }
       case Form::Samples: {
-        QComboBox* list = NumberList(this, 0, -1);
-        for (const double s : kSampleCounts) list->addItem(QString::number(s));
-        fields_.Custom(
-            list,
-            [list, t] {
-              const auto* at = std::find(std::begin(kSampleCounts), std::end(kSampleCounts), *t);
-              list->setCurrentIndex(at == std::end(kSampleCounts) ? 0 : static_cast<int>(at - kSampleCounts));
-            },
-            [list] { return QString::number(list->currentIndex()); },
-            [list, t] { *t = kSampleCounts[std::max(list->currentIndex(), 0)]; });
+        QComboBox* list = SampleCountList(this);
+        BindSampleCount(fields_, list, target);
         constant[n] = list;
         break;
       }
@@ -219,28 +211,23 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
   }
 }
 
-QLineEdit* CDlgSetIoMaFunc::Field(bool a, int index) const {
+QWidget* CDlgSetIoMaFunc::Constant(bool a, int index) const {
   int n = 0;
-  for (const Constant& c : kFunctions[function_].constants) {
-    if (c.a == a && c.index == index) return qobject_cast<QLineEdit*>(constant[n]);
+  for (const auto& c : kFunctions[function_].constants) {
+    if (c.a == a && c.index == index) return constant[n];
     ++n;
   }
   return nullptr;
 }
 
-QComboBox* CDlgSetIoMaFunc::List(bool a, int index) const {
-  int n = 0;
-  for (const Constant& c : kFunctions[function_].constants) {
-    if (c.a == a && c.index == index) return qobject_cast<QComboBox*>(constant[n]);
-    ++n;
-  }
-  return nullptr;
-}
+QLineEdit* CDlgSetIoMaFunc::Field(bool a, int index) const { return qobject_cast<QLineEdit*>(Constant(a, index)); }
+
+QComboBox* CDlgSetIoMaFunc::List(bool a, int index) const { return qobject_cast<QComboBox*>(Constant(a, index)); }
 
 bool CDlgSetIoMaFunc::Validate() {
   const FunctionSpec& spec = kFunctions[function_];
   int n = 0;
-  for (const Constant& c : spec.constants) {
+  for (const ConstantSpec& c : spec.constants) {
     const QWidget* field = constant[n++];
     if (c.form == Form::Real && !checks_.Real(field, c.messageId, c.min, c.max)) return false;
     if (c.form == Form::Int &&

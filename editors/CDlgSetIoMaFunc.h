@@ -60,6 +60,8 @@ class CDlgSetIoMaFunc : public ItemEditor {
   bool Validate() override;
 
  private:
+  QWidget* Constant(bool a, int index) const;
+
   int function_;
 };
 

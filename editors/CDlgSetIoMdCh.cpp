@@ -143,13 +143,9 @@ void CDlgSetIoMdCh::Commit() {
 }
 
 ListScreenSpec MdListSpec(SettingData& record, UiPort& ui) {
-  UiPort* port = &ui;
-  const auto open = [port](QWidget* p, SettingData& r, int index) {
-    CDlgSetIoMdCh editor(p, r, index, *port);
-    editor.exec();
-  };
-  ListScreenSpec spec = FamilyListSpec(record, FamilyOf(FamilyId::Md), open, Tx(text::kDigitalFunctionRegister));
+  ListScreenSpec spec = EditorListSpec<CDlgSetIoMdCh>(record, ui, FamilyId::Md, text::kDigitalFunctionRegister);
   const SettingData* r = &record;
+  UiPort* port = &ui;
   spec.buttons.push_back({text::kWhoUsesMd, [r, port](QWidget* p, int) {
                             CDlgSetIoMdUsed view(p, *r, *port);
                             view.exec();

@@ -12,6 +12,7 @@
 #include "editors/checks/zone_order.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
+#include "editors/sample_counts.h"
 #include "editors/standard_lists.h"
 #include "resources/text_ids.h"
 
@@ -25,7 +26,6 @@ constexpr int kRangeOrderMessage = 650, kScaleMessage = 651, kLowerMessage = 652
 constexpr int kRateMessage = 654, kDropoutMessage = 655;
 constexpr double kScaleLimit = 10000000000.0;
 constexpr std::uint8_t kRegisterTypes[] = {3, 4};  // input register (3X), holding register (4X)
-constexpr std::uint32_t kSampleCounts[] = {4, 8, 16, 32, 64};
 
 std::uint32_t UnsignedOf(const QLineEdit* field) {
   const auto parsed = ParseULong(Units(field->text()), 10);
@@ -64,8 +64,7 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(QWidget* parent, SettingData& record, int index, Ui
   modeTcp = ChoiceList(this, {610, 611, 612});
   modeDi = ChoiceList(this, {604, 605, 606, 607});
   filter = ChoiceList(this, {280, 281, 282});
-  samples = NumberList(this, 0, -1);
-  for (const std::uint32_t n : kSampleCounts) samples->addItem(QString::number(n));
+  samples = SampleCountList(this);
   timeConstant = EditField(this, 60);
   analogCh = new QComboBox(this);
   FillLabelledChannels(analogCh, record, FamilyOf(FamilyId::Ai));
@@ -100,16 +99,8 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(QWidget* parent, SettingData& record, int index, Ui
   fields_.Choice(modeTcp, ch_.MODE_TCP);
   fields_.Choice(modeDi, ch_.MODE_DI);
   fields_.Choice(filter, ch_.FILTER);
-  std::uint32_t* average = &ch_.MOVING_AVERAGE;
   // A count the list does not hold shows "4" (and is written as 4 on OK).
-  fields_.Custom(
-      samples,
-      [this, average] {
-        const auto* at = std::find(std::begin(kSampleCounts), std::end(kSampleCounts), *average);
-        samples->setCurrentIndex(at == std::end(kSampleCounts) ? 0 : static_cast<int>(at - kSampleCounts));
-      },
-      [this] { return QString::number(samples->currentIndex()); },
-      [this, average] { *average = kSampleCounts[std::max(samples->currentIndex(), 0)]; });
+  BindSampleCount(fields_, samples, ch_.MOVING_AVERAGE);
   fields_.Int(timeConstant, ch_.T);
   fields_.Choice(analogCh, ch_.ANALOG_SUM.TARGET_CH, 1);
   fields_.Int(rate, ch_.ANALOG_SUM.RATE);
@@ -258,8 +249,7 @@ bool CDlgSetIoPiCh::CrossCheck() {
 
 void CDlgSetIoPiCh::Commit() {
   ItemEditor::Commit();
-  if (std::find(std::begin(kSampleCounts), std::end(kSampleCounts), ch_.MOVING_AVERAGE) == std::end(kSampleCounts))
-    ch_.MOVING_AVERAGE = kSampleCounts[std::max(samples->currentIndex(), 0)];
+  StoreUnlistedSampleCount(samples, ch_.MOVING_AVERAGE);
   StoreZones(zones_.get(), ch_);
 }
 
@@ -271,12 +261,7 @@ void CDlgSetIoPiCh::EditZones() {
 }
 
 ListScreenSpec PiListSpec(SettingData& record, UiPort& ui) {
-  UiPort* port = &ui;
-  const auto open = [port](QWidget* p, SettingData& r, int index) {
-    CDlgSetIoPiCh editor(p, r, index, *port);
-    editor.exec();
-  };
-  return FamilyListSpec(record, FamilyOf(FamilyId::Pi), open, Tx(text::kPulseInput));
+  return EditorListSpec<CDlgSetIoPiCh>(record, ui, FamilyId::Pi, text::kPulseInput);
 }
 
 void RunPiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, PiListSpec(record, ui)); }
