@@ -36,6 +36,11 @@
 #include "editors/CDlgSetIoDo.h"
 #include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoGdo.h"
+#include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMaFunc.h"
+#include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoMdUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/action_lists.h"
 #include "editors/CDlgSetSchedule.h"
@@ -154,6 +159,14 @@ std::unique_ptr<SettingData> PopulatedRecord() {
   }
   for (int n = 0; n < kMdCount; ++n) name(r->IO.MD[n], "MD", n);
   for (int n = 0; n < kMaCount; ++n) name(r->IO.MA[n], "MA", n);
+  for (int n = 0; n < kDiCount; ++n) {
+    r->IO.DI[n].TYPE = 6;  // demo
+    name(r->IO.DI[n], "DI", n);
+  }
+  for (int n = 0; n < kPiCount; ++n) {
+    r->IO.PI[n].TYPE = 8;  // demo
+    name(r->IO.PI[n], "PI", n);
+  }
   return r;
 }
 
@@ -338,6 +351,40 @@ void BM_OutputScreenShown(benchmark::State& state) {
   });
 }
 
+// The DI, MA and MD lists: 256 rows each.
+void BM_FunctionFamilyListShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  using Spec = ListScreenSpec (*)(SettingData&, UiPort&);
+  const Spec specs[] = {&DiListSpec, &MaListSpec, &MdListSpec};
+  const Spec spec = specs[state.range(0)];
+  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, spec(*record, ui)); });
+  state.counters["rows"] = 256;
+}
+
+// "MD%03d": three 256-entry channel lists (two inputs and the run's start) and two states.
+void BM_MdEditorShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMdCh>(nullptr, *record, 249, ui); });
+}
+
+// "Function setting (Addition/Subtraction)": three inputs on MA, 256 entries each.
+void BM_MaFunctionScreenShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  MaFunctionBlock block{};
+  ResetFunction(block, kMaAdd);
+  for (ChannelRef& x : block.INPUT.X) x = {3, 200};
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMaFunc>(nullptr, *record, kMaAdd, block, ui); });
+}
+
+// "Which functions assigned to MD?": the whole record scanned, 256 MDs and more rows.
+void BM_MdUsedShown(benchmark::State& state) {
+  const auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetIoMdUsed>(nullptr, *record, ui); });
+}
 
 BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileToHubShown)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -353,6 +400,10 @@ BENCHMARK(BM_ActionListShown)
 BENCHMARK(BM_AiEditorShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordAndPatternListsShown)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OutputScreenShown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FunctionFamilyListShown)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MdEditorShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaFunctionScreenShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MdUsedShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk48

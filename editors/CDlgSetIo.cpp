@@ -7,6 +7,10 @@
 #include "editors/CDlgSetIoAo.h"
 #include "editors/CDlgSetIoDo.h"
 #include "editors/CDlgSetIoGdo.h"
+#include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/editor_text.h"
 #include "resources/text_ids.h"
@@ -18,10 +22,10 @@ const IoMenuEntry (&IoMenuEntries())[9] {
   static const IoMenuEntry entries[9] = {
       {text::kIoSlaveSetting, &RunSlaveList},
       {text::kAnalogInput, &RunAiList},
-      {text::kDiscreteInput, nullptr},
-      {text::kPulseInput, nullptr},
-      {text::kAnalogFunctionRegister, nullptr},
-      {text::kDigitalFunctionRegister, nullptr},
+      {text::kDiscreteInput, &RunDiList},
+      {text::kPulseInput, &RunPiList},
+      {text::kAnalogFunctionRegister, &RunMaList},
+      {text::kDigitalFunctionRegister, &RunMdList},
       {text::kAnalogOutput, &RunAoList},
       {text::kDiscreteOutput, &RunDoList},
       {text::kGroupedDigitalOutput, &RunGdoList},

@@ -10,6 +10,7 @@
 #include "editors/checks/zone_order.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
+#include "editors/sample_counts.h"
 #include "editors/standard_lists.h"
 #include "resources/text_ids.h"
 
@@ -22,11 +23,6 @@ constexpr int kNameMessage = 295, kCommentMessage = 296, kTimeConstantMessage = 
 constexpr int kScale0Message = 450, kScale100Message = 451, kScaleIntMessage = 452;
 constexpr double kScaleLimit = 10000000000.0;
 constexpr std::uint8_t kRegisterTypes[] = {3, 4};  // input register (3X), holding register (4X)
-constexpr std::uint32_t kSampleCounts[] = {4, 8, 16, 32, 64};
-
-bool Listed(std::uint32_t samples) {
-  return std::find(std::begin(kSampleCounts), std::end(kSampleCounts), samples) != std::end(kSampleCounts);
-}
 
 }  // namespace
 
@@ -49,8 +45,7 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
   comment = EditField(this, 200);
   dataType = ChoiceList(this, {420, 421, 422});
   filter = ChoiceList(this, {280, 281, 282});
-  samples = NumberList(this, 0, -1);
-  for (const std::uint32_t n : kSampleCounts) samples->addItem(QString::number(n));
+  samples = SampleCountList(this);
   timeConstant = EditField(this, 60);
   scale0 = EditField(this, 120);
   scale100 = EditField(this, 120);
@@ -73,16 +68,8 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
   fields_.Text(comment, ch_.COMMENT);
   fields_.Choice(dataType, ch_.AI_DATA_TYPE);
   fields_.Choice(filter, ch_.FILTER);
-  std::uint32_t* average = &ch_.MOVING_AVERAGE;
   // A count the list does not hold shows "4" (and is written as 4 on OK).
-  fields_.Custom(
-      samples,
-      [this, average] {
-        const auto* at = std::find(std::begin(kSampleCounts), std::end(kSampleCounts), *average);
-        samples->setCurrentIndex(at == std::end(kSampleCounts) ? 0 : static_cast<int>(at - kSampleCounts));
-      },
-      [this] { return QString::number(samples->currentIndex()); },
-      [this, average] { *average = kSampleCounts[std::max(samples->currentIndex(), 0)]; });
+  BindSampleCount(fields_, samples, ch_.MOVING_AVERAGE);
   fields_.Int(timeConstant, ch_.T);
   fields_.Real(scale0, ch_.SCALE_0);
   fields_.Real(scale100, ch_.SCALE_100);
@@ -206,7 +193,7 @@ bool CDlgSetIoAiCh::CrossCheck() {
 
 void CDlgSetIoAiCh::Commit() {
   ItemEditor::Commit();
-  if (!Listed(ch_.MOVING_AVERAGE)) ch_.MOVING_AVERAGE = kSampleCounts[std::max(samples->currentIndex(), 0)];
+  StoreUnlistedSampleCount(samples, ch_.MOVING_AVERAGE);
   StoreZones(zones_.get(), ch_);
 }
 
@@ -215,12 +202,7 @@ void CDlgSetIoAiCh::EditZones() {
 }
 
 ListScreenSpec AiListSpec(SettingData& record, UiPort& ui) {
-  UiPort* port = &ui;
-  const auto open = [port](QWidget* p, SettingData& r, int index) {
-    CDlgSetIoAiCh editor(p, r, index, *port);
-    editor.exec();
-  };
-  return FamilyListSpec(record, FamilyOf(FamilyId::Ai), open, Tx(text::kAnalogInput));
+  return EditorListSpec<CDlgSetIoAiCh>(record, ui, FamilyId::Ai, text::kAnalogInput);
 }
 
 void RunAiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AiListSpec(record, ui)); }

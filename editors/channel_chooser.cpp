@@ -20,4 +20,17 @@ void FillChannels(QComboBox* list, const SettingData& record, const ChannelFamil
   list->setCurrentIndex(-1);
 }
 
+void FillLabelledChannels(QComboBox* list, const SettingData& record, const ChannelFamily& family) {
+  const QSignalBlocker quiet(list);
+  list->clear();
+  QStringList entries;
+  entries.reserve(family.count);
+  for (int i = 0; i < family.count; ++i) {
+    const QString name = RowTextsOf(family, record, i).name;
+    entries << (family.inUse(record, i) ? RowLabel(family, i) + u' ' + name : RowLabel(family, i));
+  }
+  list->addItems(entries);
+  list->setCurrentIndex(-1);
+}
+
 }  // namespace tk48

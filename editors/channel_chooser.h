@@ -21,5 +21,9 @@ struct RefKind {
 QString ChannelChoiceText(const ChannelFamily& family, const SettingData& record, int index);
 // Fills `list` with the family's channels (empty for nullptr); no entry selected.
 void FillChannels(QComboBox* list, const SettingData& record, const ChannelFamily* family);
+// Fills `list` with the family's labels ("AI005"), each followed by a space
+// and the item's name when it is in use; no entry selected. The source lists
+// of a DI (its AI) and a PI (its DI, its AI) read so.
+void FillLabelledChannels(QComboBox* list, const SettingData& record, const ChannelFamily& family);
 
 }  // namespace tk48

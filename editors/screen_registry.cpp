@@ -19,6 +19,11 @@
 #include "editors/CDlgSetIoArea.h"
 #include "editors/CDlgSetIoDo.h"
 #include "editors/CDlgSetIoGdo.h"
+#include "editors/CDlgSetIoDiCh.h"
+#include "editors/CDlgSetIoMaCh.h"
+#include "editors/CDlgSetIoMdCh.h"
+#include "editors/CDlgSetIoMdUsed.h"
+#include "editors/CDlgSetIoPiCh.h"
 #include "editors/CDlgSetIoDoUsed.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
@@ -103,6 +108,33 @@ std::unique_ptr<QDialog> MakeGdoMember(const ScreenEnv& env, int item) {
                                              env.ui);
 }
 
+// A function setting screen (item = function 1 to 16) on MA001's inputs and
+// constants; its OK stores them back, as the register's OK would.
+struct MaFunctionHeld {
+  MaFunctionBlock block;
+};
+class MaFunctionScreen : private MaFunctionHeld, public CDlgSetIoMaFunc {
+ public:
+  MaFunctionScreen(const ScreenEnv& env, int item)
+      : MaFunctionHeld{FunctionOf(env.record.IO.MA[0])},
+        CDlgSetIoMaFunc(env.parent, env.record, item + 1, block, env.ui),
+        channel_(env.record.IO.MA[0]) {}
+
+ protected:
+  bool Finish() override {
+    channel_.CONST = block.CONST;
+    channel_.INPUT = block.INPUT;
+    return true;
+  }
+
+ private:
+  MaCh& channel_;
+};
+
+std::unique_ptr<QDialog> MakeMaFunction(const ScreenEnv& env, int item) {
+  return std::make_unique<MaFunctionScreen>(env, item);
+}
+
 // A family list before its item editor exists: it lists, copies and pastes.
 template <FamilyId F, int TitleId>
 std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
@@ -184,10 +216,10 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
     {"list:AI", 1, &MakeList<&AiListSpec>},
-    {"list:DI", 1, &MakeFamilyList<FamilyId::Di, text::kDiscreteInput>},
-    {"list:PI", 1, &MakeFamilyList<FamilyId::Pi, text::kPulseInput>},
-    {"list:MA", 1, &MakeFamilyList<FamilyId::Ma, text::kAnalogFunctionRegister>},
-    {"list:MD", 1, &MakeFamilyList<FamilyId::Md, text::kDigitalFunctionRegister>},
+    {"list:DI", 1, &MakeList<&DiListSpec>},
+    {"list:PI", 1, &MakeList<&PiListSpec>},
+    {"list:MA", 1, &MakeList<&MaListSpec>},
+    {"list:MD", 1, &MakeList<&MdListSpec>},
     {"CDlgSetCom", 1, &Make<CDlgSetCom>},
     {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
     {"CDlgSetComWebAuthConf", 32, &MakeWebAuthConf},
@@ -211,6 +243,12 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetIoGdo", 1, &MakeList<&GdoListSpec>},
     {"CDlgSetIoGdoCh", kGdoCount, &MakeItem<CDlgSetIoGdoCh>},
     {"CDlgSetIoGdoIncCh", kGdoCount * 32, &MakeGdoMember},
+    {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
+    {"CDlgSetIoMaCh", kMaCount, &MakeItem<CDlgSetIoMaCh>},
+    {"CDlgSetIoMaFunc", kMaFunctionCount - 1, &MakeMaFunction},
+    {"CDlgSetIoMdCh", kMdCount, &MakeItem<CDlgSetIoMdCh>},
+    {"CDlgSetIoMdUsed", 1, &Make<CDlgSetIoMdUsed>},
+    {"CDlgSetIoPiCh", kPiCount, &MakeItem<CDlgSetIoPiCh>},
     {"CDlgSetIoDoUsed", 1, &Make<CDlgSetIoDoUsed>},
     {"CDlgSetIoGdoUsed", 1, &Make<CDlgSetIoGdoUsed>},
     {"CDlgBaseTk48cfg", 1, &MakeDirect<CDlgBaseTk48cfg>},

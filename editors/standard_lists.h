@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editors/channel_families.h"
+#include "editors/editor_text.h"
 #include "editors/list_screen.h"
 
 namespace tk48 {
@@ -17,6 +18,18 @@ using ItemOpener = std::function<void(QWidget* parent, SettingData& record, int 
 // the family's in-use rule), double-click opens `open`, Copy and Paste copy
 // whole items.
 ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title);
+
+// The same with `Editor` (constructed on parent, record, row, UI port) as the
+// row's editor, titled with string-table entry `titleId`.
+template <class Editor, class Port>
+ListScreenSpec EditorListSpec(SettingData& record, Port& ui, FamilyId family, int titleId) {
+  Port* port = &ui;
+  const auto open = [port](QWidget* parent, SettingData& r, int index) {
+    Editor editor(parent, r, index, *port);
+    editor.exec();
+  };
+  return FamilyListSpec(record, FamilyOf(family), open, Tx(titleId));
+}
 
 // The template chooser of zones, records, reports and mail: 128 rows "%02d"
 // with "No." and "Subject"; only templates in use (FORM[m].MODE is USE) show

@@ -15,8 +15,10 @@ struct SlmpDevice {
 };
 
 std::span<const SlmpDevice> SlmpWordDevices();
-// The SLMP bit devices a discrete output writes, in list order.
+// The bit devices a discrete input reads (39).
 std::span<const SlmpDevice> SlmpBitDevices();
+// The word devices of a pulse input: six long devices, then the word devices (27).
+std::span<const SlmpDevice> SlmpPulseDevices();
 // The entry of `code` in `devices`, or -1 when the code is not listed.
 int SlmpDeviceIndex(std::span<const SlmpDevice> devices, std::uint16_t code);
 

@@ -8,6 +8,7 @@
 
 #include "model/schema.h"
 #include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -204,6 +205,7 @@ constexpr FtpCommand kFtpCommands[] = {
     {&FtpcBlock::COM_EVE, 821},
     {&FtpcBlock::COM_SYS, 822},
     {&FtpcBlock::COM_COM, 823},
+    {&FtpcBlock::COM_SCHD, text::kSchedulerLogCommand},
 };
 
 void FtpClient(const FtpcBlock& ftpc, Gathered& g) {

@@ -11,11 +11,13 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
 
 #include "editors/screen_registry.h"
+#include "editors/checks/slave_checks.h"
 #include "tests/model/random_record.h"
 #include "tests/editors/editor_fixture.h"
 
@@ -153,8 +155,52 @@ class ShowableRecord : public test::RandomRecord {
         if (std::strlen(t) > 8) t[0] = '\0';
       OrderZones(ai.AREA);
     }
+    // Discrete states: display comments of 8, delays 0 to 999.
+    const auto settleStates = [](StatusPair& states) {
+      for (StatusBlock* b : {&states.ON, &states.OFF}) {
+        if (std::strlen(b->DISP_STRING) > 8) b->DISP_STRING[0] = '\0';
+        b->DELAY = static_cast<std::int16_t>(std::abs(b->DELAY % 1000));
+      }
+    };
+    for (DiCh& di : r.IO.DI) settleStates(di.STATUS);
+    // Channels on slaves: Modbus/TCP channels on slaves 1 to 16, SLMP ones on
+    // 17 to 32, each slave reachable and of the channel's protocol.
+    NodeConf& nodes = r.IO.NODE_CONF;
+    for (int s = 0; s < kNodeCount; ++s) {
+      std::memset(nodes.NODE[s], 0, sizeof nodes.NODE[s]);
+      std::snprintf(nodes.NODE[s], sizeof nodes.NODE[s], "10.0.0.%d", s + 1);
+      nodes.NODE_TYPE[s] = s < 16 ? kSlaveModbusTcp : kSlaveSlmp;
+      nodes.SHAR_ID[s] = -1;
+    }
+    const auto onSlave = [](auto& ch) {
+      if (ch.TYPE == kTypeModbusTcp || ch.TYPE == kTypeSlmp)
+        ch.MOD_NODE = static_cast<std::int16_t>(std::abs(ch.MOD_NODE % 16) + (ch.TYPE == kTypeSlmp ? 16 : 0));
+    };
+    for (AiCh& ai : r.IO.AI) onSlave(ai);
+    for (DiCh& di : r.IO.DI) onSlave(di);
+    for (PiCh& pi : r.IO.PI) onSlave(pi);
+    for (MdCh& md : r.IO.MD) {
+      settleStates(md.STATUS);
+      for (char* t : {md.NAME, md.COMMENT})
+        if (std::strlen(t) > 8) t[0] = '\0';
+      md.CONST.K1 = static_cast<std::int16_t>(std::abs(md.CONST.K1 % 1000));
+      // A run of 3 to 16 that ends by MD256, or none.
+      const int n = md.INPUT_CONT.CN % 15;
+      md.INPUT_CONT.CN = static_cast<std::uint8_t>(n < 3 ? 0 : n);
+      if (md.INPUT_CONT.CH.no > 240) md.INPUT_CONT.CH.no = 240;
+    }
     for (PiCh& pi : r.IO.PI) OrderZones(pi.AREA);
-    for (MaCh& ma : r.IO.MA) OrderZones(ma.AREA);
+    for (MaCh& ma : r.IO.MA) {
+      OrderZones(ma.AREA);
+      for (char* t : {ma.NAME, ma.COMMENT, ma.UNIT})
+        if (std::strlen(t) > 8) t[0] = '\0';
+      if (!(ma.WEB_UPPER > ma.WEB_LOWER)) std::swap(ma.WEB_LOWER, ma.WEB_UPPER);
+      if (ma.WEB_UPPER == ma.WEB_LOWER) ma.WEB_UPPER += 1;
+      for (ChannelRef& x : ma.INPUT.X)
+        if (x.kind == 1 && (ma.TYPE == 12 || ma.TYPE == 14)) x.kind = 0;
+    }
+    // MA001's constants pass every function's checks (the function screens open on it).
+    for (int k = 1; k <= 5; ++k) r.IO.MA[0].CONST.K[k] = k;
     SettleOutputs(r);
     IpAddressBlock& ip = r.COM.TCP_IP.IP_ADDRESS;
     for (char* text : {ip.MY, ip.SUBNETMASK, ip.DEFAULT_GATEWAY, ip.DNS1, ip.DNS2}) {

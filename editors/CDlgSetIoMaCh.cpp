@@ -1,0 +1,143 @@
+#include "editors/CDlgSetIoMaCh.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "editors/CDlgSetIoArea.h"
+#include "editors/checks/c_number.h"
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "editors/standard_lists.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+constexpr int kMaLabel = 700, kZoneTitle = 780;
+constexpr int kNameMessage = 295, kCommentMessage = 296, kUnitMessage = 298, kInitMessage = 781;
+constexpr int kLowerMessage = 938, kUpperMessage = 939, kOrderMessage = 937;
+constexpr double kLimit = 10000000000.0;
+constexpr int kBackupFirst = 127, kBackupLast = 158;  // MA128 to MA159
+
+}  // namespace
+
+CDlgSetIoMaCh::CDlgSetIoMaCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
+    : ItemEditor(parent, ui),
+      record_(record),
+      ch_(record.IO.MA[index]),
+      index_(index),
+      function_(FunctionOf(record.IO.MA[index])),
+      zones_(ZonesOf(record.IO.MA[index])) {
+  setWindowTitle(QUtf8Text(FormatText(kMaLabel, index + 1)));
+  function = ChoiceList(this, {710, 711, 712, 713, 714, 715, 716, 717, 718, 719, 720, 721, 722, 723, 724, 725, 726});
+  functionButton = new QPushButton(Tx(text::kFunctionSetting), this);
+  functionButton->setAutoDefault(false);
+  name = EditField(this, 200);
+  comment = EditField(this, 200);
+  point = NumberList(this, 0, 3);
+  unit = EditField(this, 100);
+  init = EditField(this, 120);
+  backup = ChoiceList(this, {264, 265});
+  web = ChoiceList(this, {380, 381});
+  webLower = EditField(this, 120);
+  webUpper = EditField(this, 120);
+  zonesButton = new QPushButton(Tx(text::kAlarmZoneSetting), this);
+  zonesButton->setAutoDefault(false);
+
+  fields_.Choice(function, ch_.TYPE);
+  fields_.Text(name, ch_.NAME);
+  fields_.Text(comment, ch_.COMMENT);
+  fields_.Choice(point, ch_.POINT);
+  fields_.Text(unit, ch_.UNIT);
+  fields_.Real(init, ch_.INIT);
+  fields_.Choice(backup, ch_.BACKUP);
+  fields_.Choice(web, ch_.WEB);
+  fields_.Real(webLower, ch_.WEB_LOWER);
+  fields_.Real(webUpper, ch_.WEB_UPPER);
+
+  Guard(function);
+  Guard(web);
+  // A new function starts from its own defaults.
+  OnChoice(function, [this] {
+    const int f = function->currentIndex();
+    function_.Edit([f](MaFunctionBlock& block) {
+      ResetFunction(block, f);
+      return true;
+    });
+  });
+  connect(functionButton, &QPushButton::clicked, this, &CDlgSetIoMaCh::EditFunction);
+  connect(zonesButton, &QPushButton::clicked, this, &CDlgSetIoMaCh::EditZones);
+
+  auto* form = new QFormLayout;
+  AddRow(form, text::kFunction, function);
+  form->addRow(functionButton);
+  AddRow(form, text::kColumnChName, name);
+  AddRow(form, text::kColumnChComment, comment);
+  AddRow(form, text::kDecimalPlaces, point);
+  AddRow(form, text::kEngineeringUnit, unit);
+  AddRow(form, text::kInitialValue, init);
+  AddRow(form, text::kMaBackup, backup);
+  AddRow(form, text::kControlOnBrowser, web);
+  AddRow(form, text::kLowerLimit, webLower);
+  Name(webLower, SubName(text::kOperationalRange, text::kLowerLimit));
+  AddRow(form, text::kUpperLimit, webUpper);
+  Name(webUpper, SubName(text::kOperationalRange, text::kUpperLimit));
+  form->addRow(zonesButton);
+  const FootButtons foot = OkCancelColumn({form});
+  okButton = foot.ok;
+  cancelButton = foot.cancel;
+  Start();
+}
+
+void CDlgSetIoMaCh::UpdateEnables() {
+  const bool own = function->currentIndex() == kMaDisable;
+  const bool browser = own && web->currentIndex() == 1;
+  functionButton->setEnabled(function->currentIndex() > kMaDisable);
+  SetEnabled({init, web}, own);
+  SetEnabled({webLower, webUpper}, browser);
+  backup->setEnabled(own && index_ >= kBackupFirst && index_ <= kBackupLast);
+}
+
+bool CDlgSetIoMaCh::Validate() {
+  // Whatever the function and the browser setting.
+  constexpr Scope always = Scope::Always;
+  if (!checks_.Text(name, 16, kNameMessage, always) || !checks_.Text(comment, 16, kCommentMessage, always) ||
+      !checks_.Text(unit, 8, kUnitMessage, always) || !checks_.Real(init, kInitMessage, -kLimit, kLimit, 3, always) ||
+      !checks_.Real(webLower, kLowerMessage, -kLimit, kLimit, 3, always) ||
+      !checks_.Real(webUpper, kUpperMessage, -kLimit, kLimit, 3, always))
+    return false;
+  // A guarded change leaves the range order alone while the range is not in use.
+  if (Guarding() && !webLower->isEnabled()) return true;
+  const double lower = ParseDouble(Units(webLower->text())).value;
+  const double upper = ParseDouble(Units(webUpper->text())).value;
+  if (!(upper > lower)) return checks_.Refuse(LoadText(kOrderMessage));
+  return true;
+}
+
+void CDlgSetIoMaCh::Commit() {
+  ItemEditor::Commit();
+  ch_.CONST = function_.get().CONST;
+  ch_.INPUT = function_.get().INPUT;
+  StoreZones(zones_.get(), ch_);
+}
+
+void CDlgSetIoMaCh::EditFunction() {
+  const int f = function->currentIndex();
+  function_.Edit([this, f](MaFunctionBlock& copy) { return RunMaFunction(this, record_, f, copy, ui_); });
+}
+
+void CDlgSetIoMaCh::EditZones() {
+  // The action lists show this register with its name and comment as typed.
+  const ZoneOwner owner{FamilyId::Ma, index_, true, name->text(), comment->text()};
+  zones_.Edit([this, &owner](ZoneBlock& copy) {
+    return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_, &owner);
+  });
+}
+
+ListScreenSpec MaListSpec(SettingData& record, UiPort& ui) {
+  return EditorListSpec<CDlgSetIoMaCh>(record, ui, FamilyId::Ma, text::kAnalogFunctionRegister);
+}
+
+void RunMaList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MaListSpec(record, ui)); }
+
+}  // namespace tk48
