@@ -13,6 +13,7 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthConf.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
+#include "editors/CDlgSetDisp.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoArea.h"
@@ -209,6 +210,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSchUnit", 1, &MakeUnits},
     {"CDlgSetSchUnitReg", 32, &MakeUnit},
     {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
+    {"CDlgSetDisp", 1, &Make<CDlgSetDisp>},
+    {"CDlgSetDispData", 1, &Make<CDlgSetDispData>},
 };
 
 }  // namespace
