@@ -1,9 +1,15 @@
 #include "editors/CDlgSetDisp.h"
 
+#include "editors/CDlgSetDispTrend.h"
 #include "editors/editor_text.h"
 
 namespace tk48 {
 namespace {
+
+void OpenTrend(QWidget* p, SettingData& r, UiPort& ui) {
+  ListScreen list(p, TrendPageListSpec(r, ui));
+  list.exec();
+}
 
 void OpenData(QWidget* p, SettingData& r, UiPort& ui) {
   CDlgSetDispData dialog(p, r, ui);
@@ -11,7 +17,7 @@ void OpenData(QWidget* p, SettingData& r, UiPort& ui) {
 }
 
 constexpr MenuEntry kDispMenu[] = {
-    {text::kDispTrend, nullptr},
+    {text::kDispTrend, &OpenTrend},
     {text::kDispData, &OpenData},
 };
 
