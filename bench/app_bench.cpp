@@ -31,6 +31,7 @@
 #include "app/CTK48CFGDlg.h"
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
+#include "editors/CDlgSetDisp.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoNode.h"
 #include "editors/action_lists.h"
@@ -185,6 +186,14 @@ void BM_ChannelControlScreenShown(benchmark::State& state) {
   state.counters["rows"] = kMaCount + kMdCount + kAoCount + kDoCount + kGdoCount;
 }
 
+// "Data view setting": the eight pages of all 1,248 channels, named.
+void BM_DataViewShown(benchmark::State& state) {
+  auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetDispData>(nullptr, *record, ui); });
+  state.counters["rows"] = kAiCount + kDiCount + kPiCount + kMaCount + kMdCount + kAoCount + kDoCount + kGdoCount;
+}
+
 void BM_AiListShown(benchmark::State& state) {
   const auto record = PopulatedRecord();
   ScriptedUi ui;
@@ -257,6 +266,7 @@ BENCHMARK(BM_ListScreenOf256RowsShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WebServerScreenShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChannelControlScreenShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AiListShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DataViewShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlaveListShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ActionListShown)
     ->Arg(static_cast<int>(ActionKind::Md))
