@@ -49,6 +49,8 @@ TEST_F(DispTest, DataViewListsEveryChannelOfTheEightFamilies) {
   ListView* ai = data.Page(0);
   EXPECT_EQ(ai->model()->headerData(0, Qt::Horizontal).toString(), "CH");
   EXPECT_EQ(ai->model()->headerData(1, Qt::Horizontal).toString(), "CH name");
+  EXPECT_EQ(ai->columnWidth(0), 80);
+  EXPECT_EQ(ai->columnWidth(1), 280);
   EXPECT_EQ(test::Cell(*ai, 4, 0), "05");
   EXPECT_EQ(test::Cell(*ai, 4, 1), "Boiler");
   EXPECT_EQ(test::Cell(*ai, 5, 1), "") << "an AI not in use shows no name";
