@@ -31,6 +31,7 @@
 #include "app/CTK48CFGDlg.h"
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
+#include "editors/CDlgSetDisp.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoAo.h"
 #include "editors/CDlgSetIoDo.h"
@@ -200,6 +201,14 @@ void BM_ChannelControlScreenShown(benchmark::State& state) {
   WebAccount& account = record->COM.WEB.AUTH[0];
   ShownEach(state, [&] { return std::make_unique<CDlgSetComWebAuthCtrlCh>(nullptr, account, *record, ui); });
   state.counters["rows"] = kMaCount + kMdCount + kAoCount + kDoCount + kGdoCount;
+}
+
+// "Data view setting": the eight pages of all 1,248 channels, named.
+void BM_DataViewShown(benchmark::State& state) {
+  auto record = PopulatedRecord();
+  ScriptedUi ui;
+  ShownEach(state, [&] { return std::make_unique<CDlgSetDispData>(nullptr, *record, ui); });
+  state.counters["rows"] = kAiCount + kDiCount + kPiCount + kMaCount + kMdCount + kAoCount + kDoCount + kGdoCount;
 }
 
 void BM_AiListShown(benchmark::State& state) {
@@ -392,6 +401,7 @@ BENCHMARK(BM_ListScreenOf256RowsShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WebServerScreenShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChannelControlScreenShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AiListShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DataViewShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlaveListShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ActionListShown)
     ->Arg(static_cast<int>(ActionKind::Md))

@@ -13,6 +13,8 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetComWebAuthConf.h"
 #include "editors/CDlgSetComWebAuthCtrl.h"
+#include "editors/CDlgSetDisp.h"
+#include "editors/CDlgSetDispTrend.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetIoAiCh.h"
 #include "editors/CDlgSetIoAo.h"
@@ -194,6 +196,11 @@ std::unique_ptr<QDialog> MakeReportMail(const ScreenEnv& env, int) {
   });
 }
 
+std::unique_ptr<QDialog> MakeTrendPage(const ScreenEnv& env, int page) {
+  return std::make_unique<CDlgSetDispTrendPage>(env.parent, env.record, env.record.DISP.TREND.TREND_PAGE[page], page,
+                                                env.ui);
+}
+
 std::unique_ptr<QDialog> MakePatterns(const ScreenEnv& env, int) {
   return std::make_unique<ListScreen>(env.parent, PatternListSpec(env.record, env.ui));
 }
@@ -272,6 +279,10 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSchUnit", 1, &MakeUnits},
     {"CDlgSetSchUnitReg", 32, &MakeUnit},
     {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
+    {"CDlgSetDisp", 1, &Make<CDlgSetDisp>},
+    {"CDlgSetDispData", 1, &Make<CDlgSetDispData>},
+    {"CDlgSetDispTrend", 1, &MakeList<&TrendPageListSpec>},
+    {"CDlgSetDispTrendPage", 16, &MakeTrendPage},
 };
 
 }  // namespace

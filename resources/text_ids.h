@@ -702,4 +702,29 @@ inline constexpr int kSuffixControlCharacter = 27520;
 inline constexpr int kUnwritableText = 27521;
 inline constexpr int kResultPollOutOfTime = 27522;
 
+
+// Graph/Display screens.
+inline constexpr int kDispData = 27102;           // "Data"
+inline constexpr int kDispTrend = 27092;          // "Trend"
+inline constexpr int kPageAi = 501;               // "AI"
+inline constexpr int kPageDi = 250;               // "DI"
+inline constexpr int kPagePi = 27001;             // "PI"
+inline constexpr int kDataViewTitle = 26800;      // "Data view setting"
+inline constexpr int kTrendPageListTitle = 26801; // "Trend page setting"
+inline constexpr int kPageNameError = 26802;      // "Setting error: Page name"
+inline constexpr int kPenUpperLimitError = 26803; // pen p's upper limit: + 2 (p - 1); its lower limit: + 1
+inline constexpr int kColumnPage = 26811;         // "Page"
+inline constexpr int kPageN = 27093;              // "Page%d"
+inline constexpr int kPageName = 27094;
+inline constexpr int kTrendSpeed = 27095;
+inline constexpr int kPenSettingN = 27096;        // "Pen setting%d"
+inline constexpr int kIoType = 27097;
+inline constexpr int kThickLine = 27098;
+inline constexpr int kPenColor = 27099;
+inline constexpr int kPenLowerLimit = 27100;
+inline constexpr int kPenUpperLimit = 27101;
+inline constexpr int kSpeed1Second = 27444;       // then the speeds in keyword order to "1 day"
+inline constexpr int kNoneKind = 280;             // "None"
+inline constexpr int kKindMd = 27000;             // "MD"; then "PI", "MA", "AO", "DO", "GDO"
+
 }  // namespace tk48::text
