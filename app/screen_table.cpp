@@ -8,6 +8,7 @@
 #include "editors/CDlgSetComFtps.h"
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
+#include "editors/CDlgSetOpemon.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
@@ -26,6 +27,7 @@ bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.paren
 bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
 bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
+bool OpenSetOpemon(const ScreenContext& c) { return RunSetOpemon(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -64,6 +66,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::FtpServer, &OpenSetComFtps},
       {Screen::Record, &OpenSetRecord},
       {Screen::Scheduler, &OpenSetSchMenu},
+      {Screen::ProcessMonitor, &OpenSetOpemon},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
       {Screen::Maintenance, &OpenMaintenance},

@@ -19,6 +19,7 @@
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
+#include "editors/CDlgSetOpemon.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetRecordLogging.h"
 #include "editors/CDlgSetRecordReport.h"
@@ -209,6 +210,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSchUnit", 1, &MakeUnits},
     {"CDlgSetSchUnitReg", 32, &MakeUnit},
     {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
+    {"CDlgSetOpemon", 1, &MakeList<&OpemonListSpec>},
+    {"CDlgSetOpemonProc", 32, &MakeItem<CDlgSetOpemonProc>},
 };
 
 }  // namespace

@@ -663,6 +663,12 @@ inline constexpr StringEntry kStringTable[] = {
     {26611, "Schedule unit %d"},
     {26612, "Unit name"},
     {26614, "Setting error: Unit name"},
+
+    // process operation monitor
+    {26900, "Status(OFF)"},
+    {26901, "Setting error: Proccess name"},
+    {26902, "Status"},
+
     // CSV files: header texts, item labels and check-box labels
     {27000, "MD"},
     {27001, "PI"},
