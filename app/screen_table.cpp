@@ -9,6 +9,7 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetDisp.h"
+#include "editors/CDlgSetOpemon.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
@@ -28,6 +29,7 @@ bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.r
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
 bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenSetDisp(const ScreenContext& c) { return RunSetDisp(c.parent, c.record, c.app.ui); }
+bool OpenSetOpemon(const ScreenContext& c) { return RunSetOpemon(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
   return RunRemoteConfigSettings(c.parent, c.record, ctx);
@@ -67,6 +69,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::Record, &OpenSetRecord},
       {Screen::Scheduler, &OpenSetSchMenu},
       {Screen::GraphDisplay, &OpenSetDisp},
+      {Screen::ProcessMonitor, &OpenSetOpemon},
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
       {Screen::Maintenance, &OpenMaintenance},

@@ -30,6 +30,7 @@
 #include "editors/CDlgSetIoNode.h"
 #include "editors/CDlgSetIoNodeCom.h"
 #include "editors/CDlgSetIoNodeConf.h"
+#include "editors/CDlgSetOpemon.h"
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetRecordLogging.h"
 #include "editors/CDlgSetRecordReport.h"
@@ -283,6 +284,8 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetDispData", 1, &Make<CDlgSetDispData>},
     {"CDlgSetDispTrend", 1, &MakeList<&TrendPageListSpec>},
     {"CDlgSetDispTrendPage", 16, &MakeTrendPage},
+    {"CDlgSetOpemon", 1, &MakeList<&OpemonListSpec>},
+    {"CDlgSetOpemonProc", 32, &MakeItem<CDlgSetOpemonProc>},
 };
 
 }  // namespace

@@ -800,6 +800,12 @@ inline constexpr StringEntry kStringTable[] = {
     {26809, "Setting error: Pen setting 4(Upper limit)"},
     {26810, "Setting error: Pen setting 4(Lower limit)"},
     {26811, "Page"},
+
+    // process operation monitor
+    {26900, "Status(OFF)"},
+    {26901, "Setting error: Proccess name"},
+    {26902, "Status"},
+
     // CSV files: header texts, item labels and check-box labels
     {27000, "MD"},
     {27001, "PI"},

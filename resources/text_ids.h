@@ -697,6 +697,18 @@ inline constexpr int kSchTabMd = 27364;
 inline constexpr int kSchTabDo = 27365;
 inline constexpr int kSchOutputs = 27366;
 
+// process operation monitor
+inline constexpr int kOpemonStatusOff = 26900;
+inline constexpr int kOpemonNameError = 26901;
+inline constexpr int kOpemonStatus = 26902;
+inline constexpr int kOpemonColor = 27099;
+inline constexpr int kOpemonProcessTitle = 27138;
+inline constexpr int kOpemonProcessName = 27139;
+inline constexpr int kOpemonChannel = 27140;
+inline constexpr int kOpemonMainDisplay = 27141;
+inline constexpr int kOpemonSubDisplay = 27142;
+inline constexpr int kOpemonDisplayComment = 27160;
+
 // hardening: texts of our own
 inline constexpr int kSuffixControlCharacter = 27520;
 inline constexpr int kUnwritableText = 27521;

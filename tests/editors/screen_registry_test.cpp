@@ -218,6 +218,13 @@ class ShowableRecord : public test::RandomRecord {
     };
     for (auto& pen : r.RECORD.LOGGING.PEN) settlePen(pen);
     for (auto& pen : r.RECORD.REPORT.PEN) settlePen(pen);
+    // Process references of the kinds their lists offer (the screen rewrites any
+    // other kind to NONE, which its own tests cover).
+    for (OpemonProc& proc : r.OPEMON.PROC) {
+      for (int k = 1; k < 5; ++k)
+        if (proc.CH[k].kind != 4 && proc.CH[k].kind != 5) proc.CH[k].kind = 0;
+      if (proc.NUM_MAIN.kind > 3) proc.NUM_MAIN.kind = 0;
+    }
     // Pattern outputs: the end after the start (24 only as 24:00), and no output on a mapped DO or GDO.
     for (auto& pattern : r.SCHEDULE.PATTERN) {
       for (auto& out : pattern.OUT) {

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <memory>
@@ -81,6 +82,21 @@ inline QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
   for (auto* button : parent.findChildren<QPushButton*>())
     if (button->text() == text) return button;
   return nullptr;
+}
+
+// A keyboard pick, one step at a time, as guards see a user's.
+inline void Pick(QComboBox* list, int index) {
+  const int steps = std::abs(index - list->currentIndex());
+  const auto key = index > list->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
+  for (int i = 0; i < steps; ++i) QTest::keyClick(list, key);
+}
+
+// A double-click on row `row` of a list, scrolled into view first.
+inline void DoubleClickRow(QTableView* table, int row) {
+  table->scrollTo(table->model()->index(row, 0));
+  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Shows a dialog for driving without its own event loop.

@@ -21,6 +21,7 @@
 #include "app/CDlgSetMain.h"
 #include "app/credential_check.h"
 #include "app/screen_table.h"
+#include "editors/list_screen.h"
 #include "editors/menu_screen.h"
 #include "gui_fixture.h"
 #include "model/defaults.h"
@@ -312,7 +313,7 @@ TEST_F(HubTest, SectionButtonsWorkOnlyOnceTheirScreenExists) {
 TEST_F(HubTest, SectionButtonsOfTheRealScreenTable) {
   app.screens = RegisteredScreen;
   auto hub = OpenHub();
-  const Screen notYet[] = {Screen::Email, Screen::ProcessMonitor};
+  const Screen notYet[] = {Screen::Email};
   for (Screen s : {Screen::System, Screen::InputOutput, Screen::Communication, Screen::Email, Screen::GraphDisplay,
                    Screen::Record, Screen::Scheduler, Screen::ProcessMonitor}) {
     const bool missing = std::find(std::begin(notYet), std::end(notYet), s) != std::end(notYet);
@@ -342,6 +343,16 @@ TEST_F(HubTest, SectionButtonsOfTheRealScreenTable) {
     Click(hub->ScreenButton(m.section));
     EXPECT_TRUE(shown) << m.title;
   }
+  // "Process operation monitor" opens the process list.
+  bool listed = false;
+  WhenModal<ListScreen>([&](ListScreen& list) {
+    listed = true;
+    EXPECT_EQ(list.windowTitle(), "Process operation monitor");
+    EXPECT_EQ(list.list()->model()->rowCount(), 32);
+    Click(list.backButton());
+  });
+  Click(hub->ScreenButton(Screen::ProcessMonitor));
+  EXPECT_TRUE(listed);
   ui.answers = {};
   EXPECT_TRUE(Back(*hub)) << "menus write nothing";
 }

@@ -17,20 +17,6 @@
 namespace tk48::test {
 namespace {
 
-// A keyboard pick, one step at a time, as guards see a user's.
-void Pick(QComboBox* list, int index) {
-  const int steps = std::abs(index - list->currentIndex());
-  const auto key = index > list->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
-  for (int i = 0; i < steps; ++i) QTest::keyClick(list, key);
-}
-
-void DoubleClickRow(QTableView* table, int row) {
-  table->scrollTo(table->model()->index(row, 0));
-  const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-}
-
 // Opens the menu behind a hub button, runs `inMenu` on it, then Back.
 void InMenu(CDlgSetMain& hub, Screen section, const std::function<void(MenuScreen&)>& inMenu) {
   WhenModal<MenuScreen>([inMenu](MenuScreen& menu) {

@@ -1,0 +1,78 @@
+#pragma once
+// "Process operation monitor": the list of the 32 processes and the process
+// screen. The process screen shows, beside each channel, the colours and
+// display texts the channels themselves hold (zones of AI, PI and MA; the ON
+// and OFF states of DI and MD); it never changes them.
+#include <QComboBox>
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "editors/item_editor.h"
+#include "editors/list_screen.h"
+#include "model/setting_data.h"
+
+namespace tk48 {
+
+// A filled colour swatch that only shows a colour.
+class PreviewSwatch : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit PreviewSwatch(QWidget* parent);
+  void Fill(const QColor& colour);
+  QColor Filled() const { return colour_; }
+
+ private:
+  QColor colour_;
+};
+
+// One preview row: a swatch and the read-only display text.
+struct PreviewRow {
+  QLabel* label;
+  PreviewSwatch* swatch;
+  QLineEdit* text;
+};
+
+class CDlgSetOpemonProc : public ItemEditor {
+  Q_OBJECT
+
+ public:
+  CDlgSetOpemonProc(QWidget* parent, SettingData& record, int index, UiPort& ui);
+
+  QLineEdit* name;
+  QComboBox* type[5];      // Channel 1 to 5
+  QComboBox* channel[5];
+  QComboBox* mainType;
+  QComboBox* mainChannel;
+  QComboBox* subType[3];
+  QComboBox* subChannel[3];
+  PreviewRow statusOff;    // "Status(OFF)": only for a DI or MD Channel 1
+  PreviewRow status[5];    // under each of Channels 1 to 5
+
+  // Whether the "Status(OFF)" row shows (hidden, it is painted in the background colour).
+  bool StatusOffShown() const { return statusOffShown_; }
+
+ protected:
+  void Load() override;
+  void UpdateEnables() override;
+  bool Validate() override;
+
+ private:
+  void ResetAfterChannel1();
+  void ShowPreviews();
+  void ShowStatus(PreviewRow& row, const StatusBlock* state);
+
+  const SettingData& record_;
+  int channel1Was_ = 0;
+  bool statusOffShown_ = false;
+};
+
+// The process list over the record: double-click opens a process, Copy and
+// Paste copy whole processes.
+ListScreenSpec OpemonListSpec(SettingData& record, UiPort& ui);
+
+bool RunSetOpemon(QWidget* parent, SettingData& record, UiPort& ui);
+
+}  // namespace tk48
