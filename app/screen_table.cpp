@@ -9,6 +9,7 @@
 #include "editors/CDlgSetComWebAuth.h"
 #include "editors/CDlgSetIo.h"
 #include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetRep.h"
 #include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
@@ -25,6 +26,7 @@ bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c
 bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
 bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
+bool OpenSetRep(const ScreenContext& c) { return RunSetRep(c.parent, c.record, c.app.ui); }
 bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenRemoteConfig(const ScreenContext& c) {
   DeviceContext ctx = c.app.DeviceCtx();
@@ -67,6 +69,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
       {Screen::Maintenance, &OpenMaintenance},
+      {Screen::Email, &OpenSetRep},
   };
   return rows;
 }
