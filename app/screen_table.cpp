@@ -11,6 +11,7 @@
 #include "editors/CDlgSetDisp.h"
 #include "editors/CDlgSetOpemon.h"
 #include "editors/CDlgSetRecord.h"
+#include "editors/CDlgSetRep.h"
 #include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSystem.h"
 #include "editors/direct_network.h"
@@ -27,6 +28,7 @@ bool OpenSetCom(const ScreenContext& c) { return RunSetCom(c.parent, c.record, c
 bool OpenSetComWebAuth(const ScreenContext& c) { return RunSetComWebAuth(c.parent, c.record, c.app.ui); }
 bool OpenSetComFtps(const ScreenContext& c) { return RunSetComFtps(c.parent, c.record, c.app.ui); }
 bool OpenSetRecord(const ScreenContext& c) { return RunSetRecord(c.parent, c.record, c.app.ui); }
+bool OpenSetRep(const ScreenContext& c) { return RunSetRep(c.parent, c.record, c.app.ui); }
 bool OpenSetSchMenu(const ScreenContext& c) { return RunSetSchMenu(c.parent, c.record, c.app.ui); }
 bool OpenSetDisp(const ScreenContext& c) { return RunSetDisp(c.parent, c.record, c.app.ui); }
 bool OpenSetOpemon(const ScreenContext& c) { return RunSetOpemon(c.parent, c.record, c.app.ui); }
@@ -73,6 +75,7 @@ const std::vector<ScreenRow>& Rows() {
       {Screen::RemoteConfig, &OpenRemoteConfig},
       {Screen::NetworkSettings, &OpenNetworkSettings},
       {Screen::Maintenance, &OpenMaintenance},
+      {Screen::Email, &OpenSetRep},
   };
   return rows;
 }

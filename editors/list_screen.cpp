@@ -159,7 +159,10 @@ ListScreen::ListScreen(QWidget* parent, ListScreenSpec spec) : QDialog(parent), 
   }
   back_ = new QPushButton(Tx(spec_.ok ? text::kCancel : text::kBack), this);
   back_->setAutoDefault(false);
-  connect(back_, &QPushButton::clicked, this, &ListScreen::reject);
+  if (spec_.back && !spec_.ok)
+    connect(back_, &QPushButton::clicked, this, &ListScreen::accept);
+  else
+    connect(back_, &QPushButton::clicked, this, &ListScreen::reject);
   foot->addWidget(back_);
   BindEnter(this, [this] { accept(); });
 
@@ -175,7 +178,12 @@ bool ListScreen::MayClose() { return !spec_.closeAllowed || spec_.closeAllowed()
 
 void ListScreen::accept() {
   // A list screen has no OK: Enter leaves it like Back.
-  if (!spec_.ok) return reject();
+  if (!spec_.ok && !spec_.back) return reject();
+  if (!spec_.ok) {
+    if (!MayClose()) return;
+    spec_.back();
+    return QDialog::accept();
+  }
   if (!MayClose()) return;
   spec_.ok(list_->Ticks());
   QDialog::accept();

@@ -109,6 +109,9 @@ struct ListScreenSpec {
   // A chooser: "OK" and "Cancel" instead of "Back"; OK runs `ok` with the ticks.
   std::function<void(const std::vector<char>& ticks)> ok;
   std::vector<char> ticks;
+  // A list over a working copy that Back and Enter keep and Esc (or the
+  // window's close button) discards: `back` stores the copy.
+  std::function<void()> back;
 };
 
 class ListScreen : public QDialog {

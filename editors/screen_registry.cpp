@@ -1,6 +1,7 @@
 #include "editors/screen_registry.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "editors/CDlgBaseIpAddress.h"
 #include "editors/CDlgBaseTk48cfg.h"
@@ -34,6 +35,11 @@
 #include "editors/CDlgSetRecord.h"
 #include "editors/CDlgSetRecordLogging.h"
 #include "editors/CDlgSetRecordReport.h"
+#include "editors/CDlgSetRep.h"
+#include "editors/CDlgSetRepAddr.h"
+#include "editors/CDlgSetRepCalendar.h"
+#include "editors/CDlgSetRepForm.h"
+#include "editors/CDlgSetRepTime.h"
 #include "editors/CDlgSetSchMenu.h"
 #include "editors/CDlgSetSchedule.h"
 #include "editors/CDlgSetSystem.h"
@@ -157,6 +163,69 @@ std::unique_ptr<QDialog> OnCopy(Block from, Build build) {
   std::unique_ptr<QDialog> screen = build(held->block);
   held->setParent(screen.get());
   return screen;
+}
+
+std::unique_ptr<QDialog> MakeMailBook(const ScreenEnv& env, int) {
+  return OnCopy(MailBookOf(env.record), [&](MailBook& copy) {
+    return std::make_unique<ListScreen>(env.parent, AddressListSpec(env.record, copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeMailBookEntry(const ScreenEnv& env, int item) {
+  return OnCopy(MailBookOf(env.record), [&](MailBook& copy) {
+    return std::make_unique<CDlgSetRepAddrConf>(env.parent, copy, item, env.ui);
+  });
+}
+
+// The template choosers run on a copy of one template's recipients or channels.
+std::unique_ptr<QDialog> MakeRecipients(const ScreenEnv& env, int) {
+  MailRecipients from{};
+  std::copy(std::begin(env.record.MAIL_REPORT.FORM[0].DST), std::end(env.record.MAIL_REPORT.FORM[0].DST), from.DST);
+  return OnCopy(from, [&](MailRecipients& copy) {
+    return std::make_unique<ListScreen>(env.parent, RecipientChooserSpec(env.record, copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeRecipient(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetRepDstConf>(env.parent, env.record.MAIL_REPORT.FORM[0].DST[item], item, env.ui);
+}
+std::unique_ptr<QDialog> MakeAttachments(const ScreenEnv& env, int) {
+  MailAttachments from{};
+  std::copy(std::begin(env.record.MAIL_REPORT.FORM[0].CH), std::end(env.record.MAIL_REPORT.FORM[0].CH), from.CH);
+  return OnCopy(from, [&](MailAttachments& copy) {
+    return std::make_unique<ListScreen>(env.parent, ChannelChooserSpec(env.record, copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeAttachment(const ScreenEnv& env, int item) {
+  return std::make_unique<CDlgSetRepChConf>(env.parent, env.record.MAIL_REPORT.FORM[0].CH[item], item, env.record,
+                                            env.ui);
+}
+
+std::unique_ptr<QDialog> MakeMailTemplates(const ScreenEnv& env, int) {
+  TemplateBits bits{};
+  std::copy(std::begin(env.record.MAIL_REPORT.TIME.MAIL), std::end(env.record.MAIL_REPORT.TIME.MAIL), bits.MAIL);
+  return OnCopy(bits, [&](TemplateBits& copy) {
+    return std::make_unique<ListScreen>(env.parent,
+                                        TemplateChooserSpec(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
+  });
+}
+std::unique_ptr<QDialog> MakeSendTimes(const ScreenEnv& env, int) {
+  return OnCopy(SendTimesOf(env.record.MAIL_REPORT.TIME), [&](HourTable& copy) {
+    return std::make_unique<ListScreen>(env.parent, SendTimeListSpec(copy, env.ui));
+  });
+}
+std::unique_ptr<QDialog> MakeSendTime(const ScreenEnv& env, int hour) {
+  return OnCopy(SendTimesOf(env.record.MAIL_REPORT.TIME), [&](HourTable& copy) {
+    return std::make_unique<CDlgSetRepTimeSendConf>(env.parent, copy[static_cast<std::size_t>(hour)], hour, env.ui);
+  });
+}
+
+// A month screen of 2024 on a copy of the calendar.
+std::unique_ptr<QDialog> MakeCalendarMonth(const ScreenEnv& env, int month) {
+  CalendarMarks marks{};
+  std::memcpy(marks.WORK_DAY, env.record.MAIL_REPORT.CALENDAR.WORK_DAY, sizeof marks.WORK_DAY);
+  std::memcpy(marks.HOLIDAY, env.record.MAIL_REPORT.CALENDAR.HOLIDAY, sizeof marks.HOLIDAY);
+  return OnCopy(marks, [&](CalendarMarks& copy) {
+    return std::make_unique<CDlgSetRepCalendarConf>(env.parent, copy, 2024, month + 1, env.ui);
+  });
 }
 
 std::unique_ptr<QDialog> MakeLoggingHead(const ScreenEnv& env, int line) {
@@ -286,6 +355,22 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetDispTrendPage", 16, &MakeTrendPage},
     {"CDlgSetOpemon", 1, &MakeList<&OpemonListSpec>},
     {"CDlgSetOpemonProc", 32, &MakeItem<CDlgSetOpemonProc>},
+    {"CDlgSetRep", 1, &Make<CDlgSetRep>},
+    {"CDlgSetRepAddr", 1, &MakeMailBook},
+    {"CDlgSetRepAddrConf", kMailAddressCount, &MakeMailBookEntry},
+    {"CDlgSetRepError", 1, &Make<CDlgSetRepError>},
+    {"CDlgSetRepForm", 1, &MakeList<&FormListSpec>},
+    {"CDlgSetRepFormConf", kMailTemplateCount, &MakeItem<CDlgSetRepFormConf>},
+    {"CDlgSetRepDst", 1, &MakeRecipients},
+    {"CDlgSetRepDstConf", 64, &MakeRecipient},
+    {"CDlgSetRepCh", 1, &MakeAttachments},
+    {"CDlgSetRepChConf", kAttachedChannels, &MakeAttachment},
+    {"CDlgSetRepTime", 1, &Make<CDlgSetRepTime>},
+    {"CDlgSetRepTimeMail", 1, &MakeMailTemplates},
+    {"CDlgSetRepTimeSend", 1, &MakeSendTimes},
+    {"CDlgSetRepTimeSendConf", 24, &MakeSendTime},
+    {"CDlgSetRepCalendar", 1, &Make<CDlgSetRepCalendar>},
+    {"CDlgSetRepCalendarConf", 12, &MakeCalendarMonth},
 };
 
 }  // namespace

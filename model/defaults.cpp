@@ -1,5 +1,7 @@
 #include "model/defaults.h"
 
+#include "model/day_marks.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -120,39 +122,39 @@ bool NationalDay(int m, int y, int d, int w) {
   return false;
 }
 
-int DaysInMonth(int y, int m) {
+}  // namespace
+
+int MonthDays(int y, int m) {
   static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
   return m == 2 && leap ? 29 : days[m - 1];
 }
 
-}  // namespace
-
-void GenerateHolidays(std::uint32_t (&masks)[85][12]) {
-  bool carry = false;  // a national day fell on a Sunday: the next free weekday is a holiday
+void GenerateDayMarks(std::uint32_t (&masks)[85][12], std::uint8_t weekdays, bool national) {
+  bool carry = false;  // a national day fell on a Sunday: the next free day is its substitute
   for (int y = 2015; y <= 2099; ++y) {
     for (int m = 1; m <= 12; ++m) {
       std::uint32_t mask = 0;
-      for (int d = 1, n = DaysInMonth(y, m); d <= n; ++d) {
+      for (int d = 1, n = MonthDays(y, m); d <= n; ++d) {
         const int w = Weekday(y, m, d);
-        const bool national = NationalDay(m, y, d, w);
-        bool mark;
-        if (w != 0) {
-          if (carry && !national) {
-            carry = false;
-            mark = true;
-          } else {
-            mark = national || w == 6;
-          }
-        } else {
-          mark = true;
-          if (national) carry = true;
+        const bool day = NationalDay(m, y, d, w);
+        bool substitute = false;
+        if (w != 0 && carry && !day) {
+          carry = false;
+          substitute = true;
+        } else if (w == 0 && day) {
+          carry = true;
         }
-        if (mark) mask |= 1u << (d - 1);
+        if (((weekdays >> w) & 1u) != 0 || (national && (day || substitute))) mask |= 1u << (d - 1);
       }
       masks[y - 2015][m - 1] = mask;
     }
   }
+}
+
+void GenerateHolidays(std::uint32_t (&masks)[85][12]) {
+  constexpr std::uint8_t kSundayAndSaturday = 0x41;
+  GenerateDayMarks(masks, kSundayAndSaturday, true);
 }
 
 void ApplyDefaults(SettingData& record) {

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -236,6 +237,12 @@ class ShowableRecord : public test::RandomRecord {
         if (out.CH.kind == 1 && out.CH.no >= 1 && out.CH.no <= kDoCount) r.IO.DO[out.CH.no - 1].IO_MAPPING.kind = 0;
         if (out.CH.kind == 2 && out.CH.no >= 1 && out.CH.no <= kGdoCount) r.IO.GDO[out.CH.no - 1].IO_MAPPING.kind = 0;
       }
+    }
+    // Mail: recipient names without quotation marks; business hours that end after they start.
+    for (auto& name : r.COM.SMTP_POP3.MAIL_NAME) std::replace(std::begin(name), std::end(name), '"', 'q');
+    for (auto& period : r.MAIL_REPORT.CALENDAR.WORK_HOUR) {
+      const int start = period.START.HOUR * 60 + period.START.MIN, end = period.END.HOUR * 60 + period.END.MIN;
+      if (end <= start) period = {{0, 0}, {23, 59}};
     }
   }
 

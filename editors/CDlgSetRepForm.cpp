@@ -1,0 +1,253 @@
+#include "editors/CDlgSetRepForm.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editors/CDlgSetRep.h"
+#include "editors/channel_chooser.h"
+#include "editors/channel_families.h"
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "editors/mail_texts.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+namespace mt = text::mail;
+constexpr int kDisable = 131;  // "Disable", "Enable"
+constexpr int kEnable = 1;
+constexpr int kSubjectChars = 32;
+constexpr int kBodyChars = 256;
+// The periods that name a business hour: within, out of, non-business hours.
+constexpr int kFirstHourPeriod = 3, kLastHourPeriod = 5;
+
+// The attached channel's types, "Disable" first.
+const RefKind kAttachKinds[] = {
+    {0, nullptr},
+    {1, &FamilyOf(FamilyId::Ai)},
+    {2, &FamilyOf(FamilyId::Di)},
+    {3, &FamilyOf(FamilyId::Pi)},
+    {4, &FamilyOf(FamilyId::Ma)},
+    {5, &FamilyOf(FamilyId::Md)},
+    {6, &FamilyOf(FamilyId::Ao)},
+    {7, &FamilyOf(FamilyId::Do)},
+    {8, &FamilyOf(FamilyId::Gdo)},
+};
+constexpr int kAttachTypeTexts[] = {kDisable, 501, 250, 27001, text::kPageMa, text::kPageMd,
+                                    text::kPageAo, text::kPageDo, text::kPageGdo};
+
+QPushButton* SubButton(QWidget* parent, int textId) {
+  auto* button = new QPushButton(Tx(textId), parent);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QString TypeText(const ChannelRef& ref) {
+  const bool known = ref.kind >= 0 && ref.kind < static_cast<int>(std::size(kAttachTypeTexts));
+  return known ? Tx(kAttachTypeTexts[ref.kind]) : QString();
+}
+
+// "%03d %s" for a channel in use, "%03d" for one that is not.
+QString ChannelText(const SettingData& record, const ChannelRef& ref) {
+  if (ref.kind <= 0 || ref.kind >= static_cast<int>(std::size(kAttachKinds))) return {};
+  const ChannelFamily& family = *kAttachKinds[ref.kind].family;
+  const int index = ref.no - 1;
+  if (index < 0 || index >= family.count) return {};
+  if (family.inUse(record, index)) return ChannelChoiceText(family, record, index);
+  return QStringLiteral("%1").arg(ref.no, 3, 10, QChar(u'0'));
+}
+
+MailRecipients RecipientsOf(const MailForm& form) {
+  MailRecipients r{};
+  std::copy(std::begin(form.DST), std::end(form.DST), std::begin(r.DST));
+  return r;
+}
+MailAttachments AttachmentsOf(const MailForm& form) {
+  MailAttachments a{};
+  std::copy(std::begin(form.CH), std::end(form.CH), std::begin(a.CH));
+  return a;
+}
+
+}  // namespace
+
+CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int index, UiPort& ui)
+    : ItemEditor(parent, ui),
+      form_(record.MAIL_REPORT.FORM[index]),
+      recipients_(RecipientsOf(record.MAIL_REPORT.FORM[index])),
+      attachments_(AttachmentsOf(record.MAIL_REPORT.FORM[index])) {
+  setWindowTitle(QUtf8Text(FormatText(mt::kNo02d, index + 1)));
+  MailForm& f = form_;
+  mode = ChoiceList(this, {kDisable, kDisable + 1});
+  recipientsButton = SubButton(this, mt::kAddressList);
+  subject = EditField(this, 320);
+  body = new QPlainTextEdit(this);
+  period = ChoiceList(this, {mt::kAnyTime, mt::kAnyTime + 1, mt::kNonBusinessDay, mt::kAnyTime + 2, mt::kAnyTime + 3,
+                             mt::kAnyTime + 4, mt::kAnyTime + 5});
+  businessHour = NumberList(this, 1, 6);
+  channelsButton = SubButton(this, mt::kChooseChannels);
+  file = ChoiceList(this, {text::kOutputNone, mt::kDailyReport, mt::kDailyReport + 1, mt::kDailyReport + 2});
+  successMode = ChoiceList(this, {text::kOutputNone, mt::kOn, mt::kOn + 1});
+  successType = ChoiceList(this, {text::kPageMd, text::kPageDo, text::kPageGdo});
+  successChannel = new QComboBox(this);
+
+  fields_.Choice(mode, f.MODE);
+  fields_.Text(subject, f.TITLE);
+  fields_.Text(body, f.MESSAGE);
+  fields_.Choice(period, f.FILTER);
+  fields_.Choice(businessHour, f.WD_NO, 1);
+  fields_.Choice(file, f.FILE);
+  fields_.Choice(successMode, f.SUCCESS.MODE);
+  GuardMode(mode);
+  Unguarded(period);
+  Unguarded(successMode);
+  ChannelChoice(successType, successChannel, f.SUCCESS.CH, MailOutputKinds(), record);
+
+  connect(recipientsButton, &QPushButton::clicked, this, [this, &record] {
+    recipients_.Edit([this, &record](MailRecipients& copy) {
+      return ListScreen(this, RecipientChooserSpec(record, copy, ui_)).exec() == QDialog::Accepted;
+    });
+  });
+  connect(channelsButton, &QPushButton::clicked, this, [this, &record] {
+    attachments_.Edit([this, &record](MailAttachments& copy) {
+      return ListScreen(this, ChannelChooserSpec(record, copy, ui_)).exec() == QDialog::Accepted;
+    });
+  });
+
+  auto* form = new QFormLayout;
+  AddRow(form, text::kMode, mode);
+  form->addRow(Tx(mt::kMailTo), recipientsButton);
+  AddRow(form, text::kColumnSubject, subject);
+  AddRow(form, mt::kBodyText, body);
+  AddRow(form, mt::kEnabledTimePeriod, period);
+  AddRow(form, mt::kBusinessHourNo, businessHour);
+  form->addRow(Tx(mt::kAttachedChData), channelsButton);
+  AddRow(form, mt::kAttachedFile, file);
+  AddRow(form, mt::kDeliverySuccessOutput, successMode);
+  auto* output = new QHBoxLayout;
+  output->addWidget(successType);
+  output->addWidget(successChannel);
+  form->addRow(QString(), output);
+  Name(successType, SubName(mt::kDeliverySuccessOutput, text::kType));
+  Name(successChannel, SubName(mt::kDeliverySuccessOutput, text::kColumnCh));
+  OkCancelColumn({form});
+  Start();
+}
+
+void CDlgSetRepFormConf::UpdateEnables() {
+  const bool on = mode->currentIndex() == kEnable;
+  for (QWidget* w : std::initializer_list<QWidget*>{recipientsButton, subject, body, period, channelsButton, file,
+                                                     successMode})
+    w->setEnabled(on);
+  const int p = period->currentIndex();
+  businessHour->setEnabled(on && p >= kFirstHourPeriod && p <= kLastHourPeriod);
+  const bool output = on && successMode->currentIndex() > 0;
+  successType->setEnabled(output);
+  successChannel->setEnabled(output);
+}
+
+bool CDlgSetRepFormConf::Validate() {
+  return checks_.Text(subject, kSubjectChars, mt::kSubjectError) && checks_.Text(body, kBodyChars, mt::kBodyError);
+}
+
+void CDlgSetRepFormConf::Commit() {
+  ItemEditor::Commit();
+  std::copy(std::begin(recipients_.get().DST), std::end(recipients_.get().DST), std::begin(form_.DST));
+  std::copy(std::begin(attachments_.get().CH), std::end(attachments_.get().CH), std::begin(form_.CH));
+}
+
+CDlgSetRepDstConf::CDlgSetRepDstConf(QWidget* parent, std::int32_t& stored, int index, UiPort& ui)
+    : ItemEditor(parent, ui) {
+  setWindowTitle(QUtf8Text(FormatText(text::kTwoDigits, index + 1)));
+  to = ChoiceList(this, {text::kOutputNone, mt::kTo});
+  fields_.Choice(to, stored);
+  auto* form = new QFormLayout;
+  AddRow(form, mt::kTo, to);
+  OkCancelColumn({form});
+  Start();
+}
+
+CDlgSetRepChConf::CDlgSetRepChConf(QWidget* parent, ChannelRef& ref, int index, const SettingData& record,
+                                   UiPort& ui)
+    : ItemEditor(parent, ui) {
+  setWindowTitle(QUtf8Text(FormatText(mt::kCh02d, index + 1)));
+  type = new QComboBox(this);
+  for (int id : kAttachTypeTexts) type->addItem(Tx(id));
+  channel = new QComboBox(this);
+  Unguarded(type);
+  // "Disable" keeps the record's default number 1, so an unedited OK writes nothing new.
+  ChannelChoice(type, channel, ref.kind, ref.no, kAttachKinds, record, std::int16_t{1});
+  auto* form = new QFormLayout;
+  AddRow(form, text::kType, type);
+  AddRow(form, text::kColumnCh, channel);
+  OkCancelColumn({form});
+  Start();
+}
+
+void CDlgSetRepChConf::UpdateEnables() { channel->setEnabled(type->currentIndex() > 0); }
+
+ListScreenSpec FormListSpec(SettingData& record, UiPort& ui) {
+  SettingData* r = &record;
+  UiPort* port = &ui;
+  ListScreenSpec spec;
+  spec.title = Tx(mt::kMailTemplate);
+  spec.list.rows = kMailTemplateCount;
+  spec.list.columns = {
+      {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(mt::kNo02d, row + 1)); }},
+      {text::kMode, 80,
+       [r](int row) { return Tx(r->MAIL_REPORT.FORM[row].MODE == kEnable ? kDisable + 1 : kDisable); }},
+      {text::kColumnSubject, 300, [r](int row) { return FromRecord(r->MAIL_REPORT.FORM[row].TITLE); }},
+  };
+  spec.list.edit = [r, port](QWidget* parent, int row) { CDlgSetRepFormConf(parent, *r, row, *port).exec(); };
+  spec.list.paste = [r](int from, int to) { r->MAIL_REPORT.FORM[to] = r->MAIL_REPORT.FORM[from]; };
+  return spec;
+}
+
+ListScreenSpec RecipientChooserSpec(const SettingData& record, MailRecipients& dst, UiPort& ui) {
+  const SmtpPop3Block* book = &record.COM.SMTP_POP3;
+  MailRecipients* d = &dst;
+  UiPort* port = &ui;
+  ListScreenSpec spec;
+  spec.title = Tx(mt::kAddressList);
+  spec.list.rows = 64;
+  spec.list.columns = {
+      {text::kColumnNo, 50, [](int row) { return QUtf8Text(FormatText(text::kTwoDigits, row + 1)); }},
+      {text::kName, 160, [book](int row) { return FromRecord(book->MAIL_NAME[row]); }},
+      {mt::kAddress, 220, [book](int row) { return FromRecord(book->MAIL_ADDRESS[row]); }},
+      {mt::kTo, 60, [d](int row) { return d->DST[row] == 1 ? Tx(mt::kTo) : Tx(text::kOutputNone); }},
+  };
+  spec.list.edit = [d, port](QWidget* parent, int row) { CDlgSetRepDstConf(parent, d->DST[row], row, *port).exec(); };
+  spec.list.paste = [d](int from, int to) { d->DST[to] = d->DST[from]; };
+  spec.ok = [](const std::vector<char>&) {};
+  return spec;
+}
+
+ListScreenSpec ChannelChooserSpec(const SettingData& record, MailAttachments& ch, UiPort& ui) {
+  const SettingData* r = &record;
+  MailAttachments* a = &ch;
+  UiPort* port = &ui;
+  ListScreenSpec spec;
+  spec.title = Tx(mt::kAttachChData);
+  spec.list.rows = kAttachedChannels;
+  spec.list.columns = {
+      {text::kColumnCh, 60, [](int row) { return QUtf8Text(FormatText(mt::kCh02d, row + 1)); }},
+      {text::kType, 80, [a](int row) { return TypeText(a->CH[row]); }},
+      {text::kColumnChName, 240, [r, a](int row) { return ChannelText(*r, a->CH[row]); }},
+  };
+  spec.list.edit = [r, a, port](QWidget* parent, int row) {
+    CDlgSetRepChConf(parent, a->CH[row], row, *r, *port).exec();
+  };
+  spec.list.paste = [a](int from, int to) { a->CH[to] = a->CH[from]; };
+  spec.ok = [](const std::vector<char>&) {};
+  return spec;
+}
+
+bool RunSetRepForm(QWidget* parent, SettingData& record, UiPort& ui) {
+  RunListScreen(parent, FormListSpec(record, ui));
+  return true;
+}
+
+}  // namespace tk48

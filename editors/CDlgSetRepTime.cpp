@@ -1,0 +1,114 @@
+#include "editors/CDlgSetRepTime.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <algorithm>
+
+#include "editors/editor_text.h"
+#include "editors/editor_widgets.h"
+#include "editors/list_screen.h"
+#include "editors/mail_texts.h"
+#include "editors/standard_lists.h"
+#include "resources/text_ids.h"
+
+namespace tk48 {
+namespace {
+
+namespace mt = text::mail;
+constexpr int kDisable = 131;  // "Disable", "Enable"
+constexpr int kEnable = 1;
+constexpr HourListTexts kSendTimes{mt::kSetTimeToSend, mt::kReport, mt::kSend, mt::kSendTimeTitle};
+
+TemplateBits BitsOf(const MailTime& time) {
+  TemplateBits bits{};
+  std::copy(std::begin(time.MAIL), std::end(time.MAIL), std::begin(bits.MAIL));
+  return bits;
+}
+
+}  // namespace
+
+HourTable SendTimesOf(const MailTime& time) {
+  HourTable hours{};
+  for (std::size_t h = 0; h < hours.size(); ++h)
+    hours[h] = {time.REPORT_TIME[h].MODE, time.REPORT_TIME[h].OFFSET_MIN, time.REPORT_TIME[h].OFFSET_SEC};
+  return hours;
+}
+
+void StoreSendTimes(const HourTable& hours, MailTime& time) {
+  for (std::size_t h = 0; h < hours.size(); ++h) time.REPORT_TIME[h] = {hours[h].MODE, hours[h].MIN, hours[h].SEC};
+}
+
+CDlgSetRepTimeSendConf::CDlgSetRepTimeSendConf(QWidget* parent, HourRow& row, int hour, UiPort& ui)
+    : HourOffsetScreen(parent, row, hour, kSendTimes, ui) {}
+
+ListScreenSpec SendTimeListSpec(HourTable& hours, UiPort& ui) {
+  ListScreenSpec spec = HourListSpec(hours, kSendTimes, ui);
+  HourTable* h = &hours;
+  spec.list.edit = [h, &ui](QWidget* parent, int row) {
+    HourRow copy = (*h)[static_cast<std::size_t>(row)];
+    if (CDlgSetRepTimeSendConf(parent, copy, row, ui).exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
+  };
+  return spec;
+}
+
+CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
+    : ItemEditor(parent, ui),
+      time_(record.MAIL_REPORT.TIME),
+      templates_(BitsOf(record.MAIL_REPORT.TIME)),
+      hours_(SendTimesOf(record.MAIL_REPORT.TIME)) {
+  setWindowTitle(Tx(mt::kRegularReport));
+  mode = ChoiceList(this, {kDisable, kDisable + 1});
+  fields_.Choice(mode, time_.MODE);
+  Unguarded(mode);
+  templateButton = new QPushButton(Tx(mt::kChooseTemplate), this);
+  templateButton->setAutoDefault(false);
+  connect(templateButton, &QPushButton::clicked, this, [this, &record] {
+    templates_.Edit([this, &record](TemplateBits& copy) {
+      return ChooseTemplates(this, record, copy.MAIL, Tx(mt::kMailTemplateNo));
+    });
+  });
+  auto* dayRow = new QHBoxLayout;
+  for (int d = 0; d < 7; ++d) {
+    days[d] = new QCheckBox(Tx(mt::kSunday + d), this);
+    Name(days[d], SubName(mt::kDayOfWeek, mt::kSunday + d));
+    fields_.Bit(days[d], time_.WDAY, d);
+    dayRow->addWidget(days[d]);
+  }
+  timeButton = new QPushButton(Tx(mt::kSetTimeToSend), this);
+  timeButton->setAutoDefault(false);
+  connect(timeButton, &QPushButton::clicked, this, [this] {
+    // The send-time list has only Back: whatever it changed is kept.
+    hours_.Edit([this](HourTable& copy) {
+      ListScreen(this, SendTimeListSpec(copy, ui_)).exec();
+      return true;
+    });
+  });
+
+  auto* form = new QFormLayout;
+  AddRow(form, text::kMode, mode);
+  form->addRow(Tx(mt::kMailTemplateNo), templateButton);
+  form->addRow(Tx(mt::kDayOfWeek), dayRow);
+  form->addRow(Tx(mt::kTimeToSend), timeButton);
+  OkCancelColumn({form});
+  Start();
+}
+
+void CDlgSetRepTime::UpdateEnables() {
+  const bool on = mode->currentIndex() == kEnable;
+  templateButton->setEnabled(on);
+  timeButton->setEnabled(on);
+  for (QCheckBox* day : days) day->setEnabled(on);
+}
+
+void CDlgSetRepTime::Commit() {
+  ItemEditor::Commit();
+  std::copy(std::begin(templates_.get().MAIL), std::end(templates_.get().MAIL), std::begin(time_.MAIL));
+  StoreSendTimes(hours_.get(), time_);
+}
+
+bool RunSetRepTime(QWidget* parent, SettingData& record, UiPort& ui) {
+  CDlgSetRepTime dialog(parent, record, ui);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace tk48
