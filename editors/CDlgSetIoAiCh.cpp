@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "editors/CDlgSetIoArea.h"
-#include "editors/checks/zone_order.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
 #include "editors/sample_counts.h"
@@ -182,13 +181,7 @@ bool CDlgSetIoAiCh::Validate() {
 bool CDlgSetIoAiCh::CrossCheck() {
   const int k = kind->currentIndex();
   if (!CheckSlaveRef(checks_, record_.IO.NODE_CONF, k, slaveNo)) return false;
-  // A channel in use must keep its zones in order: the reader refuses a file
-  // with one that does not.
-  const ZoneBlock& zones = zones_.get();
-  if (k != kDisable && zones.USE_AREAS >= 2)
-    if (const int message = ZoneOrderMessage(LimitsOf(zones.AREA), zones.USE_AREAS))
-      return checks_.Refuse(LoadText(message));
-  return true;
+  return k == kDisable || ZonesInOrder(checks_, zones_.get());
 }
 
 void CDlgSetIoAiCh::Commit() {

@@ -204,6 +204,12 @@ bool CDlgSetIoArea::BasicChecks(int n) {
   return true;
 }
 
+bool ZonesInOrder(const FieldChecks& checks, const ZoneBlock& zones) {
+  if (zones.USE_AREAS < 2) return true;
+  const int message = ZoneOrderMessage(LimitsOf(zones.AREA), zones.USE_AREAS);
+  return message == 0 || checks.Refuse(LoadText(message));
+}
+
 int CDlgSetIoArea::OrderMessage(int n) const {
   ZoneLimits limits{};
   for (int k = 0; k < kAreaCount; ++k) {

@@ -74,6 +74,10 @@ class CDlgSetIoArea : public ItemEditor {
   const ZoneOwner* owner_;
 };
 
+// A channel in use must keep its zones in order, since the reader refuses a
+// file with one that does not: false, after the order message, when they are not.
+bool ZonesInOrder(const FieldChecks& checks, const ZoneBlock& zones);
+
 // Runs the zone editor on `zones`; true on OK.
 bool RunZoneEditor(QWidget* parent, const SettingData& record, ZoneBlock& zones, int titleId, int channelNo,
                    UiPort& ui, const ZoneOwner* owner = nullptr);

@@ -9,7 +9,6 @@
 #include "editors/CDlgSetIoArea.h"
 #include "editors/channel_chooser.h"
 #include "editors/checks/c_number.h"
-#include "editors/checks/zone_order.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
 #include "editors/sample_counts.h"
@@ -238,13 +237,7 @@ bool CDlgSetIoPiCh::CrossCheck() {
   if (!CheckSlaveRef(checks_, record_.IO.NODE_CONF, k, slaveNo)) return false;
   // Wherever the pulse range is in use, its lower limit must stay below the upper.
   if (RangeInUse() && UnsignedOf(lower) >= UnsignedOf(upper)) return checks_.Refuse(LoadText(kRangeOrderMessage));
-  // A channel in use must keep its zones in order: the reader refuses a file
-  // with one that does not.
-  const ZoneBlock& zones = zones_.get();
-  if (k != kDisable && zones.USE_AREAS >= 2)
-    if (const int message = ZoneOrderMessage(LimitsOf(zones.AREA), zones.USE_AREAS))
-      return checks_.Refuse(LoadText(message));
-  return true;
+  return k == kDisable || ZonesInOrder(checks_, zones_.get());
 }
 
 void CDlgSetIoPiCh::Commit() {
