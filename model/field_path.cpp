@@ -39,7 +39,8 @@ class Walker {
       }
       return;
     }
-    for (std::size_t i = 0; i < n.count; ++i) {
+    for (std::size_t k = 0; k < n.count; ++k) {
+      const std::size_t i = n.descending ? n.count - 1 - k : k;  // AREA5 .. AREA1, as the file has them
       unsigned char* item = base + n.offset + i * n.stride;
       Append(n.name, n.numbered, n.Number(i));
       path_ += '.';

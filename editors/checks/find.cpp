@@ -358,17 +358,21 @@ class FindWalk : public FieldVisitor {
   void LeaveItem(const Node&) override { frames_.pop_back(); }
 
   void Field(std::string_view path, const FieldRef& field, std::int32_t number) override {
-    const auto it = rules_.fields.find(field.node);
-    const FieldRules* rules = it == rules_.fields.end() ? nullptr : &it->second;
+    if (!Visit(path, field, number)) return;
     bool inUse = frames_.back().inUse;
-    if (inUse && rules && rules->slave)
+    if (const FieldRules* rules = RulesOf(*field.node); inUse && rules && rules->slave)
       inUse = SlaveDefined(*reinterpret_cast<const NodeConf*>(frames_.back().base), number);
-    if (Visit(path, field, number, rules)) hits_.push_back({std::string(path), FieldText(field), inUse});
+    hits_.push_back({std::string(path), FieldText(field), inUse});
   }
 
  protected:
   ~FindWalk() = default;
-  virtual bool Visit(std::string_view path, const FieldRef& field, std::int32_t number, const FieldRules* rules) = 0;
+  virtual bool Visit(std::string_view path, const FieldRef& field, std::int32_t number) = 0;
+
+  const FieldRules* RulesOf(const Node& field) const {
+    const auto it = rules_.fields.find(&field);
+    return it == rules_.fields.end() ? nullptr : &it->second;
+  }
 
   // The base of the item of `scope` around the current field.
   const unsigned char* BaseOf(const Node* scope) const {
@@ -390,18 +394,28 @@ class FindWalk : public FieldVisitor {
 
 class TextFind final : public FindWalk {
  public:
-  explicit TextFind(std::string_view text) : needle_(Lowered(text)) {}
+  explicit TextFind(std::string_view text)
+      : needle_(Lowered(text)),
+        escaped_(needle_.find('#') != std::string::npos),
+        numeric_(needle_.find_first_not_of("0123456789-.xabcdef") == std::string::npos) {}
 
  private:
-  bool Visit(std::string_view, const FieldRef& f, std::int32_t, const FieldRules*) override {
-    // A text also matches as it was typed, before the file's escapes ("A&B" as well as "A#AB").
+  bool Visit(std::string_view, const FieldRef& f, std::int32_t) override {
+    // A number is written with digits, '-', '.' and "0x" hexadecimals: a text
+    // of other characters never matches one, and formatting it would be wasted.
+    if (!numeric_ && (f.node->kind == Kind::Int || f.node->kind == Kind::Real)) return false;
+    // A text matches as it was typed ("A&B"), and in the file's escapes ("A#AB")
+    // only when asked for them: "ab" does not find "A&B".
     if (f.node->kind == Kind::Text) {
       const char* raw = reinterpret_cast<const char*>(f.slot.value);
       if (Contains(std::string_view(raw, strnlen(raw, f.node->capacity)), needle_)) return true;
+      if (!escaped_) return false;
     }
     return Contains(FieldText(f), needle_);
   }
   std::string needle_;
+  bool escaped_;  // the text holds the escape character
+  bool numeric_;  // the text may be part of a number
 };
 
 class PathFind final : public FindWalk {
@@ -409,7 +423,7 @@ class PathFind final : public FindWalk {
   explicit PathFind(std::string_view pattern) : pattern_(pattern) {}
 
  private:
-  bool Visit(std::string_view path, const FieldRef&, std::int32_t, const FieldRules*) override {
+  bool Visit(std::string_view path, const FieldRef&, std::int32_t) override {
     return Glob(path, pattern_);
   }
   std::string_view pattern_;
@@ -458,7 +472,10 @@ class ReferenceFind final : public FindWalk {
   explicit ReferenceFind(Channel wanted) : wanted_(std::move(wanted)) {}
 
  private:
-  bool Visit(std::string_view, const FieldRef& f, std::int32_t number, const FieldRules* rules) override {
+  bool Visit(std::string_view, const FieldRef& f, std::int32_t number) override {
+    const FieldRules* rules = RulesOf(*f.node);
+    if (!rules && f.node->kind != Kind::Ref && f.node->kind != Kind::PenChannel && f.node->kind != Kind::MdNumber)
+      return false;
     std::int64_t run = 1;  // channels named from the one stored
     if (rules && !rules->gates.empty()) {
       const unsigned char* base = BaseOf(rules->scope);

@@ -12,7 +12,8 @@ struct FindHit {
 // The searches cover the fields of the configuration file (not the access
 // block of the direct network settings).
 // Case-insensitive text search in the values as the file writes them (names, comments, messages, addresses, numbers), in file order.
-// A text also matches as it was typed, before the file's escapes ("A&B" finds the name written "A#AB").
+// A text matches as it was typed, before the file's escapes ("A&B" finds the name written "A#AB"),
+// and as the file escapes it when the search holds the escape character '#' ("A#AB").
 std::vector<FindHit> FindText(const SettingData& record, std::string_view text);
 // Path pattern: '*' matches any run of characters, '?' one; case-insensitive; "IO.AI[7].*", "*.MAIL*".
 std::vector<FindHit> FindPath(const SettingData& record, std::string_view pattern);
