@@ -289,10 +289,20 @@ class IndexBuilder {
     if (item) scopes_.pop_back();
   }
 
+  // Every rule names something: a rule the schema lost is a fault, not a silent no-op.
+  void CheckEveryRuleUsed() const {
+    for (std::size_t i = 0; i < std::size(kUseRules); ++i)
+      if (!useUsed_[i]) BadRule(kUseRules[i].items);
+    for (std::size_t i = 0; i < std::size(kRefRules); ++i)
+      if (!refUsed_[i]) BadRule(kRefRules[i].field);
+  }
+
  private:
   void ItemNode(const Node& n, const std::string& path) {
-    for (const UseRule& r : kUseRules) {
+    for (std::size_t i = 0; i < std::size(kUseRules); ++i) {
+      const UseRule& r = kUseRules[i];
       if (r.test == Use::Slave || !Glob(path, r.items)) continue;
+      useUsed_[i] = true;
       const Node* holder = r.test == Use::Zones ? scopes_.back() : &n;
       index_.items[&n] = ItemRule{r.test, ValueIn(*holder, r.field)};
     }
@@ -301,12 +311,14 @@ class IndexBuilder {
   void FieldNode(const Node& n, const std::string& path) {
     FieldRules rules;
     bool any = false;
-    for (const UseRule& r : kUseRules) {
-      if (r.test == Use::Slave && n.numbered && Glob(path, r.items)) rules.slave = any = true;
+    for (std::size_t i = 0; i < std::size(kUseRules); ++i) {
+      const UseRule& r = kUseRules[i];
+      if (r.test == Use::Slave && n.numbered && Glob(path, r.items)) rules.slave = any = useUsed_[i] = true;
     }
-    for (const RefRule& r : kRefRules) {
+    for (std::size_t i = 0; i < std::size(kRefRules); ++i) {
+      const RefRule& r = kRefRules[i];
       if (!Glob(path, r.field)) continue;
-      any = true;
+      any = refUsed_[i] = true;
       rules.family = r.family;
       rules.scope = scopes_.back();
       Gate gate{r.item, Conditions(*rules.scope, r.when), !r.run.empty(), {}};
@@ -318,6 +330,8 @@ class IndexBuilder {
 
   Index& index_;
   std::vector<const Node*> scopes_;  // the numbered items around, innermost last; the section first
+  std::array<bool, std::size(kUseRules)> useUsed_{};
+  std::array<bool, std::size(kRefRules)> refUsed_{};
 };
 
 const Index& Rules() {
@@ -325,6 +339,7 @@ const Index& Rules() {
     Index built;
     IndexBuilder builder(built);
     for (const Node& section : ConfigurationSchema().children) builder.Walk(section, {});
+    builder.CheckEveryRuleUsed();
     return built;
   }();
   return index;
