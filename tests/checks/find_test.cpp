@@ -2,6 +2,7 @@
 // the references to a channel through every holder of the record.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,9 +20,14 @@ struct Edit {
   const char* value;  // as the file writes it
 };
 
-std::unique_ptr<SettingData> Record(std::initializer_list<Edit> edits) {
-  auto r = NewSettingData();
-  ApplyDefaults(*r);
+// The defaults with `edits`; the defaults are made once.
+std::unique_ptr<SettingData> Record(const std::vector<Edit>& edits) {
+  static const std::unique_ptr<SettingData> defaults = [] {
+    auto r = NewSettingData();
+    ApplyDefaults(*r);
+    return r;
+  }();
+  auto r = std::make_unique<SettingData>(*defaults);
   for (const Edit& e : edits) {
     const auto field = FindField(*r, e.path);
     EXPECT_TRUE(field && SetFieldText(*field, e.value)) << e.path << " = " << e.value;
@@ -96,61 +102,73 @@ TEST(FindPath, PatternsInFileOrder) {
 TEST(FindPath, EveryFieldOfTheFileInFileOrder) {
   auto r = NewSettingData();
   test::RandomRecord(7).Fill(*r);
-  std::vector<std::string> expected;  // the walk of both documents, less the access document's own blocks
-  ForEachField(*r, [&](const std::string& path, const FieldRef&) {
-    if (path.rfind("TK48GCFG.", 0) != 0 && path.rfind("COM.TCP_IP.", 0) != 0) expected.push_back(path);
+  std::vector<FindHit> expected;  // the walk of both documents, less the access document's own blocks
+  ForEachField(*r, [&](const std::string& path, const FieldRef& f) {
+    if (path.rfind("TK48GCFG.", 0) != 0 && path.rfind("COM.TCP_IP.", 0) != 0) expected.push_back({path, FieldText(f)});
   });
   const auto hits = FindPath(*r, "*");
   ASSERT_EQ(hits.size(), expected.size());
   for (std::size_t i = 0; i < hits.size(); ++i) {
-    ASSERT_EQ(hits[i].path, expected[i]);
-    ASSERT_EQ(hits[i].value, FieldText(*FindField(*r, hits[i].path))) << hits[i].path;
+    ASSERT_EQ(hits[i].path, expected[i].path);
+    ASSERT_EQ(hits[i].value, expected[i].value) << hits[i].path;
   }
 }
 
 TEST(FindInUse, ByTheItemsEnableAndTypeFields) {
+  // One record, each case on items of its own.
+  const auto r = Record({{"IO.AI[4].TYPE", "DEMO_SIN"},
+                         {"IO.AI[5].TYPE", "CARD"},
+                         {"IO.AI[5].USE_AREAS", "2"},
+                         {"IO.AI[6].USE_AREAS", "5"},
+                         {"IO.MA[1].USE_AREAS", "3"},
+                         {"IO.GDO[2].MODE", "USE"},
+                         {"IO.NODE_CONF.NODE[3]", "192.168.0.20"},
+                         {"IO.NODE_CONF.SHAR_ID[4]", "3"},
+                         {"MAIL_REPORT.FORM[2].MODE", "USE"},
+                         {"RECORD.LOGGING.PEN[1].PEN_TYPE", "MA"},
+                         {"RECORD.REPORT.PEN[2].PEN_TYPE", "MA"}});
   const struct {
-    std::vector<Edit> edits;
     const char* path;
     bool inUse;
   } cases[] = {
-      {{}, "SYSTEM.NAME1", true},
-      {{}, "IO.AI[3].NAME", false},
-      {{{"IO.AI[3].TYPE", "DEMO_SIN"}}, "IO.AI[3].NAME", true},
-      {{{"IO.AI[3].TYPE", "CARD"}, {"IO.AI[3].USE_AREAS", "2"}}, "IO.AI[3].AREA[2].AREA_NAME", true},
-      {{{"IO.AI[3].TYPE", "CARD"}, {"IO.AI[3].USE_AREAS", "2"}}, "IO.AI[3].AREA[3].AREA_NAME", false},
-      {{{"IO.AI[3].USE_AREAS", "5"}}, "IO.AI[3].AREA[1].AREA_NAME", false},  // the channel is not in use
-      {{{"IO.MA[1].USE_AREAS", "3"}}, "IO.MA[1].AREA[3].UPPER.MESSAGE", true},
-      {{}, "IO.MA[1].NAME", true},  // a register without a function still holds a value
-      {{}, "IO.MD[1].STATUS.ON.MESSAGE", true},
-      {{}, "IO.DI[1].NAME", false},
-      {{}, "IO.GDO[1].NAME", false},
-      {{{"IO.GDO[1].MODE", "USE"}}, "IO.GDO[1].CH[1]", true},
-      {{}, "IO.NODE_CONF.PORT[2]", false},
-      {{{"IO.NODE_CONF.NODE[2]", "192.168.0.20"}}, "IO.NODE_CONF.PORT[2]", true},
-      {{{"IO.NODE_CONF.SHAR_ID[2]", "0"}}, "IO.NODE_CONF.PORT[2]", true},
-      {{}, "IO.NODE_CONF.INTERVAL", true},
-      {{}, "COM.WEB.AUTH[0].LOGIN", true},
-      {{}, "COM.WEB.AUTH[1].LOGIN", false},
-      {{}, "COM.FTPC.FTP_SERVER", false},
-      {{}, "MAIL_REPORT.FORM[1].TITLE", false},
-      {{{"MAIL_REPORT.FORM[1].MODE", "USE"}}, "MAIL_REPORT.FORM[1].TITLE", true},
-      {{{"MAIL_REPORT.FORM[1].MODE", "USE"}}, "MAIL_REPORT.FORM[1].SUCCESS.CH", false},
-      {{}, "RECORD.LOGGING.PEN[1].SAMPLING", false},
-      {{{"RECORD.LOGGING.MODE", "USE"}}, "RECORD.LOGGING.PEN[1].SAMPLING", false},
-      {{{"RECORD.LOGGING.MODE", "USE"}, {"RECORD.LOGGING.PEN[1].PEN_TYPE", "MA"}},
-       "RECORD.LOGGING.PEN[1].SAMPLING", true},
-      {{}, "SCHEDULE.UNIT[4].NAME", false},
-      {{}, "SCHEDULE.PATTERN[4].PTN_NAME", true},
+      {"SYSTEM.NAME1", true},
+      {"IO.AI[3].NAME", false},
+      {"IO.AI[3].TYPE", false},
+      {"IO.AI[4].NAME", true},
+      {"IO.AI[5].AREA[2].AREA_NAME", true},
+      {"IO.AI[5].AREA[3].AREA_NAME", false},  // above the zone count
+      {"IO.AI[6].AREA[1].AREA_NAME", false},  // the channel is not in use
+      {"IO.MA[1].AREA[3].UPPER.MESSAGE", true},
+      {"IO.MA[1].AREA[4].UPPER.MESSAGE", false},
+      {"IO.MA[2].NAME", true},  // a register without a function still holds a value
+      {"IO.MD[1].STATUS.ON.MESSAGE", true},
+      {"IO.DI[1].NAME", false},
+      {"IO.PI[1].NAME", false},
+      {"IO.AO[1].NAME", false},
+      {"IO.DO[1].NAME", false},
+      {"IO.GDO[1].NAME", false},
+      {"IO.GDO[2].CH[1]", true},
+      {"IO.NODE_CONF.PORT[2]", false},
+      {"IO.NODE_CONF.PORT[3]", true},
+      {"IO.NODE_CONF.PORT[4]", true},  // shares another slave's connection
+      {"IO.NODE_CONF.INTERVAL", true},
+      {"COM.WEB.AUTH[0].LOGIN", true},
+      {"COM.WEB.AUTH[1].LOGIN", false},
+      {"COM.FTPC.FTP_SERVER", false},
+      {"MAIL_REPORT.FORM[1].TITLE", false},
+      {"MAIL_REPORT.FORM[2].TITLE", true},
+      {"MAIL_REPORT.FORM[2].SUCCESS.CH", false},
+      {"RECORD.LOGGING.PEN[1].SAMPLING", false},  // logging is off
+      {"RECORD.REPORT.PEN[1].SAMPLING", false},
+      {"RECORD.REPORT.PEN[2].SAMPLING", true},
+      {"SCHEDULE.UNIT[4].NAME", false},
+      {"SCHEDULE.PATTERN[4].PTN_NAME", true},
   };
-  for (const auto& c : cases) {
-    auto r = NewSettingData();
-    ApplyDefaults(*r);
-    for (const Edit& e : c.edits) ASSERT_TRUE(SetFieldText(*FindField(*r, e.path), e.value)) << e.path;
-    const auto hits = FindPath(*r, c.path);
-    ASSERT_EQ(hits.size(), 1u) << c.path;
-    EXPECT_EQ(hits[0].inUse, c.inUse) << c.path;
-  }
+  std::map<std::string, int> inUse;  // -1 not found
+  for (const auto& c : cases) inUse[c.path] = -1;
+  for (const FindHit& hit : FindPath(*r, "*"))
+    if (auto it = inUse.find(hit.path); it != inUse.end()) it->second = hit.inUse;
+  for (const auto& c : cases) EXPECT_EQ(inUse[c.path], c.inUse) << c.path;
 }
 
 TEST(FindReferences, ToAi5ThroughEveryHolder) {
@@ -192,11 +210,9 @@ TEST(FindReferences, ToAi5ThroughEveryHolder) {
        "OPEMON.PROC[1].CH[2]=AI5\nOPEMON.PROC[3].NUM_MAIN=AI5\n"},
   };
   for (const auto& c : cases) {
-    auto r = NewSettingData();
-    ApplyDefaults(*r);
-    ASSERT_TRUE(SetFieldText(*FindField(*r, "DISP.DATA.AI[1]"), "0xFFFFFFEF"));  // AI5 out of the data view
-    for (const Edit& e : c.edits) ASSERT_TRUE(SetFieldText(*FindField(*r, e.path), e.value)) << c.what << e.path;
-    EXPECT_EQ(Show(FindReferences(*r, "AI005")), c.hits) << c.what;
+    std::vector<Edit> edits{{"DISP.DATA.AI[1]", "0xFFFFFFEF"}};  // AI5 out of the data view
+    edits.insert(edits.end(), c.edits.begin(), c.edits.end());
+    EXPECT_EQ(Show(FindReferences(*Record(edits), "AI005")), c.hits) << c.what;
   }
 }
 
@@ -244,12 +260,7 @@ TEST(FindReferences, DataViewWordsAndOtherFamilies) {
       {"a family alone", {}, "AI", ""},
       {"trailing text", {}, "AI5x", ""},
   };
-  for (const auto& c : cases) {
-    auto r = NewSettingData();
-    ApplyDefaults(*r);
-    for (const Edit& e : c.edits) ASSERT_TRUE(SetFieldText(*FindField(*r, e.path), e.value)) << c.what << e.path;
-    EXPECT_EQ(Show(FindReferences(*r, c.channel)), c.hits) << c.what;
-  }
+  for (const auto& c : cases) EXPECT_EQ(Show(FindReferences(*Record(c.edits), c.channel)), c.hits) << c.what;
 }
 
 TEST(FindReferences, DefaultsReferOnlyThroughTheDataView) {
