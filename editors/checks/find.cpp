@@ -426,9 +426,10 @@ class TextFind final : public FindWalk {
       if (Contains(std::string_view(raw, strnlen(raw, f.node->capacity)), needle_)) return true;
       if (!escaped_) return false;
     }
-    return Contains(FieldText(f), needle_);
+    return Contains(std::string_view(scratch_.data(), FormatFieldValue(*f.node, f.slot, scratch_)), needle_);
   }
   std::string needle_;
+  std::array<char, kFieldValueMax> scratch_;
   bool escaped_;  // the text holds the escape character
   bool numeric_;  // the text may be part of a number
 };
