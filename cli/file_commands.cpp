@@ -10,6 +10,7 @@
 #include "model/field_path.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
+#include "model/schema_reference.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -125,6 +126,14 @@ int Diff(const Args& args) {
   return differ ? 1 : kExitOk;
 }
 
+// The field reference: Markdown (reference.md), or JSON with --json.
+int Schema(const Args& args) {
+  const auto patterns = ConfigurationReference();
+  return EmitDocument(args.Get("-o"), args.Has("--json") ? ReferenceJson(patterns) : ReferenceMarkdown(patterns))
+             ? kExitOk
+             : kExitFailed;
+}
+
 constexpr Command kCommands[] = {
     {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
     {"defaults", "defaults [-o OUT]              the plain defaults (holiday calendar generated)", 0, 0,
@@ -137,6 +146,8 @@ constexpr Command kCommands[] = {
     {"unpack", "unpack FILE [-o OUT]           decompress a CONFIG_P file", 1, 1, Unpack},
     {"diff", "diff A B                       the fields that differ (exit 0 equal, 1 differ, 2 unreadable)", 2,
      2, Diff},
+    {"schema", "schema [--json] [-o OUT]       every field of the configuration file: path pattern, kind, range, format, default",
+     0, 0, Schema},
 };
 
 }  // namespace

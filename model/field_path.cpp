@@ -69,6 +69,11 @@ void ForEachField(SettingData& record, const Visit& fn) {
   for (const Node& section : ReaderSchema().children) Walk(section, base, {}, fn);
 }
 
+void ForEachField(SettingData& record, const Node& document, const Visit& fn) {
+  auto* base = reinterpret_cast<unsigned char*>(&record);
+  for (const Node& section : document.children) Walk(section, base, {}, fn);
+}
+
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
   const Node* container = &ReaderSchema();
   unsigned char* base = reinterpret_cast<unsigned char*>(&record);

@@ -20,6 +20,9 @@ struct FieldRef {
 
 // Every field item of the record in file order, with its path.
 void ForEachField(SettingData& record, const std::function<void(const std::string& path, const FieldRef&)>& fn);
+// The same over the fields of one document (ConfigurationSchema(), AccessSchema()).
+void ForEachField(SettingData& record, const Node& document,
+                  const std::function<void(const std::string& path, const FieldRef&)>& fn);
 
 // The field a path names; nullopt when there is none.
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path);
