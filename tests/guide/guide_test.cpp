@@ -8,25 +8,20 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <unistd.h>
 
 #include "docs/guide/guide.h"
 #include "editors/editor_text.h"
 #include "editors/screen_registry.h"
 #include "resources/text_ids.h"
+#include "tests/e2e/cli_run.h"
 
 namespace tk48 {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+std::string Read(const fs::path& path) { return test::ReadAll(path.string()); }
 
 TEST(UserGuide, PicturesEveryRegisteredScreenAndNamesItInHubOrder) {
   const fs::path dir = fs::temp_directory_path() / ("tk48-guide-" + std::to_string(::getpid()));
