@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk48::cli {
@@ -25,7 +26,7 @@ struct Args {
 // value or an option given twice.
 // Flags take no value and stand in `options` with an empty one.
 std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions,
-                              std::span<const char* const> flags = {});
+                              std::span<const std::string_view> flags = {});
 
 // Exit codes.
 inline constexpr int kExitOk = 0;

@@ -134,6 +134,8 @@ int Schema(const Args& args) {
              : kExitFailed;
 }
 
+constexpr std::string_view kSchemaFlags[] = {"--json"};
+
 constexpr Command kCommands[] = {
     {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
     {"defaults", "defaults [-o OUT]              the plain defaults (holiday calendar generated)", 0, 0,
@@ -147,7 +149,7 @@ constexpr Command kCommands[] = {
     {"diff", "diff A B                       the fields that differ (exit 0 equal, 1 differ, 2 unreadable)", 2,
      2, Diff},
     {"schema", "schema [--json] [-o OUT]       every field of the configuration file: path pattern, kind, range, format, default",
-     0, 0, Schema},
+     0, 0, Schema, kSchemaFlags},
 };
 
 }  // namespace

@@ -198,11 +198,12 @@ TEST(CliSchema, MarkdownByDefaultToStdoutOrAFile) {
   EXPECT_EQ(test::ReadAll(file.string()), r.out);
   std::filesystem::remove(file);
 
-  for (const auto& usage :
-       {std::vector<std::string>{"schema", "FILE"}, {"schema", "--json", "--json"}, {"schema", "--xml"}}) {
+  // --json is schema's own: another command refuses it.
+  for (const auto& usage : {std::vector<std::string>{"schema", "FILE"}, {"schema", "--json", "--json"},
+                            {"schema", "--xml"}, {"new", "--json"}}) {
     const auto bad = test::RunCli(usage);
-    EXPECT_EQ(bad.status, 2) << usage.back();
-    EXPECT_EQ(bad.out, "") << usage.back();
+    EXPECT_EQ(bad.status, 2) << usage.front() << " " << usage.back();
+    EXPECT_EQ(bad.out, "") << usage.front() << " " << usage.back();
   }
 }
 
