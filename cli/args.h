@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk48::cli {
@@ -16,12 +17,16 @@ struct Args {
     auto it = options.find(name);
     return it == options.end() ? std::nullopt : std::optional(it->second);
   }
+  // Whether a flag (an option without a value, "--json") was given.
+  bool Has(const std::string& name) const { return options.count(name) != 0; }
 };
 
 // Options that take a value; anything else starting with '-' is unknown.
 // Returns nullopt (with a message on stderr) on an unknown option, a missing
 // value or an option given twice.
-std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions);
+// Flags take no value and stand in `options` with an empty one.
+std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions,
+                              std::span<const std::string_view> flags = {});
 
 // Exit codes.
 inline constexpr int kExitOk = 0;

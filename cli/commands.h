@@ -21,6 +21,7 @@ struct Command {
   std::string_view usage;
   std::size_t minArgs, maxArgs;  // positional arguments
   CommandFn run;
+  std::span<const std::string_view> flags = {};  // its options without a value ("--json")
 };
 
 // The file commands (new, defaults, check, normalize, access-doc, pack, unpack, diff).

@@ -10,6 +10,7 @@
 #include "model/field_path.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
+#include "model/schema_reference.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -125,6 +126,16 @@ int Diff(const Args& args) {
   return differ ? 1 : kExitOk;
 }
 
+// The field reference: Markdown (reference.md), or JSON with --json.
+int Schema(const Args& args) {
+  const auto patterns = ConfigurationReference();
+  return EmitDocument(args.Get("-o"), args.Has("--json") ? ReferenceJson(patterns) : ReferenceMarkdown(patterns))
+             ? kExitOk
+             : kExitFailed;
+}
+
+constexpr std::string_view kSchemaFlags[] = {"--json"};
+
 constexpr Command kCommands[] = {
     {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
     {"defaults", "defaults [-o OUT]              the plain defaults (holiday calendar generated)", 0, 0,
@@ -140,6 +151,8 @@ constexpr Command kCommands[] = {
     {"find", "find FILE TEXT|--path PATTERN|--refs CHANNEL\n"
              "                                 the fields by value, path or channel referred to, in file order\n"
              "                                 (exit 0 found, 1 none, 2 unreadable)", 1, 2, Find},
+    {"schema", "schema [--json] [-o OUT]       every field of the configuration file: path pattern, kind, range, format, default",
+     0, 0, Schema, kSchemaFlags},
 };
 
 }  // namespace

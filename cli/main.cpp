@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   for (auto list : {FileCommands(), DeviceCommands(), CsvCommands()}) {
     for (const Command& c : list) {
       if (c.name != name) continue;
-      const auto args = ParseArgs({argv + 2, static_cast<std::size_t>(argc - 2)}, kValueOptions);
+      const auto args = ParseArgs({argv + 2, static_cast<std::size_t>(argc - 2)}, kValueOptions, c.flags);
       if (!args || args->positional.size() < c.minArgs || args->positional.size() > c.maxArgs) {
         std::fprintf(stderr, "usage: tk48gcfg-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
         return kExitUsage;

@@ -114,6 +114,11 @@ void ForEachField(SettingData& record, const Visit& fn) {
   WalkFields(ReaderSchema(), record, visitor);
 }
 
+void ForEachField(SettingData& record, const Node& document, const Visit& fn) {
+  auto* base = reinterpret_cast<unsigned char*>(&record);
+  for (const Node& section : document.children) Walk(section, base, {}, fn);
+}
+
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
   const Node* container = &ReaderSchema();
   unsigned char* base = reinterpret_cast<unsigned char*>(&record);

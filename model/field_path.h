@@ -20,6 +20,9 @@ struct FieldRef {
 
 // Every field item of the record in file order, with its path.
 void ForEachField(SettingData& record, const std::function<void(const std::string& path, const FieldRef&)>& fn);
+// The same over the fields of one document (ConfigurationSchema(), AccessSchema()).
+void ForEachField(SettingData& record, const Node& document,
+                  const std::function<void(const std::string& path, const FieldRef&)>& fn);
 
 // The walk behind ForEachField, for callers that keep state per item: every
 // container item entered and left, every field item with its path (valid

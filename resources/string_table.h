@@ -1257,6 +1257,29 @@ inline constexpr StringEntry kStringTable[] = {
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
+
+    // the field reference and the user guide
+    {27750, "TK48GCFG configuration file: field reference"},
+    {27751, "Every field of the configuration file, one row per pattern: a part \"[a..b]\" stands for each number from a to b. Values are written as the Format column shows; texts carry the escapes #D (line break), #W (\"), ## (#), #A (&), #S ('), #L (<) and #G (>)."},
+    {27752, "%zu fields in %zu patterns."},
+    {27753, "Path"},
+    {27754, "Kind"},
+    {27755, "Range or keywords"},
+    {27756, "Format"},
+    {27757, "Default"},
+    {27758, "(empty)"},
+    {27759, "varies: %zu values, %s ... %s"},
+    {27760, "up to %d bytes of UTF-8"},
+    {27761, "up to %d ASCII characters"},
+    {27762, "by the pen type: %s"},
+    {27763, "-10000000000 to 10000000000, at most %d characters"},
+    {27764, "%s, read as a real (the fraction is dropped)"},
+    {27770, "TK48GCFG user guide"},
+    {27771, "The configurator edits the TK48-G setting data on screens grouped as the buttons of the \"Configuration\" screen show them. Each screen below is pictured with the default settings, followed by the fields it holds. The field reference (reference.md) lists every field of the configuration file."},
+    {27772, "Fields:"},
+    {27773, "List columns: %s"},
+    {27774, "From the main window"},
+    {27775, "Other screens"},
 };
 
 namespace detail {

@@ -739,4 +739,23 @@ inline constexpr int kSpeed1Second = 27444;       // then the speeds in keyword 
 inline constexpr int kNoneKind = 280;             // "None"
 inline constexpr int kKindMd = 27000;             // "MD"; then "PI", "MA", "AO", "DO", "GDO"
 
+// the field reference and the user guide
+inline constexpr int kReferenceTitle = 27750;
+inline constexpr int kReferenceIntro = 27751;
+inline constexpr int kReferenceCount = 27752;     // "%zu fields in %zu patterns."
+inline constexpr int kReferenceColumnPath = 27753;  // then Kind, Range or keywords, Format, Default
+inline constexpr int kReferenceEmpty = 27758;
+inline constexpr int kReferenceVaries = 27759;    // count, first, last
+inline constexpr int kRangeUtf8Bytes = 27760;
+inline constexpr int kRangeAsciiChars = 27761;
+inline constexpr int kRangeByPenType = 27762;
+inline constexpr int kRangeReal = 27763;
+inline constexpr int kRangeViaReal = 27764;
+inline constexpr int kGuideTitle = 27770;
+inline constexpr int kGuideIntro = 27771;
+inline constexpr int kGuideFields = 27772;
+inline constexpr int kGuideColumns = 27773;
+inline constexpr int kGuideMainWindow = 27774;
+inline constexpr int kGuideOther = 27775;
+
 }  // namespace tk48::text
