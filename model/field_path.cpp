@@ -115,8 +115,8 @@ void ForEachField(SettingData& record, const Visit& fn) {
 }
 
 void ForEachField(SettingData& record, const Node& document, const Visit& fn) {
-  auto* base = reinterpret_cast<unsigned char*>(&record);
-  for (const Node& section : document.children) Walk(section, base, {}, fn);
+  PathVisitor visitor(fn);
+  WalkFields(document, record, visitor);
 }
 
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
