@@ -1257,6 +1257,9 @@ inline constexpr StringEntry kStringTable[] = {
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
+
+    // a serial port refused for lack of permission
+    {27700, "%s: permission denied.\nTo open it your user must be in the group \"%s\" that owns the device: sudo usermod -aG %s $USER, then log out and in again."},
 };
 
 namespace detail {
