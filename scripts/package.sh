@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # package.sh [DIR]: builds the Debian package from the build tree DIR (default
-# build), reusing what is built there: only the programs and the manual pages
-# are brought up to date. Prints the path of the .deb on stdout.
+# build), reusing what is built there: only what the package holds (the
+# programs, the manual pages) is brought up to date, and a tree not yet
+# configured is configured and built for that alone. Prints the path of the
+# .deb on stdout; everything else goes to stderr.
 set -euo pipefail
+dir=$(realpath -m "${1:-$(dirname "$0")/../build}")
 cd "$(dirname "$0")/.."
-dir=${1:-build}
 scripts/setup.sh >&2
-targets="tk48gcfg tk48gcfg-cli tk48sim tk48_man"
+# tk48_installed: everything the install rules take, and nothing else.
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-  TK48_TARGETS="$targets" scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+  TK48_TARGETS=tk48_installed scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 else
-  for t in $targets; do args+=(--target "$t"); done
-  cmake --build "$dir" --parallel "$(nproc)" "${args[@]}" >&2
+  cmake --build "$dir" --parallel "$(nproc)" --target tk48_installed >&2
 fi
-dir=$(cd "$dir" && pwd)
 rm -f "$dir"/package/*.deb
 (cd "$dir" && cpack -G DEB --config CPackConfig.cmake) >&2
 deb=$(ls "$dir"/package/*.deb)
