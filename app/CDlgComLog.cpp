@@ -16,6 +16,7 @@
 #include "app/CTK48CFGApp.h"
 #include "app/qt_text.h"
 #include "link/com_ports.h"
+#include "link/port_access.h"
 #include "link/serial_port.h"
 #include "model/file_io.h"
 #include "resources/text_ids.h"
@@ -114,7 +115,10 @@ CDlgComLog::~CDlgComLog() { StopReader(); }
 bool CDlgComLog::Reading() const { return thread_.joinable(); }
 
 int CDlgComLog::exec() {
-  if (!StartReader()) app_.ui.Message(FormatText(text::kCannotOpenComPort, app_.connection.comPort), Icon::Error);
+  if (!StartReader()) {
+    const auto path = ComPortPath(app_.connection.comPort, Preferences::ComLookup());
+    app_.ui.Message(CannotOpenPortText(app_.connection.comPort, path, reader_->port->openError()), Icon::Error);
+  }
   return QDialog::exec();
 }
 

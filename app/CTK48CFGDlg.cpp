@@ -18,6 +18,7 @@
 #include "app/CTK48CFGApp.h"
 #include "app/connection_text.h"
 #include "app/qt_text.h"
+#include "link/port_access.h"
 #include "link/serial_port.h"
 #include "model/defaults.h"
 #include "model/file_io.h"
@@ -216,7 +217,7 @@ void CTK48CFGDlg::CommunicationLog() {
   auto port = std::make_unique<SerialPort>();
   const auto path = ComPortPath(app_.connection.comPort, Preferences::ComLookup());
   if (!path || !port->Open(*path)) {
-    app_.ui.Message(FormatText(text::kCannotOpenComPort, app_.connection.comPort), Icon::Error);
+    app_.ui.Message(CannotOpenPortText(app_.connection.comPort, path, port->openError()), Icon::Error);
     return;
   }
   app_.ui.Message(LoadText(text::kDipSwitchOn), Icon::Information);

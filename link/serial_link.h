@@ -34,6 +34,8 @@ class SerialLink {
   // Closes any port still open, then opens `devicePath` (see link/com_ports.h for
   // COM numbers) with the protocol's line settings.
   bool Open(const std::string& devicePath);
+  // The errno of a failed open of the device (see SerialPort::openError).
+  int openError() const { return port_.openError(); }
   void Close() { port_.Close(); }
   bool IsOpen() const { return port_.IsOpen(); }
 

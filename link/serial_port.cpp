@@ -54,10 +54,14 @@ bool ClearModemLines(int fd) {
 
 bool SerialPort::Open(const std::string& path) {
   Close();
+  openError_ = 0;
   if (path.empty()) return false;
   // Non-blocking, so that neither the open (carrier) nor a read ever waits.
   const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    openError_ = errno;
+    return false;
+  }
   fd_ = fd;
   if (flock(fd_, LOCK_EX | LOCK_NB) != 0 || ioctl(fd_, TIOCEXCL) != 0 || !ApplyLineSettings(fd_) ||
       !ClearModemLines(fd_)) {

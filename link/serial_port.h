@@ -26,6 +26,9 @@ class SerialPort {
   // Opens `path` exclusively and applies the line settings; both queues are
   // purged. False when the port cannot be opened or refuses the settings.
   bool Open(const std::string& path);
+  // The errno of the last Open's open(2) when that call failed, else 0 (a port
+  // that opened but refused the lock or the settings also leaves 0).
+  int openError() const { return openError_; }
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
 
@@ -55,6 +58,7 @@ class SerialPort {
   void Absorb(std::size_t count);
 
   int fd_ = -1;
+  int openError_ = 0;
   std::deque<std::uint8_t> held_;
   std::chrono::milliseconds writeWait_{5000};
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "link/port_access.h"
 #include "link/transfers.h"
 #include "model/transfer_container.h"
 #include "resources/strings.h"
@@ -37,8 +38,9 @@ bool DeviceSession::Connect() {
     serial_.emplace(ctx_.serialTiming);
     const auto path = ctx_.comPath ? ctx_.comPath(ctx_.settings.comPort) : std::nullopt;
     if (!path || !serial_->Open(*path)) {
+      const int error = serial_->openError();
       serial_.reset();
-      ctx_.ui.Message(FormatText(text::kCannotOpenComPort, ctx_.settings.comPort), Icon::Error);
+      ctx_.ui.Message(CannotOpenPortText(ctx_.settings.comPort, path, error), Icon::Error);
       return false;
     }
     connected_ = CheckUsbDevice(*serial_, ctx_.ui, status_);

@@ -1258,6 +1258,8 @@ inline constexpr StringEntry kStringTable[] = {
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
 
+    // a serial port refused for lack of permission
+    {27700, "%s: permission denied.\nTo open it your user must be in the group \"%s\" that owns the device: sudo usermod -aG %s $USER, then log out and in again."},
     // the field reference and the user guide
     {27750, "TK48GCFG configuration file: field reference"},
     {27751, "Every field of the configuration file, one row per pattern: a part \"[a..b]\" stands for each number from a to b. Values are written as the Format column shows; texts carry the escapes #D (line break), #W (\"), ## (#), #A (&), #S ('), #L (<) and #G (>)."},

@@ -714,6 +714,9 @@ inline constexpr int kSuffixControlCharacter = 27520;
 inline constexpr int kUnwritableText = 27521;
 inline constexpr int kResultPollOutOfTime = 27522;
 
+// a serial port refused for lack of permission: the device path and its group
+inline constexpr int kPortPermission = 27700;
+
 
 // Graph/Display screens.
 inline constexpr int kDispData = 27102;           // "Data"

@@ -6,7 +6,8 @@ packages=(cmake ninja-build g++ pkg-config ccache
           qt6-base-dev qt6-serialport-dev libgl-dev
           libexpat1-dev zlib1g-dev libssl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          man-db desktop-file-utils dpkg-dev file)  # the install and package tests
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
