@@ -23,6 +23,7 @@
 #include "app/CTK48CFGApp.h"
 #include "app/CTK48CFGDlg.h"
 #include "app/preferences.h"
+#include "editors/list_screen.h"
 #include "editors/menu_screen.h"
 #include "model/defaults.h"
 #include "port/scripted_ui.h"
@@ -108,6 +109,18 @@ inline void DoubleClickRow(QTableView* table, int row) {
 inline void Show(QDialog& dialog) {
   dialog.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+}
+
+// Opens the list screen that `opener` brings up, double-clicks row `row`,
+// runs `act` on the item screen T that comes up, then Back closes the list.
+template <class T>
+void EditListRow(QAbstractButton* opener, int row, std::function<void(T&)> act) {
+  WhenModal<ListScreen>([row, act = std::move(act)](ListScreen& list) {
+    WhenModal<T>(act);
+    DoubleClickRow(list.list(), row);
+    Click(list.backButton());
+  });
+  Click(opener);
 }
 
 // Opens the menu behind a hub button, runs `inMenu` on it, then Back.

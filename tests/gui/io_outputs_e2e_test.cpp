@@ -21,19 +21,6 @@
 namespace tk48::test {
 namespace {
 
-// Opens the list of menu button `button`, double-clicks `row` and runs `edit`
-// on the item screen `Screen`; Back closes the list.
-template <class Screen>
-void EditRow(CDlgSetIo& menu, int button, int row, std::function<void(Screen&)> edit) {
-  WhenModal<QDialog>([row, edit](QDialog& shown) {
-    auto& list = dynamic_cast<ListScreen&>(shown);
-    WhenModal<Screen>(edit);
-    DoubleClickRow(*list.list(), row);
-    Click(list.backButton());
-  });
-  Click(menu.button(button));
-}
-
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -63,7 +50,7 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
           });
           Click(menu.button(0));
 
-          EditRow<CDlgSetIoAoCh>(menu, 6, 4, [](CDlgSetIoAoCh& ao) {
+          EditListRow<CDlgSetIoAoCh>(menu.button(6), 4, [](CDlgSetIoAoCh& ao) {
             PickEntry(ao.point.kind, CDlgSetIoAoCh::kSlmp);
             ao.point.slaveNo->setText("1");
             PickEntry(ao.point.slmp.device, 2);  // "00B4H_Link register (W)"
@@ -80,7 +67,7 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
             Click(ao.okButton);
           });
 
-          EditRow<CDlgSetIoDoCh>(menu, 7, 6, [this](CDlgSetIoDoCh& d) {
+          EditListRow<CDlgSetIoDoCh>(menu.button(7), 6, [this](CDlgSetIoDoCh& d) {
             PickEntry(d.point.kind, CDlgSetIoDoCh::kIoModule);
             d.point.moduleAddress->setText("2");
             d.point.chNo->setText("5");
@@ -92,7 +79,7 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
             Click(d.okButton);
           });
 
-          EditRow<CDlgSetIoGdoCh>(menu, 8, 1, [](CDlgSetIoGdoCh& g) {
+          EditListRow<CDlgSetIoGdoCh>(menu.button(8), 1, [](CDlgSetIoGdoCh& g) {
             PickEntry(g.mode, 1);
             g.name->setText("group");
             WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {

@@ -20,8 +20,9 @@
 namespace tk48::test {
 namespace {
 
-// The "E-mail" menu's buttons.
+// The "E-mail" menu's buttons, and "Trend" of "Graph/Display".
 constexpr int kAddressListButton = 0, kTemplatesButton = 1, kCalendarButton = 4;
+constexpr int kTrendButton = 0;
 constexpr int kWednesday = 3;  // the day boxes run "Sun" .. "Sat", "祝"
 constexpr int kNonBusinessRow = 0;
 constexpr int kTypeAi = 1, kTypeMa = 4;  // attached channel and pen types
@@ -30,47 +31,37 @@ QString Cell(ListScreen& list, int row, int column) { return list.list()->model(
 
 void EditMail(CDlgSetMain& hub) {
   InMenu(hub, Screen::Email, [](MenuScreen& menu) {
-    WhenModal<ListScreen>([](ListScreen& addresses) {
-      WhenModal<CDlgSetRepAddrConf>([](CDlgSetRepAddrConf& entry) {
-        entry.name->setText("Plant office");
-        entry.address->setText("office@example.com");
-        entry.OkStep();
-      });
-      DoubleClickRow(addresses.list(), 1);
-      Click(addresses.backButton());
+    EditListRow<CDlgSetRepAddrConf>(menu.button(kAddressListButton), 1, [](CDlgSetRepAddrConf& entry) {
+      entry.name->setText("Plant office");
+      entry.address->setText("office@example.com");
+      entry.OkStep();
     });
-    Click(menu.button(kAddressListButton));
 
-    WhenModal<ListScreen>([](ListScreen& templates) {
-      WhenModal<CDlgSetRepFormConf>([](CDlgSetRepFormConf& form) {
-        Pick(form.mode, 1);  // Enable
-        form.subject->setText("Shift report");
-        WhenModal<ListScreen>([](ListScreen& recipients) {
-          EXPECT_EQ(Cell(recipients, 1, 1), "Plant office") << "the address list as just stored";
-          WhenModal<CDlgSetRepDstConf>([](CDlgSetRepDstConf& entry) {
-            Pick(entry.to, 1);
-            entry.OkStep();
-          });
-          DoubleClickRow(recipients.list(), 1);
-          Click(recipients.button(0));  // OK
+    EditListRow<CDlgSetRepFormConf>(menu.button(kTemplatesButton), 2, [](CDlgSetRepFormConf& form) {
+      Pick(form.mode, 1);  // Enable
+      form.subject->setText("Shift report");
+      WhenModal<ListScreen>([](ListScreen& recipients) {
+        EXPECT_EQ(Cell(recipients, 1, 1), "Plant office") << "the address list as just stored";
+        WhenModal<CDlgSetRepDstConf>([](CDlgSetRepDstConf& entry) {
+          Pick(entry.to, 1);
+          entry.OkStep();
         });
-        Click(form.recipientsButton);
-        WhenModal<ListScreen>([](ListScreen& channels) {
-          WhenModal<CDlgSetRepChConf>([](CDlgSetRepChConf& entry) {
-            Pick(entry.type, kTypeAi);
-            Pick(entry.channel, 4);  // AI005
-            entry.OkStep();
-          });
-          DoubleClickRow(channels.list(), 0);
-          Click(channels.button(0));  // OK
-        });
-        Click(form.channelsButton);
-        form.OkStep();
+        DoubleClickRow(recipients.list(), 1);
+        Click(recipients.button(0));  // OK
       });
-      DoubleClickRow(templates.list(), 2);
-      Click(templates.backButton());
+      Click(form.recipientsButton);
+      WhenModal<ListScreen>([](ListScreen& channels) {
+        WhenModal<CDlgSetRepChConf>([](CDlgSetRepChConf& entry) {
+          Pick(entry.type, kTypeAi);
+          Pick(entry.channel, 4);  // AI005
+          entry.OkStep();
+        });
+        DoubleClickRow(channels.list(), 0);
+        Click(channels.button(0));  // OK
+      });
+      Click(form.channelsButton);
+      form.OkStep();
     });
-    Click(menu.button(kTemplatesButton));
 
     WhenModal<CDlgSetRepCalendar>([](CDlgSetRepCalendar& calendar) {
       Click(calendar.dayBoxes[kNonBusinessRow][kWednesday]);
@@ -83,32 +74,22 @@ void EditMail(CDlgSetMain& hub) {
 
 void EditTrendPage(CDlgSetMain& hub) {
   InMenu(hub, Screen::GraphDisplay, [](MenuScreen& menu) {
-    WhenModal<ListScreen>([](ListScreen& pages) {
-      WhenModal<CDlgSetDispTrendPage>([](CDlgSetDispTrendPage& page) {
-        Pick(page.pens[0].type, kTypeMa);
-        Pick(page.pens[0].channel, 9);  // MA010
-        page.OkStep();
-      });
-      DoubleClickRow(pages.list(), 1);
-      Click(pages.backButton());
+    EditListRow<CDlgSetDispTrendPage>(menu.button(kTrendButton), 1, [](CDlgSetDispTrendPage& page) {
+      Pick(page.pens[0].type, kTypeMa);
+      Pick(page.pens[0].channel, 9);  // MA010
+      page.OkStep();
     });
-    Click(menu.button(0));  // Trend
   });
 }
 
 void EditProcess(CDlgSetMain& hub) {
-  WhenModal<ListScreen>([](ListScreen& processes) {
-    WhenModal<CDlgSetOpemonProc>([](CDlgSetOpemonProc& proc) {
-      Pick(proc.type[0], 4);     // DI
-      Pick(proc.channel[0], 0);  // DI001
-      Pick(proc.type[1], 2);     // MD
-      Pick(proc.channel[1], 9);  // MD010
-      proc.OkStep();
-    });
-    DoubleClickRow(processes.list(), 0);
-    Click(processes.backButton());
+  EditListRow<CDlgSetOpemonProc>(hub.ScreenButton(Screen::ProcessMonitor), 0, [](CDlgSetOpemonProc& proc) {
+    Pick(proc.type[0], 4);     // DI
+    Pick(proc.channel[0], 0);  // DI001
+    Pick(proc.type[1], 2);     // MD
+    Pick(proc.channel[1], 9);  // MD010
+    proc.OkStep();
   });
-  Click(hub.ScreenButton(Screen::ProcessMonitor));
 }
 
 std::uint32_t Days(std::initializer_list<int> days) {
@@ -173,27 +154,17 @@ void CheckScreens(CDlgSetMain& hub) {
     Click(menu.button(kCalendarButton));
   });
   InMenu(hub, Screen::GraphDisplay, [](MenuScreen& menu) {
-    WhenModal<ListScreen>([](ListScreen& pages) {
-      WhenModal<CDlgSetDispTrendPage>([](CDlgSetDispTrendPage& page) {
-        EXPECT_EQ(page.pens[0].type->currentText(), "MA");
-        EXPECT_TRUE(page.pens[0].channel->currentText().startsWith("010")) << page.pens[0].channel->currentText().toStdString();
-        page.reject();
-      });
-      DoubleClickRow(pages.list(), 1);
-      Click(pages.backButton());
+    EditListRow<CDlgSetDispTrendPage>(menu.button(kTrendButton), 1, [](CDlgSetDispTrendPage& page) {
+      EXPECT_EQ(page.pens[0].type->currentText(), "MA");
+      EXPECT_TRUE(page.pens[0].channel->currentText().startsWith("010")) << page.pens[0].channel->currentText().toStdString();
+      page.reject();
     });
-    Click(menu.button(0));
   });
-  WhenModal<ListScreen>([](ListScreen& processes) {
-    WhenModal<CDlgSetOpemonProc>([](CDlgSetOpemonProc& proc) {
-      EXPECT_EQ(proc.type[0]->currentText(), "DI");
-      EXPECT_TRUE(proc.channel[0]->currentText().startsWith("001")) << proc.channel[0]->currentText().toStdString();
-      proc.reject();
-    });
-    DoubleClickRow(processes.list(), 0);
-    Click(processes.backButton());
+  EditListRow<CDlgSetOpemonProc>(hub.ScreenButton(Screen::ProcessMonitor), 0, [](CDlgSetOpemonProc& proc) {
+    EXPECT_EQ(proc.type[0]->currentText(), "DI");
+    EXPECT_TRUE(proc.channel[0]->currentText().startsWith("001")) << proc.channel[0]->currentText().toStdString();
+    proc.reject();
   });
-  Click(hub.ScreenButton(Screen::ProcessMonitor));
 }
 
 TEST_F(GuiTest, MailDisplayAndMonitorEditsSurviveSaveAndReadFile) {

@@ -41,34 +41,24 @@ void EditRecord(CDlgSetMain& hub) {
 
 void EditScheduler(CDlgSetMain& hub) {
   InMenu(hub, Screen::Scheduler, [](MenuScreen& menu) {
-    WhenModal<ListScreen>([](ListScreen& patterns) {
-      WhenModal<CDlgSetSchPattern>([](CDlgSetSchPattern& pattern) {
-        WhenModal<CDlgSetSchConf>([](CDlgSetSchConf& out) {
-          Pick(out.type, 1);  // DO
-          Pick(out.channel, 6);
-          Pick(out.startHour, 8);
-          Pick(out.startMinute, 30);
-          Pick(out.endHour, 17);
-          Pick(out.endMinute, 0);
-          out.OkStep();
-        });
-        DoubleClickRow(pattern.outputs, 0);
-        pattern.OkStep();
+    EditListRow<CDlgSetSchPattern>(menu.button(0), 1, [](CDlgSetSchPattern& pattern) {
+      WhenModal<CDlgSetSchConf>([](CDlgSetSchConf& out) {
+        Pick(out.type, 1);  // DO
+        Pick(out.channel, 6);
+        Pick(out.startHour, 8);
+        Pick(out.startMinute, 30);
+        Pick(out.endHour, 17);
+        Pick(out.endMinute, 0);
+        out.OkStep();
       });
-      DoubleClickRow(patterns.list(), 1);
-      Click(patterns.backButton());
+      DoubleClickRow(pattern.outputs, 0);
+      pattern.OkStep();
     });
-    Click(menu.button(0));
-    WhenModal<ListScreen>([](ListScreen& units) {
-      WhenModal<CDlgSetSchUnitReg>([](CDlgSetSchUnitReg& unit) {
-        Pick(unit.mode, 1);
-        Pick(unit.days[1], 2);  // Monday: pattern 2
-        unit.OkStep();
-      });
-      DoubleClickRow(units.list(), 0);
-      Click(units.backButton());
+    EditListRow<CDlgSetSchUnitReg>(menu.button(1), 0, [](CDlgSetSchUnitReg& unit) {
+      Pick(unit.mode, 1);
+      Pick(unit.days[1], 2);  // Monday: pattern 2
+      unit.OkStep();
     });
-    Click(menu.button(1));
   });
 }
 
