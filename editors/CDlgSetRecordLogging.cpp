@@ -89,7 +89,7 @@ CDlgSetRecordLoggingHourConf::CDlgSetRecordLoggingHourConf(QWidget* parent, Hour
     : HourOffsetScreen(parent, row, hour, kLoggingHours, ui) {}
 
 ListScreenSpec LoggingHourListSpec(HourTable& hours, UiPort& ui) {
-  ListScreenSpec spec = HourListSpec(hours, kLoggingHours, ui);
+  ListScreenSpec spec = HourListSpecOf<CDlgSetRecordLoggingHourConf>(hours, kLoggingHours, ui);
   spec.ok = [](const std::vector<char>&) {};  // the working copy is the result
   return spec;
 }

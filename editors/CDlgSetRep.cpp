@@ -41,7 +41,7 @@ constexpr MenuEntry kMailMenu[] = {
 std::span<const RefKind> MailOutputKinds() { return kOutputKinds; }
 
 CDlgSetRep::CDlgSetRep(QWidget* parent, SettingData& record, UiPort& ui)
-    : MenuScreen(parent, text::mail::kEmail, kMailMenu, record, ui) {}
+    : MenuScreen(parent, text::kEmail, kMailMenu, record, ui) {}
 
 CDlgSetRepError::CDlgSetRepError(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::mail::kDeliveryFailureOutput));

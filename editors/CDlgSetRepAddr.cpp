@@ -43,9 +43,9 @@ CDlgSetRepAddrConf::CDlgSetRepAddrConf(QWidget* parent, MailBook& book, int inde
 
 bool CDlgSetRepAddrConf::Validate() {
   // The device's mail header cannot carry a quotation mark in a name.
-  return checks_.Text(name, kChars, text::mail::kRecipientNameError) &&
-         (!FieldText(name).contains(u'"') || checks_.Refuse(LoadText(text::mail::kQuoteCannotBeUsed))) &&
-         checks_.Text(address, kChars, text::mail::kAddressError);
+  return checks_.Text(name, kChars, text::kRecipientNameError) &&
+         (!FieldText(name).contains(u'"') || checks_.Refuse(LoadText(text::kQuoteCannotBeUsed))) &&
+         checks_.Text(address, kChars, text::kMailAddressError);
 }
 
 ListScreenSpec AddressListSpec(SettingData& record, MailBook& book, UiPort& ui) {

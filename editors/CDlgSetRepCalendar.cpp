@@ -35,7 +35,7 @@ bool Marked(const std::uint32_t (&masks)[kCalendarYears][12], int year, int mont
 int FirstCell(int year, int month) { return Weekday(year, month, 1); }
 
 QString MonthTitle(int year, int month) {
-  return Tx(mt::kJanuary + month - 1) + QUtf8Text(FormatText(mt::kYearSuffix, year));
+  return Tx(mt::kJanuary + month - 1) + QUtf8Text(FormatText(text::kCalendarYearSuffix, year));
 }
 
 void Paint(QWidget* cell, QColor colour) {
@@ -92,7 +92,7 @@ CDlgSetRepCalendarConf::CDlgSetRepCalendarConf(QWidget* parent, CalendarMarks& m
     : ItemEditor(parent, ui) {
   setWindowTitle(MonthTitle(year, month));
   auto* grid = new QGridLayout;
-  for (int d = 0; d < kWeekdays; ++d) grid->addWidget(new QLabel(Tx(mt::kSunday + d), this), 0, d, Qt::AlignCenter);
+  for (int d = 0; d < kWeekdays; ++d) grid->addWidget(new QLabel(Tx(text::kSun + d), this), 0, d, Qt::AlignCenter);
   const int first = FirstCell(year, month);
   const int days = MonthDays(year, month);
   std::uint32_t& workDay = marks.WORK_DAY[year - kCalendarFirstYear][month - 1];
@@ -149,27 +149,27 @@ CDlgSetRepCalendar::CDlgSetRepCalendar(QWidget* parent, SettingData& record, UiP
     QComboBox* const lists[4] = {p.startHour, p.startMinute, p.endHour, p.endMinute};
     hourGrid->addWidget(new QLabel(QString::number(i + 1), hours), i + 1, 0);
     for (int k = 0; k < 4; ++k) {
-      Name(lists[k], SubName(period, Tx(mt::kStartHour + k)));
+      Name(lists[k], SubName(period, Tx(text::kStartHour + k)));
       hourGrid->addWidget(lists[k], i + 1, k + 1);
     }
   }
-  for (int k = 0; k < 4; ++k) hourGrid->addWidget(new QLabel(Tx(mt::kStartHour + k), hours), 0, k + 1);
+  for (int k = 0; k < 4; ++k) hourGrid->addWidget(new QLabel(Tx(text::kStartHour + k), hours), 0, k + 1);
 
-  auto* days = new QGroupBox(Tx(mt::kBusinessDaySetting), this);
+  auto* days = new QGroupBox(Tx(text::kBusinessDaySetting), this);
   auto* dayGrid = new QGridLayout(days);
   const int rowLabels[2] = {mt::kNonBusinessDay, mt::kHoliday};
   for (int row = 0; row < 2; ++row) {
     dayGrid->addWidget(new QLabel(Tx(rowLabels[row]), days), row, 0);
     for (int b = 0; b < 8; ++b) {
-      const int label = b < kNational ? mt::kSunday + b : mt::kNationalDay;
+      const int label = b < kNational ? text::kSun + b : text::kNationalDay;
       auto* box = new QCheckBox(Tx(label), days);
       Name(box, SubName(rowLabels[row], label));
       dayBoxes[static_cast<std::size_t>(row)][static_cast<std::size_t>(b)] = box;
       dayGrid->addWidget(box, row, 1 + b);
     }
-    auto* set = new QPushButton(Tx(mt::kSet), days);
+    auto* set = new QPushButton(Tx(text::kCalendarSet), days);
     set->setAutoDefault(false);
-    Name(set, SubName(rowLabels[row], mt::kSet));
+    Name(set, SubName(rowLabels[row], text::kCalendarSet));
     connect(set, &QPushButton::clicked, this, [this, row] { SetRow(row); });
     setButtons[static_cast<std::size_t>(row)] = set;
     dayGrid->addWidget(set, row, 9);
@@ -179,7 +179,7 @@ CDlgSetRepCalendar::CDlgSetRepCalendar(QWidget* parent, SettingData& record, UiP
   year->setCurrentIndex(std::clamp(QDate::currentDate().year(), kCalendarFirstYear, kLastYear) - kCalendarFirstYear);
   connect(year, &QComboBox::activated, this, [this] { RefreshMonths(); });
   auto* yearRow = new QFormLayout;
-  AddRow(yearRow, mt::kCalendarYear, year);
+  AddRow(yearRow, text::kCalendarYear, year);
 
   auto* monthGrid = new QGridLayout;
   for (int m = 1; m <= 12; ++m) {
@@ -227,7 +227,7 @@ bool CDlgSetRepCalendar::CrossCheck() {
   for (int i = 0; i < 6; ++i) {
     const Period& p = periods[static_cast<std::size_t>(i)];
     if (!checks_.EndAfterStart({p.startHour, p.startMinute}, {p.endHour, p.endMinute},
-                               FormatText(mt::kBusinessHourError, i + 1)))
+                               FormatText(text::kBusinessHourError, i + 1)))
       return false;
   }
   return true;

@@ -88,8 +88,8 @@ CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int
   period = ChoiceList(this, {mt::kAnyTime, mt::kAnyTime + 1, mt::kNonBusinessDay, mt::kAnyTime + 2, mt::kAnyTime + 3,
                              mt::kAnyTime + 4, mt::kAnyTime + 5});
   businessHour = NumberList(this, 1, 6);
-  channelsButton = SubButton(this, mt::kChooseChannels);
-  file = ChoiceList(this, {text::kOutputNone, mt::kDailyReport, mt::kDailyReport + 1, mt::kDailyReport + 2});
+  channelsButton = SubButton(this, text::kChooseChannels);
+  file = ChoiceList(this, {text::kOutputNone, text::kDailyReport, text::kDailyReport + 1, text::kDailyReport + 2});
   successMode = ChoiceList(this, {text::kOutputNone, mt::kOn, mt::kOn + 1});
   successType = ChoiceList(this, {text::kPageMd, text::kPageDo, text::kPageGdo});
   successChannel = new QComboBox(this);
@@ -119,7 +119,7 @@ CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int
 
   auto* form = new QFormLayout;
   AddRow(form, text::kMode, mode);
-  form->addRow(Tx(mt::kMailTo), recipientsButton);
+  form->addRow(Tx(text::kMailTo), recipientsButton);
   AddRow(form, text::kColumnSubject, subject);
   AddRow(form, mt::kBodyText, body);
   AddRow(form, mt::kEnabledTimePeriod, period);
@@ -150,7 +150,7 @@ void CDlgSetRepFormConf::UpdateEnables() {
 }
 
 bool CDlgSetRepFormConf::Validate() {
-  return checks_.Text(subject, kSubjectChars, mt::kSubjectError) && checks_.Text(body, kBodyChars, mt::kBodyError);
+  return checks_.Text(subject, kSubjectChars, text::kSubjectError) && checks_.Text(body, kBodyChars, text::kBodyError);
 }
 
 void CDlgSetRepFormConf::Commit() {
@@ -230,7 +230,7 @@ ListScreenSpec ChannelChooserSpec(const SettingData& record, MailAttachments& ch
   MailAttachments* a = &ch;
   UiPort* port = &ui;
   ListScreenSpec spec;
-  spec.title = Tx(mt::kAttachChData);
+  spec.title = Tx(text::kAttachChData);
   spec.list.rows = kAttachedChannels;
   spec.list.columns = {
       {text::kColumnCh, 60, [](int row) { return QUtf8Text(FormatText(mt::kCh02d, row + 1)); }},

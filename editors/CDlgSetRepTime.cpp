@@ -17,7 +17,7 @@ namespace {
 namespace mt = text::mail;
 constexpr int kDisable = 131;  // "Disable", "Enable"
 constexpr int kEnable = 1;
-constexpr HourListTexts kSendTimes{mt::kSetTimeToSend, mt::kReport, mt::kSend, mt::kSendTimeTitle};
+constexpr HourListTexts kSendTimes{text::kSetTimeToSend, text::kRecordReport, text::kMailSend, mt::kSendTimeTitle};
 
 TemplateBits BitsOf(const MailTime& time) {
   TemplateBits bits{};
@@ -42,13 +42,7 @@ CDlgSetRepTimeSendConf::CDlgSetRepTimeSendConf(QWidget* parent, HourRow& row, in
     : HourOffsetScreen(parent, row, hour, kSendTimes, ui) {}
 
 ListScreenSpec SendTimeListSpec(HourTable& hours, UiPort& ui) {
-  ListScreenSpec spec = HourListSpec(hours, kSendTimes, ui);
-  HourTable* h = &hours;
-  spec.list.edit = [h, &ui](QWidget* parent, int row) {
-    HourRow copy = (*h)[static_cast<std::size_t>(row)];
-    if (CDlgSetRepTimeSendConf(parent, copy, row, ui).exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
-  };
-  return spec;
+  return HourListSpecOf<CDlgSetRepTimeSendConf>(hours, kSendTimes, ui);
 }
 
 CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
@@ -64,17 +58,17 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
   templateButton->setAutoDefault(false);
   connect(templateButton, &QPushButton::clicked, this, [this, &record] {
     templates_.Edit([this, &record](TemplateBits& copy) {
-      return ChooseTemplates(this, record, copy.MAIL, Tx(mt::kMailTemplateNo));
+      return ChooseTemplates(this, record, copy.MAIL, Tx(text::kMailTemplateNo));
     });
   });
   auto* dayRow = new QHBoxLayout;
   for (int d = 0; d < 7; ++d) {
-    days[d] = new QCheckBox(Tx(mt::kSunday + d), this);
-    Name(days[d], SubName(mt::kDayOfWeek, mt::kSunday + d));
+    days[d] = new QCheckBox(Tx(text::kSun + d), this);
+    Name(days[d], SubName(mt::kDayOfWeek, text::kSun + d));
     fields_.Bit(days[d], time_.WDAY, d);
     dayRow->addWidget(days[d]);
   }
-  timeButton = new QPushButton(Tx(mt::kSetTimeToSend), this);
+  timeButton = new QPushButton(Tx(text::kSetTimeToSend), this);
   timeButton->setAutoDefault(false);
   connect(timeButton, &QPushButton::clicked, this, [this] {
     // The send-time list has only Back: whatever it changed is kept.
@@ -86,7 +80,7 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
 
   auto* form = new QFormLayout;
   AddRow(form, text::kMode, mode);
-  form->addRow(Tx(mt::kMailTemplateNo), templateButton);
+  form->addRow(Tx(text::kMailTemplateNo), templateButton);
   form->addRow(Tx(mt::kDayOfWeek), dayRow);
   form->addRow(Tx(mt::kTimeToSend), timeButton);
   OkCancelColumn({form});

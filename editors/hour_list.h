@@ -51,4 +51,17 @@ class HourOffsetScreen : public ItemEditor {
 // `ok` for a list with OK and Cancel over a working copy.
 ListScreenSpec HourListSpec(HourTable& hours, const HourListTexts& texts, UiPort& ui);
 
+// The same list whose double-click opens the screen class `Screen` (built from
+// parent, row, hour and port), for a list whose offset screen has its own name.
+template <class Screen>
+ListScreenSpec HourListSpecOf(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
+  ListScreenSpec spec = HourListSpec(hours, texts, ui);
+  HourTable* h = &hours;
+  spec.list.edit = [h, &ui](QWidget* parent, int row) {
+    HourRow copy = (*h)[static_cast<std::size_t>(row)];
+    if (Screen(parent, copy, row, ui).exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
+  };
+  return spec;
+}
+
 }  // namespace tk48

@@ -697,6 +697,25 @@ inline constexpr int kSchTabMd = 27364;
 inline constexpr int kSchTabDo = 27365;
 inline constexpr int kSchOutputs = 27366;
 
+// e-mail: address list, templates, regular report, calendar
+inline constexpr int kRecipientNameError = 26700;
+inline constexpr int kQuoteCannotBeUsed = 26701;   // "Setting error: \"\" cannot be used"
+inline constexpr int kMailAddressError = 26702;
+inline constexpr int kMailTo = 26703;
+inline constexpr int kChooseChannels = 26704;
+inline constexpr int kSubjectError = 26705;
+inline constexpr int kBodyError = 26706;
+inline constexpr int kAttachChData = 26707;
+inline constexpr int kSetTimeToSend = 26708;
+inline constexpr int kMailSend = 26709;            // "Send"
+inline constexpr int kNationalDay = 26710;         // "祝"
+inline constexpr int kBusinessHourError = 26711;   // with the period's number
+inline constexpr int kBusinessDaySetting = 26712;
+inline constexpr int kCalendarSet = 26713;         // "Set"
+inline constexpr int kCalendarYear = 26714;
+inline constexpr int kCalendarYearSuffix = 26715;  // " %d " after the month's name
+inline constexpr int kStartHour = 26716;           // then start minute, end hour, end minute
+
 // process operation monitor
 inline constexpr int kOpemonStatusOff = 26900;
 inline constexpr int kOpemonNameError = 26901;

@@ -1,5 +1,6 @@
 // The e-mail screens: the address list on its copy, the delivery failure
 // output.
+#include <QImage>
 #include <QPushButton>
 #include <QTableView>
 #include <cstring>
@@ -441,6 +442,36 @@ TEST_F(MailTest, MonthScreenWritesOnlyItsMonthAndCancelWritesNothing) {
   EXPECT_NE(screen.marks().WORK_DAY[kY2024][2], record->MAIL_REPORT.CALENDAR.WORK_DAY[kY2024][2]);
   QTest::keyClick(&screen, Qt::Key_Escape);
   EXPECT_TRUE(SameRecord(*record, *before));
+}
+
+// A month display draws day d in its weekday's cell (Sunday first, the 1st in
+// the first row) in the colour of its two marks, and nothing outside the month.
+TEST_F(MailTest, MonthDisplayPaintsEachDayInItsCellAndColour) {
+  CalendarMarks marks{};
+  marks.WORK_DAY[kY2024][1] = Days({3, 12});
+  marks.HOLIDAY[kY2024][1] = Days({11, 12});
+  CDlgSetRepCalendarDsp display(nullptr);
+  QPalette palette = display.palette();
+  palette.setColor(QPalette::Window, Qt::darkGray);
+  display.setPalette(palette);
+  display.setAutoFillBackground(true);
+  constexpr int kCellWidth = 30, kCellHeight = 20;
+  display.resize(7 * kCellWidth, 6 * kCellHeight);
+  display.Show(marks, 2024, 2);  // February 2024: 29 days from a Thursday
+  const QImage image = display.grab().toImage();
+  const auto cell = [&](int c) { return image.pixelColor((c % 7) * kCellWidth + 2, (c / 7) * kCellHeight + 2); };
+  constexpr int kFirstCell = 4;
+  const struct {
+    int day;
+    QColor colour;
+  } days[] = {{1, Qt::white}, {3, Qt::cyan}, {11, Qt::red}, {12, Qt::green}, {29, Qt::white}};
+  for (const auto& d : days) {
+    EXPECT_EQ(display.DayColour(d.day), d.colour) << d.day;
+    EXPECT_EQ(cell(kFirstCell + d.day - 1), d.colour) << d.day;
+  }
+  for (int c : {0, kFirstCell - 1, kFirstCell + 29, 41}) EXPECT_EQ(cell(c), QColor(Qt::darkGray)) << "cell " << c;
+  display.Show(marks, 2024, 3);
+  EXPECT_EQ(display.DayColour(3), QColor(Qt::white)) << "the marks of another month";
 }
 
 TEST_F(MailTest, CalendarRefusesABusinessHourThatEndsBeforeItStarts) {

@@ -85,7 +85,7 @@ TEST_F(RecordTest, HourListEditsACopyThatOnlyOkKeeps) {
   ShowActive(screen);
   ASSERT_TRUE(screen.hourButton->isEnabled());
   auto setHour = [](QTableView* table, int hour, const char* min, const char* sec) {
-    test::WhenModal<HourOffsetScreen>([=](HourOffsetScreen& s) {
+    test::WhenModal<CDlgSetRecordLoggingHourConf>([=](CDlgSetRecordLoggingHourConf& s) {
       EXPECT_EQ(s.windowTitle().toStdString(), "Choose offset: " + std::to_string(hour) + " (hour)");
       Pick(s.flag, 1);
       s.minutes->setText(min);
@@ -119,6 +119,47 @@ TEST_F(RecordTest, HourListEditsACopyThatOnlyOkKeeps) {
   EXPECT_EQ(Logging().OFFSET[0].SEC, 30);
   EXPECT_EQ(Logging().OFFSET[12].MIN, 0);
   EXPECT_EQ(Logging().OFFSET[3].MIN, 0);
+}
+
+// The logging hour's offset screen: "Logging" guards the offsets, which are
+// in use and checked (integers 0 to 59) only while it is "Enable".
+TEST_F(RecordTest, LoggingOffsetScreenChecksOffsetsOnlyWhileLoggingIsEnabled) {
+  const struct {
+    int flag;
+    const char* minutes;
+    const char* seconds;
+    const char* message;  // empty: stored
+  } cases[] = {
+      {0, "60", "abc", ""},
+      {1, "60", "0", "Setting error: Time delay (min.)"},
+      {1, "59", "-1", "Setting error: Time delay (sec.)"},
+      {1, "59", "0", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.minutes) + ":" + c.seconds);
+    ui.messages.clear();
+    HourRow row{0, 10, 20};
+    CDlgSetRecordLoggingHourConf screen(nullptr, row, 23, ui);
+    ShowActive(screen);
+    EXPECT_EQ(screen.windowTitle(), "Choose offset: 23 (hour)");
+    EXPECT_EQ(screen.flag->accessibleName(), "Logging");
+    Pick(screen.flag, c.flag);
+    EXPECT_EQ(screen.minutes->isEnabled(), c.flag == 1);
+    EXPECT_EQ(screen.seconds->isEnabled(), c.flag == 1);
+    screen.minutes->setText(c.minutes);
+    screen.seconds->setText(c.seconds);
+    screen.OkStep();
+    if (*c.message) {
+      EXPECT_EQ(ui.Last().rfind(c.message, 0), 0u) << ui.Last();
+      EXPECT_TRUE(screen.isVisible());
+      EXPECT_EQ(row.MODE, 0);
+      EXPECT_EQ(row.MIN, 10);
+    } else {
+      EXPECT_TRUE(ui.messages.empty()) << ui.Last();
+      EXPECT_FALSE(screen.isVisible());
+      EXPECT_EQ(row.MODE, c.flag);
+    }
+  }
 }
 
 TEST_F(RecordTest, HeaderLineCountsLineBreaksAsCrLfAndStoresThem) {

@@ -52,37 +52,28 @@ TEST_F(GuiTest, SettingRoundTripThroughTheDevice) {
   CTK48CFGDlg window(app);
   Show(window);
 
-  // New setting: edit, save, and Back asks nothing.
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    SetName(window.Record(), "E2E plant");
-    window.Record().COM.FTP.PORT = 2121;
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    EXPECT_EQ(ui.Last(), "File saved.");
-    Click(hub.BackButton());
-    EXPECT_FALSE(hub.isVisible());
-  });
-  Click(window.NewSettingButton());
-  EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."});
-
-  // Read file, then upload from the hub: the web account still has its factory
-  // login, so the warning and "ID, Password" come first.
+  // New setting: edit, save, and Back asks nothing. Read file, then upload
+  // from the hub: the web account still has its factory login, so the warning
+  // and "ID, Password" come first; uploaded, Back asks nothing.
   std::string uploadedText;
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    EXPECT_STREQ(window.Record().SYSTEM.NAME1, "E2E plant");
-    uploadedText = AsText(window.Record());
-    WhenModal<CDlgSetIdPwd>([](CDlgSetIdPwd& d) { Click(d.OkButton()); });
-    ui.messages.clear();
-    Click(hub.UploadButton());
-    EXPECT_EQ(Texts(), (std::vector<std::string>{LoadText(text::kCredentialsWarning).data(),
-                                                 LoadText(text::kCredentialsStillWeak).data(),
-                                                 "Are you sure to upload?"}));
-    EXPECT_EQ(ui.progressDialogs, 1);
-    Click(hub.BackButton());
-    EXPECT_FALSE(hub.isVisible()) << "uploaded: nothing to lose";
-  });
-  ui.files = {file};
-  Click(window.ReadFileButton());
+  SaveAndReadBack(
+      window, file,
+      [&](CDlgSetMain&) {
+        SetName(window.Record(), "E2E plant");
+        window.Record().COM.FTP.PORT = 2121;
+      },
+      [&](CDlgSetMain& hub, const SettingData& r) {
+        EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."});
+        EXPECT_STREQ(r.SYSTEM.NAME1, "E2E plant");
+        uploadedText = AsText(r);
+        WhenModal<CDlgSetIdPwd>([](CDlgSetIdPwd& d) { Click(d.OkButton()); });
+        ui.messages.clear();
+        Click(hub.UploadButton());
+        EXPECT_EQ(Texts(), (std::vector<std::string>{LoadText(text::kCredentialsWarning).data(),
+                                                     LoadText(text::kCredentialsStillWeak).data(),
+                                                     "Are you sure to upload?"}));
+        EXPECT_EQ(ui.progressDialogs, 1);
+      });
   EXPECT_EQ(window.CurrentFile(), file);
 
   // Another record in the window, then Download from device.

@@ -15,11 +15,17 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <ostream>
 #include <memory>
 
+#include "app/CDlgSetMain.h"
 #include "app/CTK48CFGApp.h"
+#include "app/CTK48CFGDlg.h"
 #include "app/preferences.h"
+#include "editors/list_screen.h"
+#include "editors/menu_screen.h"
+#include "model/defaults.h"
 #include "port/scripted_ui.h"
 
 // Readable failures.
@@ -105,6 +111,27 @@ inline void Show(QDialog& dialog) {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 }
 
+// Opens the list screen that `opener` brings up, double-clicks row `row`,
+// runs `act` on the item screen T that comes up, then Back closes the list.
+template <class T>
+void EditListRow(QAbstractButton* opener, int row, std::function<void(T&)> act) {
+  WhenModal<ListScreen>([row, act = std::move(act)](ListScreen& list) {
+    WhenModal<T>(act);
+    DoubleClickRow(list.list(), row);
+    Click(list.backButton());
+  });
+  Click(opener);
+}
+
+// Opens the menu behind a hub button, runs `inMenu` on it, then Back.
+inline void InMenu(CDlgSetMain& hub, Screen section, const std::function<void(MenuScreen&)>& inMenu) {
+  WhenModal<MenuScreen>([inMenu](MenuScreen& menu) {
+    inMenu(menu);
+    Click(menu.backButton());
+  });
+  Click(hub.ScreenButton(section));
+}
+
 // The scripted port that also keeps every file dialog it was asked for.
 class RecordingUi : public ScriptedUi {
  public:
@@ -142,6 +169,40 @@ class GuiTest : public ::testing::Test {
   int StoredInt(std::string_view name) const { return prefs.ReadInt(pref::kMain, name, -12345); }
   std::string StoredText(std::string_view name) const { return prefs.ReadText(pref::kMain, name); }
   bool IsStored(std::string_view name) const { return Preferences::Lookup(pref::kMain, name).has_value(); }
+
+  // Save file, then Read file, through the hub. `edit` works in the hub that
+  // `open` brings up (New setting when there is none); Save file writes `file`
+  // and Back closes the hub. The window's record is then reset to the
+  // defaults, so that what `check` finds came from the file: Read file brings
+  // the hub up again over what was read, `check` looks at it, and Back closes
+  // it with nothing to ask.
+  void SaveAndReadBack(CTK48CFGDlg& window, const std::string& file, const std::function<void(CDlgSetMain&)>& edit,
+                       const std::function<void(CDlgSetMain&, const SettingData&)>& check,
+                       const std::function<void()>& open = {}) {
+    WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+      edit(hub);
+      ui.files = {file};
+      Click(hub.SaveFileButton());
+      EXPECT_EQ(ui.Last(), "File saved.");
+      Click(hub.BackButton());
+      EXPECT_FALSE(hub.isVisible()) << "saved: Back asks nothing";
+    });
+    if (open)
+      open();
+    else
+      Click(window.NewSettingButton());
+    ApplyDefaults(window.Record());
+    bool checked = false;
+    WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
+      checked = true;
+      check(hub, window.Record());
+      Click(hub.BackButton());
+      EXPECT_FALSE(hub.isVisible()) << "just read: Back asks nothing";
+    });
+    ui.files = {file};
+    Click(window.ReadFileButton());
+    EXPECT_TRUE(checked) << "Read file brought up no hub";
+  }
 
   // The texts of the messages shown so far.
   std::vector<std::string> Texts() const {

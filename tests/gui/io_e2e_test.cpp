@@ -1,6 +1,7 @@
 // End to end through the application's own screens: New setting, the hub's
 // Input/Output menu, a slave and an analog input with zones and an alarm
-// output, Save file and Read file; then the slave deleted with its channels.
+// output, Save file and Read file; then the slave deleted with its channels in
+// the hub of a Read file, Save file and Read file.
 #include <QComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -49,74 +50,70 @@ TEST_F(GuiTest, SlaveAndAnalogInputThroughTheInputOutputMenu) {
   CTK48CFGDlg window(app);
   Show(window);
 
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    InInputOutput(hub, [&](CDlgSetIo& menu) {
-      SetSlaveAddress(menu, 3, "192.168.0.3");
-      WhenModal<ListScreen>([](ListScreen& ais) {
-        WhenModal<CDlgSetIoAiCh>([](CDlgSetIoAiCh& ai) {
-          PickEntry(ai.kind, CDlgSetIoAiCh::kModbusTcp);
-          ai.slaveNo->setText("3");
-          ai.name->setText("flow");
-          WhenModal<CDlgSetIoArea>([](CDlgSetIoArea& zones) {
-            PickEntry(zones.partitions, 2);  // three zones
-            zones.zone[2].name->setText("high");
-            WhenModal<ActionListDialog>([](ActionListDialog& mds) {
-              WhenModal<ActionStateDialog>([](ActionStateDialog& state) {
-                state.state->setCurrentIndex(1);
-                state.accept();
+  SaveAndReadBack(
+      window, file,
+      [&](CDlgSetMain& hub) {
+        InInputOutput(hub, [&](CDlgSetIo& menu) {
+          SetSlaveAddress(menu, 3, "192.168.0.3");
+          WhenModal<ListScreen>([](ListScreen& ais) {
+            WhenModal<CDlgSetIoAiCh>([](CDlgSetIoAiCh& ai) {
+              PickEntry(ai.kind, CDlgSetIoAiCh::kModbusTcp);
+              ai.slaveNo->setText("3");
+              ai.name->setText("flow");
+              WhenModal<CDlgSetIoArea>([](CDlgSetIoArea& zones) {
+                PickEntry(zones.partitions, 2);  // three zones
+                zones.zone[2].name->setText("high");
+                WhenModal<ActionListDialog>([](ActionListDialog& mds) {
+                  WhenModal<ActionStateDialog>([](ActionStateDialog& state) {
+                    state.state->setCurrentIndex(1);
+                    state.accept();
+                  });
+                  DoubleClickRow(*mds.list(), 4);  // MD005
+                  Click(mds.backButton());
+                });
+                Click(zones.zone[2].actions[0]);
+                Click(zones.okButton);
               });
-              DoubleClickRow(*mds.list(), 4);  // MD005
-              Click(mds.backButton());
+              Click(ai.zonesButton);
+              Click(ai.okButton);
             });
-            Click(zones.zone[2].actions[0]);
-            Click(zones.okButton);
+            DoubleClickRow(*ais.list(), 6);
+            EXPECT_EQ(ais.list()->model()->index(6, 1).data().toString(), "flow");
+            Click(ais.backButton());
           });
-          Click(ai.zonesButton);
-          Click(ai.okButton);
+          Click(MenuButton(menu, 1));
         });
-        DoubleClickRow(*ais.list(), 6);
-        EXPECT_EQ(ais.list()->model()->index(6, 1).data().toString(), "flow");
-        Click(ais.backButton());
+      },
+      [](CDlgSetMain&, const SettingData& r) {
+        EXPECT_STREQ(r.IO.NODE_CONF.NODE[3], "192.168.0.3");
+        const AiCh& ai = r.IO.AI[6];
+        EXPECT_EQ(ai.TYPE, kTypeModbusTcp);
+        EXPECT_EQ(ai.MOD_NODE, 3);
+        EXPECT_STREQ(ai.NAME, "flow");
+        EXPECT_EQ(ai.USE_AREAS, 3);
+        EXPECT_STREQ(ai.AREA[2].AREA_NAME, "high");
+        EXPECT_EQ(ai.AREA[2].MD_ON[0], 1u << 4);
       });
-      Click(MenuButton(menu, 1));
-    });
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    Click(hub.BackButton());
-  });
-  Click(window.NewSettingButton());
   ASSERT_EQ(Texts(), std::vector<std::string>{"File saved."});
 
-  // Read file: as entered. Then slave 3 loses its address and AI007 goes with it.
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    const SettingData& r = window.Record();
-    EXPECT_STREQ(r.IO.NODE_CONF.NODE[3], "192.168.0.3");
-    const AiCh& ai = r.IO.AI[6];
-    EXPECT_EQ(ai.TYPE, kTypeModbusTcp);
-    EXPECT_EQ(ai.MOD_NODE, 3);
-    EXPECT_STREQ(ai.NAME, "flow");
-    EXPECT_EQ(ai.USE_AREAS, 3);
-    EXPECT_STREQ(ai.AREA[2].AREA_NAME, "high");
-    EXPECT_EQ(ai.AREA[2].MD_ON[0], 1u << 4);
-    ui.messages.clear();
-    ui.answers = {Answer::Ok};
-    InInputOutput(hub, [](CDlgSetIo& menu) { SetSlaveAddress(menu, 3, ""); });
-    EXPECT_EQ(Texts(), std::vector<std::string>{"I/O channels of deleted node(s) will be disabled."});
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    Click(hub.BackButton());
-  });
-  ui.files = {file};
-  Click(window.ReadFileButton());
-
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    EXPECT_EQ(window.Record().IO.AI[6].TYPE, kTypeNone);
-    EXPECT_STREQ(window.Record().IO.AI[6].NAME, "flow") << "only the TYPE changes";
-    EXPECT_EQ(window.Record().IO.NODE_CONF.NODE[3][0], '\0');
-    Click(hub.BackButton());
-  });
-  ui.files = {file};
-  Click(window.ReadFileButton());
+  // Slave 3 loses its address in the hub of a Read file, and AI007 goes with it.
+  SaveAndReadBack(
+      window, file,
+      [&](CDlgSetMain& hub) {
+        ui.messages.clear();
+        ui.answers = {Answer::Ok};
+        InInputOutput(hub, [](CDlgSetIo& menu) { SetSlaveAddress(menu, 3, ""); });
+        EXPECT_EQ(Texts(), std::vector<std::string>{"I/O channels of deleted node(s) will be disabled."});
+      },
+      [](CDlgSetMain&, const SettingData& r) {
+        EXPECT_EQ(r.IO.AI[6].TYPE, kTypeNone);
+        EXPECT_STREQ(r.IO.AI[6].NAME, "flow") << "only the TYPE changes";
+        EXPECT_EQ(r.IO.NODE_CONF.NODE[3][0], '\0');
+      },
+      [&] {
+        ui.files = {file};
+        Click(window.ReadFileButton());
+      });
 }
 
 }  // namespace

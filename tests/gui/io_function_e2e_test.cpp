@@ -92,60 +92,53 @@ TEST_F(GuiTest, FunctionRegistersThroughTheInputOutputMenu) {
   CTK48CFGDlg window(app);
   Show(window);
 
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    WhenModal<CDlgSetIo>([](CDlgSetIo& menu) {
-      EnterMa010(menu);
-      EnterMd250(menu);
-      menu.reject();
-    });
-    Click(hub.ScreenButton(Screen::InputOutput));
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    Click(hub.BackButton());
-  });
-  Click(window.NewSettingButton());
-  ASSERT_EQ(Texts(), std::vector<std::string>{"File saved."});
-
-  ui.files = {file};
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    const SettingData& r = window.Record();
-    const MaCh& ma = r.IO.MA[9];
-    EXPECT_EQ(ma.TYPE, kMaScaling);
-    EXPECT_STREQ(ma.NAME, "level");
-    EXPECT_EQ(ma.CONST.K[1], 4);
-    EXPECT_EQ(ma.CONST.K[2], 20);
-    EXPECT_EQ(ma.CONST.K[3], 0);
-    EXPECT_EQ(ma.CONST.K[4], 1000);
-    EXPECT_EQ(ma.USE_AREAS, 2);
-    EXPECT_EQ(ma.AREA[1].MD_ON[7], 1u << 25);  // MD250
-    const MdCh& md = r.IO.MD[249];
-    EXPECT_EQ(md.TYPE, CDlgSetIoMdCh::kAnd);
-    EXPECT_EQ(md.INPUT_CONT.CH.kind, 1);
-    EXPECT_EQ(md.INPUT_CONT.CH.no, 240);
-    EXPECT_EQ(md.INPUT_CONT.CN, 5);
-    // The cross-reference from the MD list names MA010's zone 2 for MD250.
-    WhenModal<CDlgSetIo>([](CDlgSetIo& menu) {
-      WhenModal<ListScreen>([](ListScreen& mds) {
-        WhenModal<CDlgSetIoMdUsed>([](CDlgSetIoMdUsed& view) {
-          const QAbstractItemModel& rows = *view.list()->model();
-          int at = -1;
-          for (int row = 0; row < rows.rowCount() && at < 0; ++row)
-            if (rows.index(row, 0).data().toString() == "MD250") at = row;
-          ASSERT_GE(at, 0);
-          EXPECT_EQ(rows.index(at, 1).data().toString(), "I/O (MA010)");
-          EXPECT_EQ(rows.index(at, 2).data().toString(), "Zone 2 ");
-          view.reject();
+  SaveAndReadBack(
+      window, file,
+      [](CDlgSetMain& hub) {
+        WhenModal<CDlgSetIo>([](CDlgSetIo& menu) {
+          EnterMa010(menu);
+          EnterMd250(menu);
+          menu.reject();
         });
-        Click(mds.button(0));
-        Click(mds.backButton());
+        Click(hub.ScreenButton(Screen::InputOutput));
+      },
+      [](CDlgSetMain& hub, const SettingData& r) {
+        const MaCh& ma = r.IO.MA[9];
+        EXPECT_EQ(ma.TYPE, kMaScaling);
+        EXPECT_STREQ(ma.NAME, "level");
+        EXPECT_EQ(ma.CONST.K[1], 4);
+        EXPECT_EQ(ma.CONST.K[2], 20);
+        EXPECT_EQ(ma.CONST.K[3], 0);
+        EXPECT_EQ(ma.CONST.K[4], 1000);
+        EXPECT_EQ(ma.USE_AREAS, 2);
+        EXPECT_EQ(ma.AREA[1].MD_ON[7], 1u << 25);  // MD250
+        const MdCh& md = r.IO.MD[249];
+        EXPECT_EQ(md.TYPE, CDlgSetIoMdCh::kAnd);
+        EXPECT_EQ(md.INPUT_CONT.CH.kind, 1);
+        EXPECT_EQ(md.INPUT_CONT.CH.no, 240);
+        EXPECT_EQ(md.INPUT_CONT.CN, 5);
+        // The cross-reference from the MD list names MA010's zone 2 for MD250.
+        WhenModal<CDlgSetIo>([](CDlgSetIo& menu) {
+          WhenModal<ListScreen>([](ListScreen& mds) {
+            WhenModal<CDlgSetIoMdUsed>([](CDlgSetIoMdUsed& view) {
+              const QAbstractItemModel& rows = *view.list()->model();
+              int at = -1;
+              for (int row = 0; row < rows.rowCount() && at < 0; ++row)
+                if (rows.index(row, 0).data().toString() == "MD250") at = row;
+              ASSERT_GE(at, 0);
+              EXPECT_EQ(rows.index(at, 1).data().toString(), "I/O (MA010)");
+              EXPECT_EQ(rows.index(at, 2).data().toString(), "Zone 2 ");
+              view.reject();
+            });
+            Click(mds.button(0));
+            Click(mds.backButton());
+          });
+          Click(menu.button(kMdButton));
+          menu.reject();
+        });
+        Click(hub.ScreenButton(Screen::InputOutput));
       });
-      Click(menu.button(kMdButton));
-      menu.reject();
-    });
-    Click(hub.ScreenButton(Screen::InputOutput));
-    Click(hub.BackButton());
-  });
-  Click(window.ReadFileButton());
+  EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."});
 }
 
 }  // namespace

@@ -21,19 +21,6 @@
 namespace tk48::test {
 namespace {
 
-// Opens the list of menu button `button`, double-clicks `row` and runs `edit`
-// on the item screen `Screen`; Back closes the list.
-template <class Screen>
-void EditRow(CDlgSetIo& menu, int button, int row, std::function<void(Screen&)> edit) {
-  WhenModal<QDialog>([row, edit](QDialog& shown) {
-    auto& list = dynamic_cast<ListScreen&>(shown);
-    WhenModal<Screen>(edit);
-    DoubleClickRow(*list.list(), row);
-    Click(list.backButton());
-  });
-  Click(menu.button(button));
-}
-
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -48,116 +35,107 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
   CTK48CFGDlg window(app);
   Show(window);
 
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    WhenModal<CDlgSetIo>([&](CDlgSetIo& menu) {
-      WhenModal<CDlgSetIoNode>([](CDlgSetIoNode& slaves) {
-        WhenModal<CDlgSetIoNodeConf>([](CDlgSetIoNodeConf& slave) {
-          PickEntry(slave.slaveType, 1);  // SLMP
-          slave.address->SetAddress("192.168.0.11");
-          Click(slave.okButton);
-        });
-        DoubleClickRow(*slaves.list(), 1);
-        Click(slaves.backButton());
-      });
-      Click(menu.button(0));
+  SaveAndReadBack(
+      window, file,
+      [&](CDlgSetMain& hub) {
+        WhenModal<CDlgSetIo>([&](CDlgSetIo& menu) {
+          WhenModal<CDlgSetIoNode>([](CDlgSetIoNode& slaves) {
+            WhenModal<CDlgSetIoNodeConf>([](CDlgSetIoNodeConf& slave) {
+              PickEntry(slave.slaveType, 1);  // SLMP
+              slave.address->SetAddress("192.168.0.11");
+              Click(slave.okButton);
+            });
+            DoubleClickRow(*slaves.list(), 1);
+            Click(slaves.backButton());
+          });
+          Click(menu.button(0));
 
-      EditRow<CDlgSetIoAoCh>(menu, 6, 4, [](CDlgSetIoAoCh& ao) {
-        PickEntry(ao.point.kind, CDlgSetIoAoCh::kSlmp);
-        ao.point.slaveNo->setText("1");
-        PickEntry(ao.point.slmp.device, 2);  // "00B4H_Link register (W)"
-        ao.point.slmp.hex->setText("1A");
-        ao.name->setText("valve");
-        WhenModal<CDlgSetIoAoMap>([](CDlgSetIoAoMap& map) {
-          PickEntry(map.mode, CDlgSetIoAoMap::kDiscrete);
-          PickEntry(map.bitType[3], CDlgSetIoAoMap::kHigh);
-          PickEntry(map.bitType[5], CDlgSetIoAoMap::kDi);
-          map.bitChannel[5]->setCurrentIndex(6);  // DI007
-          map.OkStep();
-        });
-        Click(ao.mappingButton);
-        Click(ao.okButton);
-      });
+          EditListRow<CDlgSetIoAoCh>(menu.button(6), 4, [](CDlgSetIoAoCh& ao) {
+            PickEntry(ao.point.kind, CDlgSetIoAoCh::kSlmp);
+            ao.point.slaveNo->setText("1");
+            PickEntry(ao.point.slmp.device, 2);  // "00B4H_Link register (W)"
+            ao.point.slmp.hex->setText("1A");
+            ao.name->setText("valve");
+            WhenModal<CDlgSetIoAoMap>([](CDlgSetIoAoMap& map) {
+              PickEntry(map.mode, CDlgSetIoAoMap::kDiscrete);
+              PickEntry(map.bitType[3], CDlgSetIoAoMap::kHigh);
+              PickEntry(map.bitType[5], CDlgSetIoAoMap::kDi);
+              map.bitChannel[5]->setCurrentIndex(6);  // DI007
+              map.OkStep();
+            });
+            Click(ao.mappingButton);
+            Click(ao.okButton);
+          });
 
-      EditRow<CDlgSetIoDoCh>(menu, 7, 6, [this](CDlgSetIoDoCh& d) {
-        PickEntry(d.point.kind, CDlgSetIoDoCh::kIoModule);
-        d.point.moduleAddress->setText("2");
-        d.point.chNo->setText("5");
-        d.name->setText("pump");
-        PickEntry(d.mappingType, OutputEditor::kMapMd);
-        d.mappingChannel->setCurrentIndex(11);  // MD012
-        ui.colors.push_back(0x00FF0000);
-        Click(d.onColour);
-        Click(d.okButton);
-      });
+          EditListRow<CDlgSetIoDoCh>(menu.button(7), 6, [this](CDlgSetIoDoCh& d) {
+            PickEntry(d.point.kind, CDlgSetIoDoCh::kIoModule);
+            d.point.moduleAddress->setText("2");
+            d.point.chNo->setText("5");
+            d.name->setText("pump");
+            PickEntry(d.mappingType, OutputEditor::kMapMd);
+            d.mappingChannel->setCurrentIndex(11);  // MD012
+            ui.colors.push_back(0x00FF0000);
+            Click(d.onColour);
+            Click(d.okButton);
+          });
 
-      EditRow<CDlgSetIoGdoCh>(menu, 8, 1, [](CDlgSetIoGdoCh& g) {
-        PickEntry(g.mode, 1);
-        g.name->setText("group");
-        WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
-          PickEntry(member.type, CDlgSetIoGdoIncCh::kMd);
-          member.channel->setCurrentIndex(2);  // MD003
-          member.OkStep();
+          EditListRow<CDlgSetIoGdoCh>(menu.button(8), 1, [](CDlgSetIoGdoCh& g) {
+            PickEntry(g.mode, 1);
+            g.name->setText("group");
+            WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
+              PickEntry(member.type, CDlgSetIoGdoIncCh::kMd);
+              member.channel->setCurrentIndex(2);  // MD003
+              member.OkStep();
+            });
+            DoubleClickRow(*g.members, 0);
+            WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
+              PickEntry(member.type, CDlgSetIoGdoIncCh::kDo);
+              member.channel->setCurrentIndex(0);  // DO001
+              member.OkStep();
+            });
+            DoubleClickRow(*g.members, 1);
+            Click(g.okButton);
+          });
+          menu.reject();
         });
-        DoubleClickRow(*g.members, 0);
-        WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
-          PickEntry(member.type, CDlgSetIoGdoIncCh::kDo);
-          member.channel->setCurrentIndex(0);  // DO001
-          member.OkStep();
-        });
-        DoubleClickRow(*g.members, 1);
-        Click(g.okButton);
+        Click(hub.ScreenButton(Screen::InputOutput));
+      },
+      [&](CDlgSetMain&, const SettingData& r) {
+        EXPECT_EQ(r.IO.NODE_CONF.NODE_TYPE[1], 1);
+        const AoCh& ao = r.IO.AO[4];
+        EXPECT_EQ(ao.TYPE, kTypeSlmp);
+        EXPECT_EQ(ao.MOD_NODE, 1);
+        EXPECT_EQ(ao.SLMP_DEV_CODE, 0x00B4);
+        EXPECT_EQ(ao.SLMP_DEV_NO, 26u);
+        EXPECT_EQ(ao.MOD_TYPE, 4);
+        EXPECT_STREQ(ao.NAME, "valve");
+        EXPECT_EQ(ao.IO_MAPPING.MODE, 2);
+        EXPECT_EQ(ao.IO_MAPPING.BIT[3].kind, 1);
+        EXPECT_EQ(ao.IO_MAPPING.BIT[3].no, 0);
+        EXPECT_EQ(ao.IO_MAPPING.BIT[5].kind, 2);
+        EXPECT_EQ(ao.IO_MAPPING.BIT[5].no, 7);
+        const DoCh& d = r.IO.DO[6];
+        EXPECT_EQ(d.TYPE, kTypeCard);
+        EXPECT_EQ(d.CARD_NO, 2);
+        EXPECT_EQ(d.CARD_CH, 5);
+        EXPECT_EQ(d.IO_MAPPING.kind, 2);
+        EXPECT_EQ(d.IO_MAPPING.no, 12);
+        EXPECT_EQ(d.STATUS.ON.DISP_COLOR, 0x00FF0000u);
+        const GdoCh& g = r.IO.GDO[1];
+        EXPECT_EQ(g.MODE, 1);
+        EXPECT_STREQ(g.NAME, "group");
+        EXPECT_EQ(g.CH[0].kind, 2);
+        EXPECT_EQ(g.CH[0].no, 3);
+        EXPECT_EQ(g.CH[1].kind, 1);
+        EXPECT_EQ(g.CH[1].no, 1);
+        // The file says what was entered: a fixed bit without a number.
+        const std::string text = FileText(file);
+        EXPECT_EQ(text, ConfigurationText(r));
+        for (const char* piece : {"<BIT3>HIGH</BIT3>", "<BIT5>DI7</BIT5>", "<IO_MAPPING>MD12</IO_MAPPING>",
+                                  "<CH1>MD3</CH1>", "<CH2>DO1</CH2>"})
+          EXPECT_NE(text.find(piece), std::string::npos) << piece;
       });
-      menu.reject();
-    });
-    Click(hub.ScreenButton(Screen::InputOutput));
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    Click(hub.BackButton());
-  });
-  Click(window.NewSettingButton());
-  ASSERT_EQ(Texts(), std::vector<std::string>{"File saved."});
-
-  ui.messages.clear();
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    const SettingData& r = window.Record();
-    EXPECT_EQ(r.IO.NODE_CONF.NODE_TYPE[1], 1);
-    const AoCh& ao = r.IO.AO[4];
-    EXPECT_EQ(ao.TYPE, kTypeSlmp);
-    EXPECT_EQ(ao.MOD_NODE, 1);
-    EXPECT_EQ(ao.SLMP_DEV_CODE, 0x00B4);
-    EXPECT_EQ(ao.SLMP_DEV_NO, 26u);
-    EXPECT_EQ(ao.MOD_TYPE, 4);
-    EXPECT_STREQ(ao.NAME, "valve");
-    EXPECT_EQ(ao.IO_MAPPING.MODE, 2);
-    EXPECT_EQ(ao.IO_MAPPING.BIT[3].kind, 1);
-    EXPECT_EQ(ao.IO_MAPPING.BIT[3].no, 0);
-    EXPECT_EQ(ao.IO_MAPPING.BIT[5].kind, 2);
-    EXPECT_EQ(ao.IO_MAPPING.BIT[5].no, 7);
-    const DoCh& d = r.IO.DO[6];
-    EXPECT_EQ(d.TYPE, kTypeCard);
-    EXPECT_EQ(d.CARD_NO, 2);
-    EXPECT_EQ(d.CARD_CH, 5);
-    EXPECT_EQ(d.IO_MAPPING.kind, 2);
-    EXPECT_EQ(d.IO_MAPPING.no, 12);
-    EXPECT_EQ(d.STATUS.ON.DISP_COLOR, 0x00FF0000u);
-    const GdoCh& g = r.IO.GDO[1];
-    EXPECT_EQ(g.MODE, 1);
-    EXPECT_STREQ(g.NAME, "group");
-    EXPECT_EQ(g.CH[0].kind, 2);
-    EXPECT_EQ(g.CH[0].no, 3);
-    EXPECT_EQ(g.CH[1].kind, 1);
-    EXPECT_EQ(g.CH[1].no, 1);
-    // The file says what was entered: a fixed bit without a number.
-    const std::string text = FileText(file);
-    EXPECT_EQ(text, ConfigurationText(r));
-    for (const char* piece : {"<BIT3>HIGH</BIT3>", "<BIT5>DI7</BIT5>", "<IO_MAPPING>MD12</IO_MAPPING>",
-                              "<CH1>MD3</CH1>", "<CH2>DO1</CH2>"})
-      EXPECT_NE(text.find(piece), std::string::npos) << piece;
-    Click(hub.BackButton());
-  });
-  ui.files = {file};
-  Click(window.ReadFileButton());
-  EXPECT_TRUE(ui.messages.empty()) << ui.Last();
+  EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."}) << "Read file shows nothing";
 }
 
 }  // namespace

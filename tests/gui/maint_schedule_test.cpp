@@ -163,6 +163,66 @@ TEST_F(GuiTest, ScheduleMaintenanceOverUsb) {
   EXPECT_EQ(types->Type(kFamilyMd, 5), kOutputOn);
 }
 
+// The tabs of "Schedule output type maintenance" without a device: "MD"
+// lists the MDs and "DO" the DOs that a unit in use drives, directly or
+// through a GDO in use, each once and in channel order, with the name, the
+// comment and the type the file holds.
+TEST_F(GuiTest, OutputTypeTabsListTheDrivenOutputsInChannelOrder) {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  auto& schedule = record->SCHEDULE;
+  schedule.UNIT[0].MODE = 1;
+  schedule.UNIT[0].BASIC[3].PTN = 4;
+  schedule.UNIT[1].MODE = 0;
+  schedule.UNIT[1].BASIC[0].PTN = 5;  // a unit not in use drives nothing
+  schedule.PATTERN[3].OUT[0].CH = {3, 9};  // MD9
+  schedule.PATTERN[3].OUT[1].CH = {1, 7};  // DO7
+  schedule.PATTERN[3].OUT[2].CH = {2, 2};  // GDO2: DO3 and MD9 again, MD2
+  schedule.PATTERN[4].OUT[0].CH = {3, 100};
+  IoSection& io = record->IO;
+  io.GDO[1].MODE = 1;
+  io.GDO[1].CH[0] = {1, 3};
+  io.GDO[1].CH[1] = {2, 9};
+  io.GDO[1].CH[2] = {2, 2};
+  io.DO[2].TYPE = 1;
+  io.DO[6].TYPE = 1;
+  const auto name = [](auto& ch, const char* name, const char* comment) {
+    std::strcpy(ch.NAME, name);
+    std::strcpy(ch.COMMENT, comment);
+  };
+  name(io.DO[2], "valve", "");
+  name(io.DO[6], "pump", "hall 2");
+  name(io.MD[1], "night", "shift");
+  name(io.MD[8], "", "spare");
+  OutputTypesFile types;
+  types.SetType(kFamilyMd, 9, kOutputOff);
+  types.SetType(kFamilyDo, 7, kOutputOn);
+  ConnectionSettings settings;
+  LoginState login;
+  MaintEnv env{ui, [&] { return DeviceContext{settings, login, ui, {}}; }, *record};
+  CDlgMenSchMainte screen(nullptr, env, *record, types);
+
+  ASSERT_EQ(screen.tabs->count(), 2);
+  EXPECT_EQ(screen.tabs->tabText(0), "MD");
+  EXPECT_EQ(screen.tabs->tabText(1), "DO");
+  auto* md = qobject_cast<CDlgMenSchMainteMd*>(screen.tabs->widget(0));
+  auto* dout = qobject_cast<CDlgMenSchMainteDo*>(screen.tabs->widget(1));
+  ASSERT_TRUE(md && dout);
+  const struct {
+    ListView* tab;
+    std::vector<std::vector<QString>> rows;  // name, comment, type
+  } tabs[] = {
+      {md, {{"night", "shift", "SCH"}, {"", "spare", "OFF"}}},
+      {dout, {{"valve", "", "SCH"}, {"pump", "hall 2", "ON"}}},
+  };
+  for (const auto& t : tabs) {
+    SCOPED_TRACE(t.tab->metaObject()->className());
+    ASSERT_EQ(t.tab->model()->rowCount(), static_cast<int>(t.rows.size()));
+    for (int r = 0; r < static_cast<int>(t.rows.size()); ++r)
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(Cell(t.tab, r, c), t.rows[r][c]) << "row " << r << " column " << c;
+  }
+}
+
 }  // namespace
 }  // namespace tk48::test
 

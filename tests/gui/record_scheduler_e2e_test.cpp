@@ -12,19 +12,9 @@
 #include "editors/CDlgSetSchedule.h"
 #include "editors/menu_screen.h"
 #include "gui_fixture.h"
-#include "model/defaults.h"
 
 namespace tk48::test {
 namespace {
-
-// Opens the menu behind a hub button, runs `inMenu` on it, then Back.
-void InMenu(CDlgSetMain& hub, Screen section, const std::function<void(MenuScreen&)>& inMenu) {
-  WhenModal<MenuScreen>([inMenu](MenuScreen& menu) {
-    inMenu(menu);
-    Click(menu.backButton());
-  });
-  Click(hub.ScreenButton(section));
-}
 
 void EditRecord(CDlgSetMain& hub) {
   InMenu(hub, Screen::Record, [](MenuScreen& menu) {
@@ -51,34 +41,24 @@ void EditRecord(CDlgSetMain& hub) {
 
 void EditScheduler(CDlgSetMain& hub) {
   InMenu(hub, Screen::Scheduler, [](MenuScreen& menu) {
-    WhenModal<ListScreen>([](ListScreen& patterns) {
-      WhenModal<CDlgSetSchPattern>([](CDlgSetSchPattern& pattern) {
-        WhenModal<CDlgSetSchConf>([](CDlgSetSchConf& out) {
-          Pick(out.type, 1);  // DO
-          Pick(out.channel, 6);
-          Pick(out.startHour, 8);
-          Pick(out.startMinute, 30);
-          Pick(out.endHour, 17);
-          Pick(out.endMinute, 0);
-          out.OkStep();
-        });
-        DoubleClickRow(pattern.outputs, 0);
-        pattern.OkStep();
+    EditListRow<CDlgSetSchPattern>(menu.button(0), 1, [](CDlgSetSchPattern& pattern) {
+      WhenModal<CDlgSetSchConf>([](CDlgSetSchConf& out) {
+        Pick(out.type, 1);  // DO
+        Pick(out.channel, 6);
+        Pick(out.startHour, 8);
+        Pick(out.startMinute, 30);
+        Pick(out.endHour, 17);
+        Pick(out.endMinute, 0);
+        out.OkStep();
       });
-      DoubleClickRow(patterns.list(), 1);
-      Click(patterns.backButton());
+      DoubleClickRow(pattern.outputs, 0);
+      pattern.OkStep();
     });
-    Click(menu.button(0));
-    WhenModal<ListScreen>([](ListScreen& units) {
-      WhenModal<CDlgSetSchUnitReg>([](CDlgSetSchUnitReg& unit) {
-        Pick(unit.mode, 1);
-        Pick(unit.days[1], 2);  // Monday: pattern 2
-        unit.OkStep();
-      });
-      DoubleClickRow(units.list(), 0);
-      Click(units.backButton());
+    EditListRow<CDlgSetSchUnitReg>(menu.button(1), 0, [](CDlgSetSchUnitReg& unit) {
+      Pick(unit.mode, 1);
+      Pick(unit.days[1], 2);  // Monday: pattern 2
+      unit.OkStep();
     });
-    Click(menu.button(1));
   });
 }
 
@@ -89,43 +69,30 @@ TEST_F(GuiTest, RecordAndSchedulerEditsSurviveSaveAndReadFile) {
   CTK48CFGDlg window(app);
   Show(window);
 
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    EditRecord(hub);
-    EditScheduler(hub);
-    ui.files = {file};
-    Click(hub.SaveFileButton());
-    EXPECT_EQ(ui.Last(), "File saved.");
-    Click(hub.BackButton());
-    EXPECT_FALSE(hub.isVisible());
-  });
-  Click(window.NewSettingButton());
-
-  ApplyDefaults(window.Record());
-  bool checked = false;
-  WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
-    checked = true;
-    const SettingData& r = window.Record();
-    EXPECT_EQ(r.RECORD.LOGGING.MODE, 1);
-    EXPECT_EQ(r.RECORD.LOGGING.RATE, 1);
-    EXPECT_EQ(r.RECORD.LOGGING.MIN, 15);
-    const LoggingPen& pen = r.RECORD.LOGGING.PEN[2];
-    EXPECT_EQ(pen.PEN_TYPE, 1);
-    EXPECT_EQ(pen.CH, 5);
-    EXPECT_EQ(pen.SAMPLING, 1);
-    const PatternOut& out = r.SCHEDULE.PATTERN[1].OUT[0];
-    EXPECT_EQ(out.CH.kind, 1);
-    EXPECT_EQ(out.CH.no, 7);
-    EXPECT_EQ(out.START.HOUR, 8);
-    EXPECT_EQ(out.START.MIN, 30);
-    EXPECT_EQ(out.STOP.HOUR, 17);
-    EXPECT_EQ(out.STOP.MIN, 0);
-    EXPECT_EQ(r.SCHEDULE.UNIT[0].MODE, 1);
-    EXPECT_EQ(r.SCHEDULE.UNIT[0].BASIC[1].PTN, 2);
-    Click(hub.BackButton());
-  });
-  ui.files = {file};
-  Click(window.ReadFileButton());
-  EXPECT_TRUE(checked);
+  SaveAndReadBack(
+      window, file,
+      [](CDlgSetMain& hub) {
+        EditRecord(hub);
+        EditScheduler(hub);
+      },
+      [](CDlgSetMain&, const SettingData& r) {
+        EXPECT_EQ(r.RECORD.LOGGING.MODE, 1);
+        EXPECT_EQ(r.RECORD.LOGGING.RATE, 1);
+        EXPECT_EQ(r.RECORD.LOGGING.MIN, 15);
+        const LoggingPen& pen = r.RECORD.LOGGING.PEN[2];
+        EXPECT_EQ(pen.PEN_TYPE, 1);
+        EXPECT_EQ(pen.CH, 5);
+        EXPECT_EQ(pen.SAMPLING, 1);
+        const PatternOut& out = r.SCHEDULE.PATTERN[1].OUT[0];
+        EXPECT_EQ(out.CH.kind, 1);
+        EXPECT_EQ(out.CH.no, 7);
+        EXPECT_EQ(out.START.HOUR, 8);
+        EXPECT_EQ(out.START.MIN, 30);
+        EXPECT_EQ(out.STOP.HOUR, 17);
+        EXPECT_EQ(out.STOP.MIN, 0);
+        EXPECT_EQ(r.SCHEDULE.UNIT[0].MODE, 1);
+        EXPECT_EQ(r.SCHEDULE.UNIT[0].BASIC[1].PTN, 2);
+      });
   EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."});
 }
 
