@@ -1257,6 +1257,21 @@ inline constexpr StringEntry kStringTable[] = {
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
+
+    // the search of the configuration and "Where is it used"
+    {27840, "Find (Ctrl+F): text, or a field path such as IO.AI[7].*"},
+    {27841, "Path"},
+    {27842, "Section"},
+    {27843, "Value"},
+    {27844, "In use"},
+    {27845, "Yes"},
+    {27846, "No"},
+    {27847, "%d found"},
+    {27848, "Nothing found."},
+    {27849, "Where is it used"},
+    {27850, "Where is %s used"},
+    {27851, "No configuration screen edits %s: it belongs to the device's direct network settings."},
+    {27852, "Find"},
 };
 
 namespace detail {

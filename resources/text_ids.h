@@ -739,4 +739,15 @@ inline constexpr int kSpeed1Second = 27444;       // then the speeds in keyword 
 inline constexpr int kNoneKind = 280;             // "None"
 inline constexpr int kKindMd = 27000;             // "MD"; then "PI", "MA", "AO", "DO", "GDO"
 
+// the search of the configuration and "Where is it used"
+inline constexpr int kFindPlaceholder = 27840;
+inline constexpr int kColumnPath = 27841;         // then "Section", "Value", "In use"
+inline constexpr int kInUseYes = 27845;           // then "No"
+inline constexpr int kFoundCount = 27847;         // "%d found"
+inline constexpr int kNothingFound = 27848;
+inline constexpr int kWhereUsed = 27849;          // the list screens' context menu entry
+inline constexpr int kWhereUsedTitle = 27850;     // "Where is %s used"
+inline constexpr int kNoScreenForPath = 27851;
+inline constexpr int kFind = 27852;
+
 }  // namespace tk48::text
