@@ -9,6 +9,8 @@
 
 #include "app/CDlgSetMain.h"
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetRepTime.h"
+#include "editors/list_screen.h"
 #include "editors/find_results.h"
 #include "gui_fixture.h"
 #include "model/defaults.h"
@@ -154,6 +156,46 @@ TEST_F(FindTest, EnterOnAHitOpensItAndAFieldWithoutAScreenSaysSo) {
             "No configuration screen edits TK48GCFG.AUTH[0].LOGIN: it belongs to the device's direct network settings.");
 }
 
+TEST_F(FindTest, ASubScreensOkCommitsThroughItsParentsOk) {
+  record->MAIL_REPORT.TIME.MODE = 1;
+  record->MAIL_REPORT.TIME.REPORT_TIME[5].MODE = 1;
+  record->MAIL_REPORT.TIME.REPORT_TIME[5].OFFSET_MIN = 3;
+  auto hub = OpenHub();
+  Search(*hub, "MAIL_REPORT.TIME.REPORT_TIME[5].OFFSET_MIN");
+  ASSERT_EQ(hub->Find()->Results()->Hits().size(), 1u);
+  for (const bool parentOk : {false, true}) {
+    SCOPED_TRACE(parentOk ? "the parent's OK" : "the parent's Cancel");
+    // The hour's screen (its minutes focused) takes 17 and OK, the list of
+    // hours Back, then "Regular report" OK or Cancel.
+    bool hourDone = false, parentDone = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      QWidget* top = QApplication::activeModalWidget();
+      if (auto* hour = qobject_cast<CDlgSetRepTimeSendConf*>(top); hour && !hourDone) {
+        hourDone = true;
+        hour->minutes->setText("17");
+        hour->OkStep();
+      } else if (auto* hours = qobject_cast<ListScreen*>(top); hours && hourDone) {
+        hours->accept();
+      } else if (auto* report = qobject_cast<CDlgSetRepTime*>(top); report && hourDone && !parentDone) {
+        parentDone = true;
+        if (parentOk) {
+          report->OkStep();
+        } else {
+          report->reject();
+        }
+      }
+    });
+    timer.start(5);
+    hub->Find()->Results()->Open(0);
+    timer.stop();
+    EXPECT_TRUE(parentDone);
+    EXPECT_EQ(record->MAIL_REPORT.TIME.REPORT_TIME[5].OFFSET_MIN, parentOk ? 17 : 3);
+    EXPECT_EQ(hub->Find()->Results()->model()->index(0, 2).data().toString(), parentOk ? "17" : "3");
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(FindTest, AHitInEveryHubSectionOpensItsScreenThroughItsParents) {
   // A channel of each family in use, so that its sub-screen buttons are enabled.
   record->IO.AI[4].TYPE = 1;
@@ -161,32 +203,37 @@ TEST_F(FindTest, AHitInEveryHubSectionOpensItsScreenThroughItsParents) {
   record->IO.AO[2].TYPE = 1;
   record->IO.GDO[1].MODE = 1;
   record->MAIL_REPORT.FORM[2].MODE = 1;
+  record->IO.MA[2].TYPE = 1;
+  record->RECORD.LOGGING.MODE = 1;
+  record->MAIL_REPORT.TIME.MODE = 1;
   struct Case {
     const char* path;
     const char* chain;  // the screens opened, innermost first
-    const char* title;  // the innermost screen's title
+    const char* title;  // the innermost screen's title: its item
   } cases[] = {
-      {"SYSTEM.NAME2", "CDlgSetSystem", ""},
+      {"SYSTEM.NAME2", "CDlgSetSystem", "System"},
       {"IO.AI[5].SCALE_100", "CDlgSetIoAiCh", "AI005"},
-      {"IO.AI[5].AREA[2].AREA_NAME", "CDlgSetIoArea < CDlgSetIoAiCh", ""},
-      {"IO.PI[2].AREA[1].LEVEL_UPPER", "CDlgSetIoArea < CDlgSetIoPiCh", ""},
-      {"IO.MA[3].CONST.K[2]", "CDlgSetIoMaFunc < CDlgSetIoMaCh", ""},
+      {"IO.AI[5].AREA[2].AREA_NAME", "CDlgSetIoArea < CDlgSetIoAiCh", "Alarm zone setting (AI005)"},
+      {"IO.PI[2].AREA[1].LEVEL_UPPER", "CDlgSetIoArea < CDlgSetIoPiCh", "Alarm zone setting (PI002)"},
+      {"IO.MA[3].CONST.K[2]", "CDlgSetIoMaFunc < CDlgSetIoMaCh", "Function setting (Addition/Subtraction)"},
       {"IO.AO[3].IO_MAPPING.MODE", "CDlgSetIoAoMap < CDlgSetIoAoCh", ""},
       {"IO.GDO[2].CH[3]", "CDlgSetIoGdoIncCh < CDlgSetIoGdoCh", ""},
-      {"IO.NODE_CONF.PORT[4]", "CDlgSetIoNodeConf", ""},
+      {"IO.NODE_CONF.PORT[4]", "CDlgSetIoNodeConf", "Slave 4"},
       {"COM.FTPC.FTP_SERVER", "CDlgSetComFtpc", ""},
-      {"COM.WEB.AUTH[3].LOGIN", "CDlgSetComWebAuthConf < CDlgSetComWebAuth", ""},
-      {"COM.SMTP_POP3.MAIL_ADDRESS[4]", "CDlgSetRepAddrConf < ListScreen", ""},
-      {"MAIL_REPORT.FORM[3].DST[2]", "CDlgSetRepDstConf < ListScreen < CDlgSetRepFormConf", ""},
-      {"MAIL_REPORT.TIME.REPORT_TIME[5].MODE", "CDlgSetRepTimeSendConf < ListScreen < CDlgSetRepTime", ""},
-      {"DISP.TREND.TREND_PAGE[2].NAME", "CDlgSetDispTrendPage", ""},
+      {"COM.WEB.AUTH[3].LOGIN", "CDlgSetComWebAuthConf < CDlgSetComWebAuth", "ID4"},
+      {"COM.SMTP_POP3.MAIL_ADDRESS[4]", "CDlgSetRepAddrConf < ListScreen", "No.04"},
+      {"MAIL_REPORT.FORM[3].DST[2]", "CDlgSetRepDstConf < ListScreen < CDlgSetRepFormConf", "02"},
+      {"MAIL_REPORT.TIME.REPORT_TIME[5].MODE", "CDlgSetRepTimeSendConf < ListScreen < CDlgSetRepTime", "Set time to send: 5 (hour)"},
+      {"DISP.TREND.TREND_PAGE[2].NAME", "CDlgSetDispTrendPage", "Page2"},
       {"DISP.DATA.AI[1]", "CDlgSetDispData", ""},
-      {"RECORD.LOGGING.PEN[7].CH", "CDlgSetRecordLoggingPenConf < ListScreen < CDlgSetRecordLogging", ""},
-      {"RECORD.REPORT.PEN[2].SAMPLING", "CDlgSetRecordReportPenConf < ListScreen < CDlgSetRecordReport", ""},
+      {"RECORD.LOGGING.PEN[7].CH", "CDlgSetRecordLoggingPenConf < ListScreen < CDlgSetRecordLogging", "PEN07"},
+      {"RECORD.REPORT.PEN[2].SAMPLING", "CDlgSetRecordReportPenConf < ListScreen < CDlgSetRecordReport", "PEN02"},
+      // The hourly offsets are not in use at this rate: their parent opens.
+      {"RECORD.LOGGING.OFFSET[3].MIN", "CDlgSetRecordLogging", ""},
       {"RECORD.EVENT.DATA_DELETE", "CDlgSetRecordEvent", ""},
-      {"SCHEDULE.PATTERN[2].OUT[3].CH", "CDlgSetSchConf < CDlgSetSchPattern", ""},
-      {"SCHEDULE.UNIT[4].NAME", "CDlgSetSchUnitReg", ""},
-      {"OPEMON.PROC[4].NAME", "CDlgSetOpemonProc", ""},
+      {"SCHEDULE.PATTERN[2].OUT[3].CH", "CDlgSetSchConf < CDlgSetSchPattern", "No.3"},
+      {"SCHEDULE.UNIT[4].NAME", "CDlgSetSchUnitReg", "Schedule unit 4"},
+      {"OPEMON.PROC[4].NAME", "CDlgSetOpemonProc", "Process 4"},
   };
   auto hub = OpenHub();
   FindPanel& find = *hub->Find();
