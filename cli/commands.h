@@ -33,6 +33,8 @@ std::span<const Command> CsvCommands();
 // Reads a configuration file as "Read file" does: defaults first, then the
 // text; nullptr after the message on stderr.
 std::unique_ptr<SettingData> ReadRecordFile(const std::string& path, bool tagMessage = true);
+// "find FILE TEXT|--path PATTERN|--refs CHANNEL": the fields that match.
+int Find(const Args& args);
 // "maint COMMAND ...": the maintenance commands.
 int Maintenance(const Args& args);
 // Builds the connection the transport options describe and runs `command` on

@@ -137,6 +137,9 @@ constexpr Command kCommands[] = {
     {"unpack", "unpack FILE [-o OUT]           decompress a CONFIG_P file", 1, 1, Unpack},
     {"diff", "diff A B                       the fields that differ (exit 0 equal, 1 differ, 2 unreadable)", 2,
      2, Diff},
+    {"find", "find FILE TEXT|--path PATTERN|--refs CHANNEL\n"
+             "                                 the fields by value, path or channel referred to, in file order\n"
+             "                                 (exit 0 found, 1 none, 2 unreadable)", 1, 2, Find},
 };
 
 }  // namespace

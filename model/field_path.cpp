@@ -1,5 +1,7 @@
 #include "model/field_path.h"
 
+#include <charconv>
+
 #include "model/value_parse.h"
 #include "model/writer.h"
 
@@ -8,40 +10,71 @@ namespace {
 
 using Visit = std::function<void(const std::string&, const FieldRef&)>;
 
-std::string Numbered(const std::string& prefix, const std::string& stem, std::int32_t number) {
-  return prefix + stem + "[" + std::to_string(number) + "]";
-}
+// One walk, one path buffer: each level appends its part and cuts it off again.
+class Walker {
+ public:
+  explicit Walker(FieldVisitor& visitor) : visitor_(visitor) { path_.reserve(128); }
 
-// A list container named like its items ("AI" holding AI1..AI128) is left out
-// of the path: the items are IO.AI[n], not IO.AI.AI[n].
-const Node* ItemsOf(const Node& n) {
-  if (n.kind != Kind::Container || n.numbered || n.children.size() != 1) return nullptr;
-  const Node& c = n.children.front();
-  return c.kind == Kind::Container && c.numbered && c.name == n.name ? &c : nullptr;
-}
+  void Walk(const Node& n, unsigned char* base) {
+    if (const Node* items = ListItemsOf(n)) {
+      Walk(*items, base + n.offset);
+      return;
+    }
+    const std::size_t mark = path_.size();
+    if (n.kind == Kind::Group) {
+      for (std::size_t i = 0; i < n.count; ++i) {
+        for (const Node& c : n.children) {
+          Append(c.name, true, n.Number(i));
+          visitor_.Field(path_, FieldRef{&c, SlotOf(c, base, i), base}, n.Number(i));
+          path_.resize(mark);
+        }
+      }
+      return;
+    }
+    if (n.IsField()) {
+      for (std::size_t i = 0; i < n.count; ++i) {
+        Append(n.name, n.numbered, n.Number(i));
+        visitor_.Field(path_, FieldRef{&n, SlotOf(n, base, i), base}, n.Number(i));
+        path_.resize(mark);
+      }
+      return;
+    }
+    for (std::size_t k = 0; k < n.count; ++k) {
+      const std::size_t i = n.descending ? n.count - 1 - k : k;  // AREA5 .. AREA1, as the file has them
+      unsigned char* item = base + n.offset + i * n.stride;
+      Append(n.name, n.numbered, n.Number(i));
+      path_ += '.';
+      visitor_.EnterItem(n, n.Number(i), item);
+      for (const Node& c : n.children) Walk(c, item);
+      visitor_.LeaveItem(n);
+      path_.resize(mark);
+    }
+  }
 
-void Walk(const Node& n, unsigned char* base, const std::string& prefix, const Visit& fn) {
-  if (const Node* items = ItemsOf(n)) {
-    Walk(*items, base + n.offset, prefix, fn);
-    return;
+ private:
+  void Append(const std::string& name, bool numbered, std::int32_t number) {
+    path_ += name;
+    if (!numbered) return;
+    char digits[12];
+    path_ += '[';
+    path_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    path_ += ']';
   }
-  if (n.kind == Kind::Group) {
-    for (std::size_t i = 0; i < n.count; ++i)
-      for (const Node& c : n.children)
-        fn(Numbered(prefix, c.name, n.Number(i)), FieldRef{&c, SlotOf(c, base, i), base});
-    return;
-  }
-  if (n.IsField()) {
-    for (std::size_t i = 0; i < n.count; ++i)
-      fn(n.numbered ? Numbered(prefix, n.name, n.Number(i)) : prefix + n.name, FieldRef{&n, SlotOf(n, base, i), base});
-    return;
-  }
-  for (std::size_t i = 0; i < n.count; ++i) {
-    unsigned char* item = base + n.offset + i * n.stride;
-    const std::string path = (n.numbered ? Numbered(prefix, n.name, n.Number(i)) : prefix + n.name) + ".";
-    for (const Node& c : n.children) Walk(c, item, path, fn);
-  }
-}
+
+  FieldVisitor& visitor_;
+  std::string path_;
+};
+
+class PathVisitor final : public FieldVisitor {
+ public:
+  explicit PathVisitor(const Visit& fn) : fn_(fn) {}
+  void EnterItem(const Node&, std::int32_t, unsigned char*) override {}
+  void LeaveItem(const Node&) override {}
+  void Field(std::string_view path, const FieldRef& field, std::int32_t) override { fn_(std::string(path), field); }
+
+ private:
+  const Visit& fn_;
+};
 
 // Splits "AI[12]" into stem and number; a plain name has no number.
 bool SplitPart(std::string_view part, std::string_view& stem, std::int32_t& number, bool& numbered) {
@@ -64,9 +97,21 @@ bool SplitPart(std::string_view part, std::string_view& stem, std::int32_t& numb
 
 }  // namespace
 
-void ForEachField(SettingData& record, const Visit& fn) {
+const Node* ListItemsOf(const Node& n) {
+  if (n.kind != Kind::Container || n.numbered || n.children.size() != 1) return nullptr;
+  const Node& c = n.children.front();
+  return c.kind == Kind::Container && c.numbered && c.name == n.name ? &c : nullptr;
+}
+
+void WalkFields(const Node& root, SettingData& record, FieldVisitor& visitor) {
   auto* base = reinterpret_cast<unsigned char*>(&record);
-  for (const Node& section : ReaderSchema().children) Walk(section, base, {}, fn);
+  Walker walker(visitor);
+  for (const Node& section : root.children) walker.Walk(section, base);
+}
+
+void ForEachField(SettingData& record, const Visit& fn) {
+  PathVisitor visitor(fn);
+  WalkFields(ReaderSchema(), record, visitor);
 }
 
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
@@ -91,9 +136,9 @@ std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
     }
     if (!found && numbered) {  // IO.AI[12]: the items inside the list container AI
       for (const auto& c : container->exactChildren) {
-        if (c.name == stem && ItemsOf(*c.node)) {
+        if (c.name == stem && ListItemsOf(*c.node)) {
           base += c.node->offset;
-          found = numbering = ItemsOf(*c.node);
+          found = numbering = ListItemsOf(*c.node);
           break;
         }
       }

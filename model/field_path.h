@@ -21,6 +21,27 @@ struct FieldRef {
 // Every field item of the record in file order, with its path.
 void ForEachField(SettingData& record, const std::function<void(const std::string& path, const FieldRef&)>& fn);
 
+// The walk behind ForEachField, for callers that keep state per item: every
+// container item entered and left, every field item with its path (valid
+// during the call only) and its number (the number in the path's last
+// brackets; a field that is not numbered gets its node's first number, 0).
+class FieldVisitor {
+ public:
+  virtual void EnterItem(const Node& container, std::int32_t number, unsigned char* itemBase) = 0;
+  virtual void LeaveItem(const Node& container) = 0;
+  virtual void Field(std::string_view path, const FieldRef& field, std::int32_t number) = 0;
+
+ protected:
+  ~FieldVisitor() = default;
+};
+// Walks the sections of `root` (ConfigurationSchema() for the file's fields,
+// ReaderSchema() for those of both documents).
+void WalkFields(const Node& root, SettingData& record, FieldVisitor& visitor);
+
+// The items of a list container named like them ("AI" holding AI1..AI128),
+// which the paths leave out; null for any other node.
+const Node* ListItemsOf(const Node& n);
+
 // The field a path names; nullopt when there is none.
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path);
 

@@ -256,10 +256,14 @@ std::string FormatReal(double value, int decimals) {
 }
 
 std::string FormatFieldValue(const Node& n, const FieldSlot& slot) {
-  char buf[8192];  // the longest text escapes to 6,144 bytes
+  char buf[kFieldValueMax];
+  return std::string(buf, FormatFieldValue(n, slot, buf));
+}
+
+std::size_t FormatFieldValue(const Node& n, const FieldSlot& slot, std::span<char> buf) {
   Out out(buf);
   PutValue(out, n, slot);
-  return std::string(buf, std::min(out.Length(), sizeof buf));
+  return out.Length() <= buf.size() ? out.Length() : 0;
 }
 
 std::string ConfigurationText(const SettingData& record) {

@@ -38,5 +38,9 @@ void ShowUnwritable(const std::string& field, UiPort& ui);
 
 // One field item's value as its line in the file carries it.
 std::string FormatFieldValue(const Node& n, const FieldSlot& slot);
+// The same into `out`, for callers that format many values: its length, or 0
+// when it does not fit (kFieldValueMax always fits).
+inline constexpr std::size_t kFieldValueMax = 8192;  // the longest text escapes to 6,144 bytes
+std::size_t FormatFieldValue(const Node& n, const FieldSlot& slot, std::span<char> out);
 
 }  // namespace tk48
