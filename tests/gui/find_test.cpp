@@ -148,12 +148,13 @@ TEST_F(FindTest, EnterOnAHitOpensItAndAFieldWithoutAScreenSaysSo) {
   ASSERT_EQ(find.Results()->Hits().size(), 1u);
   EXPECT_EQ(find.Results()->Hits()[0].path, "COM.FTPC.FTP_SERVER");
 
-  Search(*hub, "TK48GCFG.AUTH[0].LOGIN");
-  ASSERT_EQ(find.Results()->Hits().size(), 1u);
+  // The device's own address is set on the direct network screens only.
+  find.Results()->SetHits({{"COM.TCP_IP.IP_ADDRESS.MY", "192.168.0.1", true}});
   find.Results()->Open(0);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
-            "No configuration screen edits TK48GCFG.AUTH[0].LOGIN: it belongs to the device's direct network settings.");
+            "No configuration screen edits COM.TCP_IP.IP_ADDRESS.MY: it belongs to the device's direct network settings.");
+  EXPECT_EQ(ui.messages[0].icon, Icon::Information);
 }
 
 TEST_F(FindTest, ASubScreensOkCommitsThroughItsParentsOk) {
