@@ -123,15 +123,12 @@ bool Matches(std::string_view text, std::string_view shape) {
   return false;
 }
 
-// Shows the page a field sits on when it is on a tab that is not shown.
+// Shows the tab a field sits on. A stack of pages that a choice drives (the
+// fields of one kind) keeps its page: the field is then not in use.
 void ShowPageOf(QWidget* field) {
   for (QWidget* w = field; w && w->parentWidget(); w = w->parentWidget()) {
     auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
-    if (!stack) continue;
-    if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
-      tabs->setCurrentWidget(w);
-    else
-      stack->setCurrentWidget(w);
+    if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr) tabs->setCurrentWidget(w);
   }
 }
 
