@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/CDlgCommConfirm.h"
@@ -16,6 +17,7 @@
 #include "app/connection_text.h"
 #include "app/credential_check.h"
 #include "app/qt_text.h"
+#include "editors/find_results.h"
 #include "model/file_io.h"
 #include "model/writer.h"
 #include "resources/text_ids.h"
@@ -57,7 +59,8 @@ CDlgSetMain::CDlgSetMain(CTK48CFGApp& app, SettingData& record, std::string curr
       back_(new QPushButton(Text(text::kBack), this)),
       tagMessage_(new QCheckBox(Text(text::kShowInvalidSettingCheck), this)),
       accessMode_(new QLabel(this)),
-      device_(new QLabel(this)) {
+      device_(new QLabel(this)),
+      find_(new FindPanel(this, record, app.ui)) {
   setWindowTitle(Text(text::kConfiguration));
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
@@ -85,6 +88,10 @@ CDlgSetMain::CDlgSetMain(CTK48CFGApp& app, SettingData& record, std::string curr
   accessLayout->addWidget(accessMode_);
   accessLayout->addWidget(device_);
   layout->addWidget(access);
+  // The search of the whole configuration: Ctrl+F, Enter searches, Enter or a
+  // double-click on a hit opens its screen.
+  layout->addWidget(find_);
+  connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, find_, &FindPanel::FocusField);
   layout->addWidget(back_, 0, Qt::AlignRight);
 
   // A section whose editor is not there yet keeps its button disabled.

@@ -18,6 +18,7 @@ class QPushButton;
 namespace tk48 {
 
 class CTK48CFGApp;
+class FindPanel;
 
 class CDlgSetMain : public QDialog {
   Q_OBJECT
@@ -33,6 +34,7 @@ class CDlgSetMain : public QDialog {
   QCheckBox* TagMessageCheck() const { return tagMessage_; }
   QLabel* AccessModeLabel() const { return accessMode_; }
   QLabel* DeviceLabel() const { return device_; }
+  FindPanel* Find() const { return find_; }
 
  public slots:
   void SaveFile();
@@ -56,6 +58,7 @@ class CDlgSetMain : public QDialog {
   QCheckBox* tagMessage_;
   QLabel* accessMode_;
   QLabel* device_;
+  FindPanel* find_;
 };
 
 }  // namespace tk48

@@ -257,7 +257,7 @@ ListScreenSpec AoListSpec(SettingData& record, UiPort& ui) {
   ListScreenSpec spec = FamilyListSpec(
       record, FamilyOf(FamilyId::Ao),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoAoCh(parent, rec, index, *port).exec(); },
-      Tx(text::kAnalogOutput));
+      Tx(text::kAnalogOutput), port);
   spec.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(kAoTitle, row + 1)); };
   spec.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
   return spec;

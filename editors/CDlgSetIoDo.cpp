@@ -81,7 +81,7 @@ ListScreenSpec DoListSpec(SettingData& record, UiPort& ui) {
   ListScreenSpec spec = FamilyListSpec(
       record, FamilyOf(FamilyId::Do),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoDoCh(parent, rec, index, *port).exec(); },
-      Tx(text::kDiscreteOutput));
+      Tx(text::kDiscreteOutput), port);
   spec.closeAllowed = NoDuplicatePoints(std::span<const DoCh>(record.IO.DO), ui, text::kDoDuplicatePair);
   spec.buttons = {{text::kDoUsedTitle, [r, port](QWidget* parent, int) { CDlgSetIoDoUsed(parent, *r, *port).exec(); }}};
   return spec;

@@ -153,7 +153,7 @@ ListScreenSpec GdoListSpec(SettingData& record, UiPort& ui) {
   ListScreenSpec spec = FamilyListSpec(
       record, FamilyOf(FamilyId::Gdo),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoGdoCh(parent, rec, index, *port).exec(); },
-      Tx(text::kGroupedDigitalOutput));
+      Tx(text::kGroupedDigitalOutput), port);
   spec.buttons = {
       {text::kGdoUsedTitle, [r, port](QWidget* parent, int) { CDlgSetIoGdoUsed(parent, *r, *port).exec(); }}};
   return spec;

@@ -46,7 +46,7 @@ class FieldBindings {
   template <std::size_t N>
   void Text(QLineEdit* field, char (&target)[N]) {
     auto* t = &target;
-    Add(field, [=] { field->setText(FromRecord(*t)); }, [=] { return field->text(); },
+    Add(t, field, [=] { field->setText(FromRecord(*t)); }, [=] { return field->text(); },
         [=] { ToRecord(*t, field->text()); });
   }
 
@@ -55,7 +55,7 @@ class FieldBindings {
   template <std::size_t N>
   void Text(QPlainTextEdit* field, char (&target)[N]) {
     auto* t = &target;
-    Add(field, [=] { field->setPlainText(WithLf(FromRecord(*t))); }, [=] { return field->toPlainText(); },
+    Add(t, field, [=] { field->setPlainText(WithLf(FromRecord(*t))); }, [=] { return field->toPlainText(); },
         [=] { ToRecord(*t, WithCrLf(field->toPlainText())); });
   }
 
@@ -66,10 +66,10 @@ class FieldBindings {
     static_assert(std::is_integral_v<T>);
     auto* t = &target;
     if constexpr (std::is_same_v<T, std::uint32_t>) {
-      Add(field, [=] { field->setText(QString::number(*t)); }, [=] { return field->text(); },
+      Add(t, field, [=] { field->setText(QString::number(*t)); }, [=] { return field->text(); },
           [=] { Store(*t, ParseULong(Units(field->text()), 10), field->text()); });
     } else {
-      Add(field, [=] { field->setText(QString::number(static_cast<int>(*t))); }, [=] { return field->text(); },
+      Add(t, field, [=] { field->setText(QString::number(static_cast<int>(*t))); }, [=] { return field->text(); },
           [=] { Store(*t, ParseLong(Units(field->text())), field->text()); });
     }
   }
@@ -78,7 +78,7 @@ class FieldBindings {
   template <class T>
   void Hex(QLineEdit* field, T& target, int digits) {
     auto* t = &target;
-    Add(field,
+    Add(t, field,
         [=] { field->setText(QStringLiteral("%1").arg(static_cast<std::uint32_t>(*t), digits, 16, QChar(u'0'))); },
         [=] { return field->text(); }, [=] { Store(*t, ParseULong(Units(field->text()), 16), field->text()); });
   }
@@ -86,7 +86,7 @@ class FieldBindings {
   // Shown as the file writes it ("%.3f", or "%.4f" with 4 places).
   void Real(QLineEdit* field, double& target, int places = 3) {
     auto* t = &target;
-    Add(field, [=] { field->setText(QString::fromStdString(FormatReal(*t, places))); },
+    Add(t, field, [=] { field->setText(QString::fromStdString(FormatReal(*t, places))); },
         [=] { return field->text(); },
         [=] {
           const QString text = field->text();
@@ -100,7 +100,7 @@ class FieldBindings {
   template <class T>
   void Choice(QComboBox* list, T& target, int offset = 0) {
     auto* t = &target;
-    Add(list,
+    Add(t, list,
         [=] {
           const int index = static_cast<int>(*t) - offset;
           list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
@@ -117,7 +117,7 @@ class FieldBindings {
   template <class T, class V>
   void Values(QComboBox* list, T& target, std::span<const V> values) {
     auto* t = &target;
-    Add(list,
+    Add(t, list,
         [=] {
           int index = -1;
           for (std::size_t i = 0; i < values.size() && index < 0; ++i)
@@ -136,7 +136,7 @@ class FieldBindings {
     static_assert(std::is_unsigned_v<T>);
     auto* t = &word;
     const T mask = static_cast<T>(T{1} << bit);
-    Add(box, [=] { box->setChecked((*t & mask) != 0); }, [=] { return QString::number(box->isChecked()); },
+    Add(t, box, [=] { box->setChecked((*t & mask) != 0); }, [=] { return QString::number(box->isChecked()); },
         [=] { *t = static_cast<T>(box->isChecked() ? *t | mask : *t & ~mask); });
   }
 
@@ -144,7 +144,7 @@ class FieldBindings {
   template <class T>
   void Flag(QCheckBox* box, T& target) {
     auto* t = &target;
-    Add(box, [=] { box->setChecked(*t != 0); }, [=] { return QString::number(box->isChecked()); },
+    Add(t, box, [=] { box->setChecked(*t != 0); }, [=] { return QString::number(box->isChecked()); },
         [=] { *t = static_cast<T>(box->isChecked() ? 1 : 0); });
   }
 
@@ -153,13 +153,13 @@ class FieldBindings {
   // what the screen shows, `commit` writes it when that changed.
   void Custom(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
               std::function<void()> commit) {
-    Add(field, std::move(load), std::move(shown), std::move(commit));
+    Add(nullptr, field, std::move(load), std::move(shown), std::move(commit));
   }
 
   // A colour (0x00RRGGBB): written only when the user picked one.
   void Colour(ColourSwatch* swatch, std::uint32_t& target) {
     auto* t = &target;
-    Add(swatch, [=] { swatch->SetColour(*t); }, [=] { return QString::number(swatch->Picks()); },
+    Add(t, swatch, [=] { swatch->SetColour(*t); }, [=] { return QString::number(swatch->Picks()); },
         [=] { *t = swatch->Colour(); });
   }
 
@@ -176,7 +176,7 @@ class FieldBindings {
   template <std::size_t N>
   void Address(IpAddressEdit* field, char (&target)[N]) {
     auto* t = &target;
-    Add(field, [=] { field->SetAddress(FromRecord(*t)); }, [=] { return field->Address(); },
+    Add(t, field, [=] { field->SetAddress(FromRecord(*t)); }, [=] { return field->Address(); },
         [=] { ToRecord(*t, field->Address()); });
   }
 
@@ -196,7 +196,7 @@ class FieldBindings {
                std::optional<std::int16_t> noneNo = std::nullopt) {
     auto* k = &kind;
     auto* n = &no;
-    Add(type,
+    Add(k, type,
         [=, &record] {
           int index = -1;
           for (std::size_t i = 0; i < kinds.size() && index < 0; ++i)
@@ -227,7 +227,7 @@ class FieldBindings {
                      const SettingData& record) {
     auto* t = &target;
     const ChannelFamily* f = &family;
-    Add(type,
+    Add(t, type,
         [=, &record] {
           const int no = static_cast<int>(*t);
           const bool known = no >= 0 && no <= f->count;
@@ -248,6 +248,13 @@ class FieldBindings {
       b.loaded = b.shown();
     }
   }
+  // The screen field bound to the record field at `target` (a bit set: its
+  // first bit's box), or nullptr: the search puts the focus there.
+  const QWidget* FieldOf(const void* target) const {
+    for (const auto& b : bindings_)
+      if (target && b.target == target) return b.field;
+    return nullptr;
+  }
   // Writes the fields the user changed; a field `checks` holds keeps the record's value.
   void Commit(const FieldChecks& checks) const {
     for (const auto& b : bindings_)
@@ -261,10 +268,11 @@ class FieldBindings {
     std::function<QString()> shown;  // what the screen shows, to tell an edit
     std::function<void()> commit;
     QString loaded;
+    const void* target;  // the bound record field (a custom binding: none)
   };
-  void Add(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
+  void Add(const void* target, const QWidget* field, std::function<void()> load, std::function<QString()> shown,
            std::function<void()> commit) {
-    bindings_.push_back({field, std::move(load), std::move(shown), std::move(commit), {}});
+    bindings_.push_back({field, std::move(load), std::move(shown), std::move(commit), {}, target});
   }
   // A text that converted cleanly and fits the field; anything else keeps the record.
   template <class T, class Parsed>

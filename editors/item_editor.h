@@ -42,6 +42,8 @@ class ItemEditor : public QDialog {
   void OkStep();
   // The OK button and the other routes to accept() run the OK step.
   void accept() override { OkStep(); }
+  // The screen field that edits the record field at `target`, or nullptr.
+  QWidget* FieldOf(const void* target) const { return const_cast<QWidget*>(fields_.FieldOf(target)); }
 
  protected:
   ItemEditor(QWidget* parent, UiPort& ui, EnterKey enter = EnterKey::OkStep);

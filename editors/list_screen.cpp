@@ -107,9 +107,10 @@ void ListView::Edit(int row) {
 
 void ListView::ContextMenu(const QPoint& at) {
   const int row = SelectedRow();
-  if (row < 0 || (!spec_.paste && !spec_.tickable) || !Changeable(row)) return;
+  if (row < 0 || (!spec_.paste && !spec_.tickable && !spec_.whereUsed) || !Changeable(row)) return;
   QMenu menu(this);
   QAction* copy = nullptr;
+  QAction* whereUsed = nullptr;
   QAction* paste = nullptr;
   QAction* all = nullptr;
   QAction* none = nullptr;
@@ -122,8 +123,17 @@ void ListView::ContextMenu(const QPoint& at) {
     all = menu.addAction(Tx(text::kSelectAll));
     none = menu.addAction(Tx(text::kClearAll));
   }
+  if (spec_.whereUsed) {
+    if (!menu.isEmpty()) menu.addSeparator();
+    whereUsed = menu.addAction(Tx(text::kWhereUsed));
+  }
   const QAction* chosen = menu.exec(viewport()->mapToGlobal(at));
   if (!chosen) return;
+  if (chosen == whereUsed) {
+    spec_.whereUsed(this, row);
+    RefreshAll();  // a screen opened from the references may have changed any row
+    return;
+  }
   if (chosen == copy) {
     copied_ = row;
   } else if (chosen == paste && copied_ >= 0) {

@@ -44,6 +44,9 @@ struct ListSpec {
   // Double-click toggles a row; the context menu offers "Select all" and
   // "Clear all".
   std::function<bool(int row)> tickable;
+  // "Where is it used" in the context menu: every reference to the row's
+  // channel (empty: no such entry).
+  std::function<void(QWidget* parent, int row)> whereUsed;
 };
 
 class ListModel : public QAbstractTableModel {

@@ -1,6 +1,7 @@
 #include "editors/standard_lists.h"
 
 #include "editors/editor_text.h"
+#include "editors/find_results.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -11,7 +12,8 @@ constexpr std::int32_t kUse = 1;  // MODE: NOUSE, USE
 
 }  // namespace
 
-ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title) {
+ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title,
+                              UiPort* ui) {
   SettingData* r = &record;
   const ChannelFamily* f = &family;
   ListScreenSpec spec;
@@ -24,6 +26,8 @@ ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, 
   };
   if (open) spec.list.edit = [r, open = std::move(open)](QWidget* parent, int row) { open(parent, *r, row); };
   spec.list.paste = [r, f](int from, int to) { f->copy(*r, from, to); };
+  if (ui)
+    spec.list.whereUsed = [r, f, ui](QWidget* parent, int row) { WhereUsedView(parent, *r, *ui, RowLabel(*f, row)).exec(); };
   return spec;
 }
 

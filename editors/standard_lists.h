@@ -11,13 +11,17 @@
 
 namespace tk48 {
 
+class UiPort;
+
 // Opens the family's item editor on row `index`; returns when it is closed.
 using ItemOpener = std::function<void(QWidget* parent, SettingData& record, int index)>;
 
 // A channel family's list: "CH", "CH name", "CH comment" (name and comment by
 // the family's in-use rule), double-click opens `open`, Copy and Paste copy
-// whole items.
-ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title);
+// whole items; with `ui`, "Where is it used" lists a channel's references and
+// opens their screens.
+ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title,
+                              UiPort* ui = nullptr);
 
 // The same with `Editor` (constructed on parent, record, row, UI port) as the
 // row's editor, titled with string-table entry `titleId`.
@@ -28,7 +32,7 @@ ListScreenSpec EditorListSpec(SettingData& record, Port& ui, FamilyId family, in
     Editor editor(parent, r, index, *port);
     editor.exec();
   };
-  return FamilyListSpec(record, FamilyOf(family), open, Tx(titleId));
+  return FamilyListSpec(record, FamilyOf(family), open, Tx(titleId), port);
 }
 
 // The template chooser of zones, records, reports and mail: 128 rows "%02d"

@@ -1282,6 +1282,20 @@ inline constexpr StringEntry kStringTable[] = {
     {27773, "List columns: %s"},
     {27774, "From the main window"},
     {27775, "Other screens"},
+    // the search of the configuration and "Where is it used"
+    {27840, "Find (Ctrl+F): text, or a field path such as IO.AI[7].*"},
+    {27841, "Path"},
+    {27842, "Section"},
+    {27843, "Value"},
+    {27844, "In use"},
+    {27845, "Yes"},
+    {27846, "No"},
+    {27847, "%d found"},
+    {27848, "Nothing found."},
+    {27849, "Where is it used"},
+    {27850, "Where is %s used"},
+    {27851, "No configuration screen edits %s: it belongs to the device's direct network settings."},
+    {27852, "Find"},
 };
 
 namespace detail {

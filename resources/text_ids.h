@@ -779,5 +779,15 @@ inline constexpr int kGuideFields = 27772;
 inline constexpr int kGuideColumns = 27773;
 inline constexpr int kGuideMainWindow = 27774;
 inline constexpr int kGuideOther = 27775;
+// the search of the configuration and "Where is it used"
+inline constexpr int kFindPlaceholder = 27840;
+inline constexpr int kColumnPath = 27841;         // then "Section", "Value", "In use"
+inline constexpr int kInUseYes = 27845;           // then "No"
+inline constexpr int kFoundCount = 27847;         // "%d found"
+inline constexpr int kNothingFound = 27848;
+inline constexpr int kWhereUsed = 27849;          // the list screens' context menu entry
+inline constexpr int kWhereUsedTitle = 27850;     // "Where is %s used"
+inline constexpr int kNoScreenForPath = 27851;
+inline constexpr int kFind = 27852;
 
 }  // namespace tk48::text
