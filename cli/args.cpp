@@ -6,11 +6,18 @@
 
 namespace tk48::cli {
 
-std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions) {
+std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions,
+                              std::span<const char* const> flagOptions) {
   Args args;
   for (std::size_t i = 0; i < argv.size(); ++i) {
     const std::string_view a = argv[i];
-    if (a.size() > 1 && a[0] == '-') {
+    const bool flag = std::any_of(flagOptions.begin(), flagOptions.end(), [&](const char* o) { return a == o; });
+    if (flag) {
+      if (!args.options.emplace(std::string(a), std::string()).second) {
+        std::fprintf(stderr, "option %s given twice\n", argv[i]);
+        return std::nullopt;
+      }
+    } else if (a.size() > 1 && a[0] == '-') {
       const bool known = std::any_of(valueOptions.begin(), valueOptions.end(),
                                      [&](const char* o) { return a == o; });
       if (!known) {

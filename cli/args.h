@@ -18,10 +18,11 @@ struct Args {
   }
 };
 
-// Options that take a value; anything else starting with '-' is unknown.
-// Returns nullopt (with a message on stderr) on an unknown option, a missing
-// value or an option given twice.
-std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions);
+// Options that take a value, and flags that take none (stored with an empty
+// value); anything else starting with '-' is unknown. Returns nullopt (with a
+// message on stderr) on an unknown option, a missing value or an option given twice.
+std::optional<Args> ParseArgs(std::span<char* const> argv, std::span<const char* const> valueOptions,
+                              std::span<const char* const> flagOptions = {});
 
 // Exit codes.
 inline constexpr int kExitOk = 0;

@@ -10,6 +10,8 @@ namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
                                      "--timeout", "--poll-limit", "--only"};
+// Options that take no value.
+const char* const kFlagOptions[] = {"--all"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);
@@ -30,7 +32,7 @@ int main(int argc, char** argv) {
   for (auto list : {FileCommands(), DeviceCommands(), CsvCommands()}) {
     for (const Command& c : list) {
       if (c.name != name) continue;
-      const auto args = ParseArgs({argv + 2, static_cast<std::size_t>(argc - 2)}, kValueOptions);
+      const auto args = ParseArgs({argv + 2, static_cast<std::size_t>(argc - 2)}, kValueOptions, kFlagOptions);
       if (!args || args->positional.size() < c.minArgs || args->positional.size() > c.maxArgs) {
         std::fprintf(stderr, "usage: tk48gcfg-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
         return kExitUsage;

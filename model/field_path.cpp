@@ -12,16 +12,8 @@ std::string Numbered(const std::string& prefix, const std::string& stem, std::in
   return prefix + stem + "[" + std::to_string(number) + "]";
 }
 
-// A list container named like its items ("AI" holding AI1..AI128) is left out
-// of the path: the items are IO.AI[n], not IO.AI.AI[n].
-const Node* ItemsOf(const Node& n) {
-  if (n.kind != Kind::Container || n.numbered || n.children.size() != 1) return nullptr;
-  const Node& c = n.children.front();
-  return c.kind == Kind::Container && c.numbered && c.name == n.name ? &c : nullptr;
-}
-
 void Walk(const Node& n, unsigned char* base, const std::string& prefix, const Visit& fn) {
-  if (const Node* items = ItemsOf(n)) {
+  if (const Node* items = ListItemsOf(n)) {
     Walk(*items, base + n.offset, prefix, fn);
     return;
   }
@@ -64,6 +56,12 @@ bool SplitPart(std::string_view part, std::string_view& stem, std::int32_t& numb
 
 }  // namespace
 
+const Node* ListItemsOf(const Node& n) {
+  if (n.kind != Kind::Container || n.numbered || n.children.size() != 1) return nullptr;
+  const Node& c = n.children.front();
+  return c.kind == Kind::Container && c.numbered && c.name == n.name ? &c : nullptr;
+}
+
 void ForEachField(SettingData& record, const Visit& fn) {
   auto* base = reinterpret_cast<unsigned char*>(&record);
   for (const Node& section : ReaderSchema().children) Walk(section, base, {}, fn);
@@ -91,9 +89,9 @@ std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
     }
     if (!found && numbered) {  // IO.AI[12]: the items inside the list container AI
       for (const auto& c : container->exactChildren) {
-        if (c.name == stem && ItemsOf(*c.node)) {
+        if (c.name == stem && ListItemsOf(*c.node)) {
           base += c.node->offset;
-          found = numbering = ItemsOf(*c.node);
+          found = numbering = ListItemsOf(*c.node);
           break;
         }
       }

@@ -18,6 +18,11 @@ struct FieldRef {
   unsigned char* base;  // the parent's base (a pen channel reads its pen type there)
 };
 
+// A list container named like its items ("AI" holding AI1..AI128) is left out
+// of field paths: the items are IO.AI[n], not IO.AI.AI[n]. Its items' node, or
+// nullptr for any other node.
+const Node* ListItemsOf(const Node& n);
+
 // Every field item of the record in file order, with its path.
 void ForEachField(SettingData& record, const std::function<void(const std::string& path, const FieldRef&)>& fn);
 

@@ -1257,6 +1257,30 @@ inline constexpr StringEntry kStringTable[] = {
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
+
+    // where a configuration file went wrong (the details under the reader's message)
+    {27670, "Line %llu, column %llu: %s"},
+    {27671, "Line %llu, column %llu: %s = \"%s\": %s"},
+    {27672, "%s: %s"},
+    {27673, "the root element is not TK48G_CFG"},
+    {27674, "elements nest deeper than 10 levels"},
+    {27675, "an element name of 32 bytes or more"},
+    {27676, "the element's text comes in more than 100 pieces"},
+    {27677, "expects an integer from %lld to %lld"},
+    {27678, "expects one of %s"},
+    {27679, "expects ASCII characters only"},
+    {27680, "expects a number of at most %d characters"},
+    {27681, "expects a number from %s to %s"},
+    {27682, "the element number is outside %lld to %lld"},
+    {27683, "the value is refused"},
+    {27684, "the alarm areas overlap, or an area between the first and the last is empty"},
+    {27685, "a running sum needs WIDTH.LOW below WIDTH.HIGH"},
+    {27686, "a channel in use needs a SCALE other than 0"},
+    {27687, "drives the same point as %s"},
+    {27688, "COM.WEB.PORT, COM.FTP.PORT and COM.MODBUS_TCP.PORT must differ"},
+    {27689, "%s1 to %s%d"},
+    {27690, ", "},
+    {27691, "%s..."},
 };
 
 namespace detail {
