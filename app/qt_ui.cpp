@@ -76,6 +76,10 @@ QStringList QtNameFilters(std::string_view filter) {
 }
 
 Answer QtUi::ShowMessage(std::string_view text, Icon icon, Buttons buttons) {
+  return ShowDetailedMessage(text, {}, icon, buttons);
+}
+
+Answer QtUi::ShowDetailedMessage(std::string_view text, std::string_view details, Icon icon, Buttons buttons) {
   const QString message = QUtf8(text);
   return OnUiThread([&] {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
@@ -86,6 +90,7 @@ Answer QtUi::ShowMessage(std::string_view text, Icon icon, Buttons buttons) {
       if (row.buttons == buttons) set = &row;
     QMessageBox box(qtIcon, Text(text::kAppTitle), message, set->qt, DialogParent());
     box.setTextFormat(Qt::PlainText);
+    if (!details.empty()) box.setDetailedText(QUtf8(details));
     box.exec();
     auto* clicked = box.clickedButton();
     for (const auto& row : kAnswers)

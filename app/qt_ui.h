@@ -23,6 +23,9 @@ class QtUi : public UiPort {
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;
+  // The box's "Show Details..." button offers `details`.
+  Answer ShowDetailedMessage(std::string_view text, std::string_view details, Icon icon,
+                             Buttons buttons) override;
 };
 
 // "TK48GCFG File(*.xml)|*.xml||" as Qt name filters: {"TK48GCFG File(*.xml)"}.

@@ -58,6 +58,22 @@ void BM_Read(benchmark::State& state) {
   Bytes(state, d.text.size());
 }
 
+// "check --all" on a file whose every NOUSE/USE keyword is misspelt: the reader
+// goes on past each refused field and lists it (path, value, reason).
+void BM_ReadListingEveryFault(benchmark::State& state) {
+  const auto& d = Data();
+  std::string text = d.text;
+  std::size_t faults = 0;
+  for (std::size_t at = 0; (at = text.find(">NOUSE<", at)) != std::string::npos; ++faults) text[at + 1] = 'M';
+  auto record = NewSettingData();
+  for (auto _ : state) {
+    std::memcpy(record.get(), d.defaults.get(), sizeof *record);
+    benchmark::DoNotOptimize(ParseConfiguration(*record, text, Faults::All));
+  }
+  Bytes(state, text.size());
+  state.counters["faults"] = static_cast<double>(faults);
+}
+
 void XMLCALL NoStart(void*, const XML_Char*, const XML_Char**) {}
 void XMLCALL NoEnd(void*, const XML_Char*) {}
 void XMLCALL NoText(void*, const XML_Char*, int) {}
@@ -138,6 +154,7 @@ void BM_RecordCopyAndCompare(benchmark::State& state) {
 
 BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadListingEveryFault)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExpatBare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Compress)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Decompress)->Unit(benchmark::kMillisecond);

@@ -45,6 +45,12 @@ Answer CliUi::ShowMessage(std::string_view text, Icon, Buttons buttons) {
   return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
+Answer CliUi::ShowDetailedMessage(std::string_view text, std::string_view details, Icon icon, Buttons buttons) {
+  const Answer answer = ShowMessage(text, icon, buttons);
+  ShowMessage(details, icon, Buttons::Ok);
+  return answer;
+}
+
 std::optional<Credentials> CliUi::AskLogin(const Credentials&) {
   const auto tooLong = [](const std::string& text) { return Characters(text) > kMaxLoginCharacters; };
   if (login_ && (tooLong(login_->login) || tooLong(login_->password))) {

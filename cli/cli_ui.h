@@ -26,6 +26,9 @@ class CliUi : public UiPort {
 
  protected:
   Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;
+  // The details follow the message on their own lines.
+  Answer ShowDetailedMessage(std::string_view text, std::string_view details, Icon icon,
+                             Buttons buttons) override;
 
  private:
   std::optional<Credentials> login_;

@@ -23,13 +23,14 @@ int EmitText(const Args& args, const std::optional<std::string>& text) {
   return text && EmitDocument(args.Get("-o"), *text) ? kExitOk : kExitFailed;
 }
 
-std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage = true) {
+std::unique_ptr<SettingData> ReadRecord(const std::string& path, bool tagMessage = true,
+                                        Faults faults = Faults::First) {
   const auto text = LoadInput(path);
   if (!text) return nullptr;
   auto record = NewSettingData();
   ApplyDefaults(*record);
   CliUi ui;
-  if (!ReadConfiguration(*record, *text, ui, tagMessage)) return nullptr;
+  if (!ReadConfiguration(*record, *text, ui, tagMessage, nullptr, faults)) return nullptr;
   return record;
 }
 
@@ -47,7 +48,12 @@ int Defaults(const Args& args) {
   return EmitText(args, ConfigurationText(*record, ui));
 }
 
-int Check(const Args& args) { return ReadRecord(args.positional[0]) ? kExitOk : kExitFailed; }
+// A failure's message is followed by where the file went wrong; with --all,
+// every refused field (path, value, reason), so a file is fixed in one pass.
+int Check(const Args& args) {
+  const Faults faults = args.Get("--all") ? Faults::All : Faults::First;
+  return ReadRecord(args.positional[0], true, faults) ? kExitOk : kExitFailed;
+}
 
 int Normalize(const Args& args) {
   auto record = ReadRecord(args.positional[0]);
@@ -134,13 +140,15 @@ int Schema(const Args& args) {
              : kExitFailed;
 }
 
+constexpr std::string_view kCheckFlags[] = {"--all"};
 constexpr std::string_view kSchemaFlags[] = {"--json"};
 
 constexpr Command kCommands[] = {
     {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
     {"defaults", "defaults [-o OUT]              the plain defaults (holiday calendar generated)", 0, 0,
      Defaults},
-    {"check", "check FILE                     read FILE as \"Read file\" does", 1, 1, Check},
+    {"check", "check FILE [--all]             read FILE as \"Read file\" does; --all lists every refused field", 1,
+     1, Check, kCheckFlags},
     {"normalize", "normalize FILE [-o OUT]        read FILE and write it back", 1, 1, Normalize},
     {"access-doc", "access-doc [FILE] [-o OUT]     the access-settings document of FILE or of the defaults", 0,
      1, AccessDoc},

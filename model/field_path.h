@@ -18,6 +18,11 @@ struct FieldRef {
   unsigned char* base;  // the parent's base (a pen channel reads its pen type there)
 };
 
+// A list container named like its items ("AI" holding AI1..AI128) is left out
+// of field paths: the items are IO.AI[n], not IO.AI.AI[n]. Its items' node, or
+// nullptr for any other node.
+const Node* ListItemsOf(const Node& n);
+
 // Every field item of the record in file order, with its path.
 void ForEachField(SettingData& record, const std::function<void(const std::string& path, const FieldRef&)>& fn);
 // The same over the fields of one document (ConfigurationSchema(), AccessSchema()).
@@ -41,9 +46,6 @@ class FieldVisitor {
 // ReaderSchema() for those of both documents).
 void WalkFields(const Node& root, SettingData& record, FieldVisitor& visitor);
 
-// The items of a list container named like them ("AI" holding AI1..AI128),
-// which the paths leave out; null for any other node.
-const Node* ListItemsOf(const Node& n);
 
 // The field a path names; nullopt when there is none.
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path);

@@ -10,11 +10,14 @@
 #include <cstring>
 
 #include "model/field_access.h"
+#include "model/field_path.h"
+#include "model/read_faults.h"
 #include "model/schema.h"
 #include "model/text_codec.h"
 #include "model/value_parse.h"
 #include "port/ui_port.h"
 #include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -36,6 +39,7 @@ enum class At : std::uint8_t {
 
 struct Level {
   At at;
+  bool faulted;         // its refusal is noted already (an element's text may come in pieces)
   const Node* node;
   unsigned char* base;  // container: its item's base; field: the parent's base
   std::size_t item;     // field: which item of the field
@@ -44,7 +48,8 @@ struct Level {
 
 class Reader {
  public:
-  Reader(SettingData& record, const Node& schema) : record_(record), schema_(schema) {}
+  Reader(SettingData& record, const Node& schema, Faults faults)
+      : record_(record), schema_(schema), allFaults_(faults == Faults::All) {}
 
   ReadResult Run(std::string_view text);
 
@@ -64,6 +69,13 @@ class Reader {
   void Resolve(Level& level, const Level* parent);
   void Mark(std::uint32_t flag);
   std::string Path() const;
+  // The faults: only the first that breaks the read, and the first refused field
+  // (every one with allFaults_). Nothing here runs while a read goes well.
+  void Fatal(std::string_view reason);
+  bool Noting(Level& level, bool fatal);
+  void Refused(int depth, std::string_view text, std::string reason);
+  ReadFault Placed(std::string_view reason) const;
+  std::string FieldPath(int depth) const;
 
   SettingData& record_;
   const Node& schema_;
@@ -75,11 +87,15 @@ class Reader {
   std::uint32_t flags_ = 0;
   std::string firstInvalid_, firstUnknown_;
   bool sawAccess_ = false, sawIp_ = false;
+  const bool allFaults_;
+  bool fatalNoted_ = false, refusalNoted_ = false;
+  std::vector<ReadFault> faults_;
 };
 
 void Reader::Start(const char* name) {
   const std::size_t len = std::strlen(name);
   if (skipped_ > 0 || depth_ >= kMaxDepth || len >= kMaxName) {
+    if (skipped_ == 0) Fatal(LoadText(depth_ >= kMaxDepth ? text::kNestedTooDeep : text::kNameTooLong));
     flags_ |= kReadFatal;
     ++skipped_;
     return;
@@ -107,6 +123,7 @@ void Reader::End() {
 
 void Reader::Text(std::string_view piece) {
   if (pieces_ > kMaxPieces) {
+    Fatal(LoadText(text::kTooManyPieces));
     XML_StopParser(parser_, XML_FALSE);
     return;
   }
@@ -119,6 +136,7 @@ void Reader::Resolve(Level& level, const Level* parent) {
   level.node = nullptr;
   level.base = nullptr;
   level.item = 0;
+  level.faulted = false;
   if (!parent) {
     level.at = std::strcmp(level.name, "TK48G_CFG") == 0 ? At::Container : At::BadRoot;
     level.node = &schema_;
@@ -159,6 +177,7 @@ void Reader::Resolve(Level& level, const Level* parent) {
     const std::int64_t number = ParseInt32(name.substr(best->name.size()));
     if (number < numbering.first || number >= numbering.first + static_cast<std::int64_t>(numbering.count)) {
       level.at = best->node->outOfRangeInvalid ? At::Invalid : At::Unknown;
+      level.node = &numbering;  // what an invalid number is told against
       return;
     }
     found = best->node;
@@ -196,20 +215,95 @@ std::string Reader::Path() const {
 
 void Reader::Dispatch(std::string_view text) {
   if (text.size() > kValueBuffer - 1) text = text.substr(0, kValueBuffer - 1);
-  const Level& level = levels_[depth_ - 1];
+  Level& level = levels_[depth_ - 1];
   switch (level.at) {
     case At::Container: return;  // line breaks between child elements
-    case At::BadRoot: flags_ |= kReadFatal; return;
+    case At::BadRoot:
+      Fatal(LoadText(text::kRootNotConfiguration));
+      flags_ |= kReadFatal;
+      return;
     case At::Unknown: Mark(kReadUnrecognised); return;
-    case At::Invalid: Mark(kReadInvalid); return;
+    case At::Invalid: {
+      // Noted once, at the element whose number is out of range; the text only
+      // when that element is a field (a container's is its line breaks).
+      int top = depth_ - 1;
+      while (top > 0 && levels_[top - 1].at == At::Invalid) --top;
+      if (Noting(levels_[top], false)) {
+        const Node& numbering = *levels_[top].node;
+        Refused(top + 1, top == depth_ - 1 ? text : std::string_view(),
+                FormatText(text::kElementNumberRange, static_cast<long long>(numbering.first),
+                           static_cast<long long>(numbering.first + numbering.count - 1)));
+      }
+      Mark(kReadInvalid);
+      return;
+    }
     case At::Field: break;
   }
   const Node& n = *level.node;
   switch (StoreFieldValue(n, SlotOf(n, level.base, level.item), level.base, text)) {
     case Store::Stored: break;
-    case Store::Refused: Mark(kReadInvalid); break;
-    case Store::Fatal: flags_ |= kReadFatal; break;
+    case Store::Refused:
+      if (Noting(level, false)) Refused(depth_, text, RefusedReason(n, text, level.base));
+      Mark(kReadInvalid);
+      break;
+    case Store::Fatal:  // a refused real breaks the read
+      if (Noting(level, true)) Refused(depth_, text, RefusedReason(n, text, level.base));
+      flags_ |= kReadFatal;
+      break;
   }
+}
+
+// The parser's current place: its line and column (counted from 1).
+ReadFault Reader::Placed(std::string_view reason) const {
+  ReadFault fault;
+  fault.line = XML_GetCurrentLineNumber(parser_);
+  fault.column = XML_GetCurrentColumnNumber(parser_) + 1;
+  fault.reason = reason;
+  return fault;
+}
+
+void Reader::Fatal(std::string_view reason) {
+  if (fatalNoted_) return;
+  fatalNoted_ = true;
+  faults_.push_back(Placed(reason));
+}
+
+// Whether to note a refusal at `level`: the first refused field and the first
+// fault that breaks the read, or, with allFaults_, every refused element once.
+bool Reader::Noting(Level& level, bool fatal) {
+  bool& first = fatal ? fatalNoted_ : refusalNoted_;
+  if (level.faulted || (first && !allFaults_)) return false;
+  first = level.faulted = true;
+  return true;
+}
+
+void Reader::Refused(int depth, std::string_view text, std::string reason) {
+  ReadFault fault = Placed({});
+  fault.path = FieldPath(depth);
+  fault.value = ShownValue(text);
+  fault.reason = std::move(reason);
+  faults_.push_back(std::move(fault));
+}
+
+// The element path down to `depth` levels as fields are named:
+// "IO.AI[12].SCALE_100" for <TK48G_CFG><IO><AI><AI012><SCALE_100>.
+std::string Reader::FieldPath(int depth) const {
+  std::string path;
+  for (int i = 1; i < depth; ++i) {
+    const Level& level = levels_[i];
+    const std::string_view name(level.name);
+    const Node* n = level.at == At::Container || level.at == At::Field ? level.node : nullptr;
+    if (n && i + 1 < depth && level.at == At::Container && ListItemsOf(*n)) continue;
+    if (!path.empty()) path += '.';
+    const std::size_t stem = n ? n->name.size() : 0;
+    if (n && name.size() > stem && name.compare(0, stem, n->name) == 0 &&
+        (std::isdigit(static_cast<unsigned char>(name[stem])) || name[stem] == '-')) {
+      path.append(name.substr(0, stem)).append("[").append(std::to_string(ParseInt32(name.substr(stem)))).append("]");
+    } else {
+      path += name;
+    }
+  }
+  return path;
 }
 
 // The parser allocates through these, so its memory is the program's own.
@@ -238,11 +332,21 @@ ReadResult Reader::Run(std::string_view text) {
     if (XML_Parse(parser_, text.data() + at, static_cast<int>(n), last) != XML_STATUS_OK) ok = false;
     at += n;
   } while (ok && at < text.size());
-  if (!ok) flags_ |= kReadFatal;
+  if (!ok) {
+    // The parser's own reason, unless a handler stopped it with one of ours.
+    const XML_LChar* why = XML_ErrorString(XML_GetErrorCode(parser_));
+    Fatal(why ? why : "");
+    flags_ |= kReadFatal;
+  }
   XML_ParserFree(parser_);
   parser_ = nullptr;
   if (depth_ != 0 || skipped_ != 0) flags_ |= kReadFatal;
-  if (!(flags_ & kReadFatal) && !CheckConsistency(record_)) flags_ |= kReadFatal;
+  if (!(flags_ & kReadFatal)) {
+    if (auto broken = FindInconsistency(record_)) {
+      faults_.push_back(std::move(*broken));
+      flags_ |= kReadFatal;
+    }
+  }
   result.flags = flags_;
   if (flags_ & kReadInvalid) {
     result.path = firstInvalid_;
@@ -251,13 +355,14 @@ ReadResult Reader::Run(std::string_view text) {
   }
   result.sawAccessBlock = sawAccess_;
   result.sawIpAddress = sawIp_;
+  result.faults = std::move(faults_);
   return result;
 }
 
 }  // namespace
 
-ReadResult ParseConfiguration(SettingData& record, std::string_view text) {
-  auto reader = std::make_unique<Reader>(record, ReaderSchema());
+ReadResult ParseConfiguration(SettingData& record, std::string_view text, Faults faults) {
+  auto reader = std::make_unique<Reader>(record, ReaderSchema(), faults);
   return reader->Run(text);
 }
 
@@ -271,12 +376,16 @@ ReadMessage ReadOutcomeMessage(const ReadResult& result, bool tagMessage) {
 }
 
 bool ReadConfiguration(SettingData& record, std::string_view text, UiPort& ui, bool tagMessage,
-                       ReadResult* result) {
-  const ReadResult read = ParseConfiguration(record, text);
+                       ReadResult* result, Faults faults) {
+  ReadResult read = ParseConfiguration(record, text, faults);
   const ReadMessage message = ReadOutcomeMessage(read, tagMessage);
-  if (!message.text.empty()) ui.Message(message.text, message.error ? Icon::Error : Icon::Warning);
-  if (result) *result = read;
-  return read.ok();
+  // Where the file went wrong goes under a failure's message; the message reads as ever.
+  if (!message.text.empty())
+    ui.Message(message.text, message.error ? Icon::Error : Icon::Warning, Buttons::Ok,
+               read.ok() ? std::string() : ReadFaultText(read));
+  const bool ok = read.ok();
+  if (result) *result = std::move(read);
+  return ok;
 }
 
 }  // namespace tk48

@@ -16,6 +16,7 @@ class ScriptedUi : public UiPort {
     std::string text;
     Icon icon;
     Buttons buttons;
+    std::string details = {};  // what the box offers behind its details button
   };
 
   std::vector<Shown> messages;
@@ -81,6 +82,14 @@ class ScriptedUi : public UiPort {
       return a;
     }
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+  // Shown through ShowMessage, so a port that watches its boxes sees this one too.
+  Answer ShowDetailedMessage(std::string_view text, std::string_view details, Icon icon,
+                             Buttons buttons) override {
+    const std::size_t shown = messages.size();
+    const Answer answer = ShowMessage(text, icon, buttons);
+    if (messages.size() > shown) messages[shown].details = details;
+    return answer;
   }
 };
 

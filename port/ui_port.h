@@ -48,6 +48,12 @@ class UiPort {
   Answer Message(std::string_view text, Icon icon, Buttons buttons = Buttons::Ok) {
     return ShowMessage(text, EffectiveIcon(icon, buttons), buttons);
   }
+  // The same box offering `details` behind its details button (where the fault
+  // lies, for example); the message itself reads as without them.
+  Answer Message(std::string_view text, Icon icon, Buttons buttons, std::string_view details) {
+    if (details.empty()) return Message(text, icon, buttons);
+    return ShowDetailedMessage(text, details, EffectiveIcon(icon, buttons), buttons);
+  }
   // File open/save dialog; nullopt when cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
   // Folder chooser (folders only; a typed path that is no folder is refused and
@@ -72,6 +78,11 @@ class UiPort {
  protected:
   // Implementations show the box; the icon is already the effective one.
   virtual Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) = 0;
+  // A port without a place for details shows the message alone.
+  virtual Answer ShowDetailedMessage(std::string_view text, std::string_view /*details*/, Icon icon,
+                                     Buttons buttons) {
+    return ShowMessage(text, icon, buttons);
+  }
 };
 
 }  // namespace tk48

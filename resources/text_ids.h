@@ -735,6 +735,29 @@ inline constexpr int kResultPollOutOfTime = 27522;
 
 // a serial port refused for lack of permission: the device path and its group
 inline constexpr int kPortPermission = 27700;
+// where a configuration file went wrong: the details under the reader's message
+inline constexpr int kFaultAtPlace = 27670;        // line, column, reason
+inline constexpr int kFaultAtField = 27671;        // line, column, path, value, reason
+inline constexpr int kFaultOfRule = 27672;         // path, reason
+inline constexpr int kRootNotConfiguration = 27673;
+inline constexpr int kNestedTooDeep = 27674;
+inline constexpr int kNameTooLong = 27675;
+inline constexpr int kTooManyPieces = 27676;
+inline constexpr int kExpectsIntegerRange = 27677;
+inline constexpr int kExpectsOneOf = 27678;
+inline constexpr int kExpectsAscii = 27679;
+inline constexpr int kExpectsShortReal = 27680;
+inline constexpr int kExpectsNumberRange = 27681;
+inline constexpr int kElementNumberRange = 27682;
+inline constexpr int kValueRefused = 27683;
+inline constexpr int kAreasOverlap = 27684;
+inline constexpr int kSumWidthOrder = 27685;
+inline constexpr int kScaleZero = 27686;
+inline constexpr int kSamePoint = 27687;
+inline constexpr int kServerPortsClash = 27688;
+inline constexpr int kChannelSpan = 27689;         // "AI1 to AI128"
+inline constexpr int kListSeparator = 27690;
+inline constexpr int kCutValue = 27691;           // a long value shown cut
 
 
 // Graph/Display screens.

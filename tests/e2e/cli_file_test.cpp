@@ -58,10 +58,12 @@ TEST_F(CliFiles, CheckOutcomes) {
   } cases[] = {
       {"valid", Doc("<SYSTEM><TIMEZONE>3</TIMEZONE></SYSTEM>"), 0, ""},
       {"invalid value", Doc("<SYSTEM><TIMEZONE>14</TIMEZONE></SYSTEM>"), 1,
-       "Cannot edit: Setting contains unsupported parameter(s). Update TK48GCFG.\n<TK48G_CFG><SYSTEM><TIMEZONE>\n"},
+       "Cannot edit: Setting contains unsupported parameter(s). Update TK48GCFG.\n<TK48G_CFG><SYSTEM><TIMEZONE>\n"
+       "Line 2, column 19: SYSTEM.TIMEZONE = \"14\": expects an integer from -12 to 13\n"},
       {"unknown element", Doc("<FOO>1</FOO>"), 0,
        "Cannot edit parameter: Setting contains unsupported information.\n<TK48G_CFG><FOO>\n"},
-      {"broken document", "<TK48G_CFG><SYSTEM>", 1, "Failed to convert into setting data.\n"},
+      {"broken document", "<TK48G_CFG><SYSTEM>", 1,
+       "Failed to convert into setting data.\nLine 1, column 20: no element found\n"},
   };
   for (const auto& c : cases) {
     const auto r = Cli({"check", Write("in.xml", c.text)});
@@ -72,6 +74,41 @@ TEST_F(CliFiles, CheckOutcomes) {
   const auto missing = Cli({"check", Path("missing.xml")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "Failed to open file.\n");
+}
+
+// After the configurator's own message, check says where the file went wrong;
+// --all lists every refused field at once.
+TEST_F(CliFiles, CheckSaysWhereTheFileWentWrong) {
+  const std::string refused = Doc(
+      "<SYSTEM>\r\n<TIMEZONE>14</TIMEZONE>\r\n<LANGUAGE>english</LANGUAGE>\r\n</SYSTEM>\r\n"
+      "<IO>\r\n<AI>\r\n<AI7>\r\n<POINT>-1</POINT>\r\n</AI7>\r\n</AI>\r\n</IO>\r\n");
+  const std::string first = "Cannot edit: Setting contains unsupported parameter(s). Update TK48GCFG.\n"
+                            "<TK48G_CFG><SYSTEM><TIMEZONE>\n"
+                            "Line 3, column 11: SYSTEM.TIMEZONE = \"14\": expects an integer from -12 to 13\n";
+  const struct {
+    const char* what;
+    std::vector<std::string> args;
+    std::string text;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"truncated", {"check"}, "<TK48G_CFG>\r\n<SYSTEM>\r\n<TIMEZONE>9</TIMEZ", 1,
+       "Failed to convert into setting data.\nLine 3, column 12: unclosed token\n"},
+      {"first refused field", {"check"}, refused, 1, first},
+      {"every refused field", {"check", "--all"}, refused, 1,
+       first + "Line 4, column 11: SYSTEM.LANGUAGE = \"english\": expects one of JAPANESE, ENGLISH\n"
+               "Line 9, column 8: IO.AI[7].POINT = \"-1\": expects an integer from 0 to 3\n"},
+      {"--all on a good file", {"check", "--all"}, Doc("<SYSTEM><TIMEZONE>3</TIMEZONE></SYSTEM>"), 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto args = c.args;
+    args.push_back(Write("in.xml", c.text));
+    const auto r = Cli(args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_TRUE(r.out.empty());
+  }
 }
 
 TEST_F(CliFiles, NormalizeFillsDefaultsAndAccessDoc) {

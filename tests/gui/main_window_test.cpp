@@ -183,6 +183,34 @@ TEST_F(MainWindow, ReadFileFailuresKeepTheHubClosed) {
   }
 }
 
+// Where the file went wrong goes under the message's details; the message is the same.
+TEST_F(MainWindow, ReadFileOffersWhereTheFileWentWrong) {
+  const struct {
+    const char* what;
+    std::string_view text;
+    std::string message, details;
+  } cases[] = {
+      {"truncated", "<TK48G_CFG>\r\n<SYSTEM>\r\n<TIMEZONE>9</TIMEZ", "Failed to convert into setting data.",
+       "Line 3, column 12: unclosed token"},
+      {"refused value", "<TK48G_CFG>\r\n<SYSTEM>\r\n<TIMEZONE>14</TIMEZONE>\r\n</SYSTEM>\r\n</TK48G_CFG>\r\n",
+       "Cannot edit: Setting contains unsupported parameter(s). Update TK48GCFG.\n<TK48G_CFG><SYSTEM><TIMEZONE>",
+       "Line 3, column 11: SYSTEM.TIMEZONE = \"14\": expects an integer from -12 to 13"},
+  };
+  auto window = Open();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = (dir.path() + "/faulty.xml").toStdString();
+    ASSERT_TRUE(WriteFileAtomically(path, c.text));
+    ui.messages.clear();
+    ui.files = {path};
+    Click(window->ReadFileButton());
+    EXPECT_EQ(hubs, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+    EXPECT_EQ(ui.messages[0].details, c.details);
+  }
+}
+
 TEST_F(MainWindow, DownloadPassesTheAccessModeGate) {
   struct Case {
     const char* what;

@@ -75,6 +75,24 @@ TEST_F(QtUiTest, MessageBoxesShowTheirIconAndButtonsAndReportTheAnswer) {
   }
 }
 
+TEST_F(QtUiTest, DetailsGoBehindTheDetailsButtonAndLeaveTheMessageAsItIs) {
+  const struct {
+    const char* details;
+    QString shown;
+  } cases[] = {{"Line 3, column 9: no element found\nLine 4, column 1: x", "Line 3, column 9: no element found\nLine 4, column 1: x"},
+               {"", ""}};  // no details: no details button
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.details);
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+      EXPECT_EQ(box.text(), "Failed to convert into setting data.");
+      EXPECT_EQ(box.detailedText(), c.shown);
+      EXPECT_EQ(box.icon(), QMessageBox::Critical);
+      Click(box.button(QMessageBox::Ok));
+    });
+    EXPECT_EQ(qtUi.Message("Failed to convert into setting data.", Icon::Error, Buttons::Ok, c.details), Answer::Ok);
+  }
+}
+
 TEST_F(QtUiTest, AMessageFromAnotherThreadIsShownOnTheUserInterfaceThread) {
   WhenModal<QMessageBox>([](QMessageBox& box) {
     EXPECT_EQ(box.thread(), qApp->thread());
