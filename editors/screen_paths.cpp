@@ -71,10 +71,10 @@ const PathRow kPathRows[] = {
     {"COM.FTPC.*", "CDlgSetComFtpc", -1, {}, 0},
     // e-mail
     {"MAIL_REPORT.FORM[#].DST[#]", "CDlgSetRepFormConf", 1, {Press(mt::kAddressList), Row(1, 1)}, 2},
-    {"MAIL_REPORT.FORM[#].CH[#]", "CDlgSetRepFormConf", 1, {Press(mt::kChooseChannels), Row(1, 1)}, 2},
+    {"MAIL_REPORT.FORM[#].CH[#]", "CDlgSetRepFormConf", 1, {Press(text::kChooseChannels), Row(1, 1)}, 2},
     {"MAIL_REPORT.FORM[#].*", "CDlgSetRepFormConf", 1, {}, 0},
     {"MAIL_REPORT.TIME.MAIL[#]", "CDlgSetRepTime", -1, {Press(mt::kChooseTemplate)}, 1},
-    {"MAIL_REPORT.TIME.REPORT_TIME[#].*", "CDlgSetRepTime", -1, {Press(mt::kSetTimeToSend), Row(0, 0)}, 2},
+    {"MAIL_REPORT.TIME.REPORT_TIME[#].*", "CDlgSetRepTime", -1, {Press(text::kSetTimeToSend), Row(0, 0)}, 2},
     {"MAIL_REPORT.TIME.*", "CDlgSetRepTime", -1, {}, 0},
     {"MAIL_REPORT.ERROR.*", "CDlgSetRepError", -1, {}, 0},
     {"MAIL_REPORT.CALENDAR.*", "CDlgSetRepCalendar", -1, {}, 0},
