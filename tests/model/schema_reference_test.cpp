@@ -54,7 +54,7 @@ TEST(SchemaReference, DescribesEachKindFromItsSchemaNode) {
   } cases[] = {
       {"SYSTEM.TIMEZONE", "int", "-12..13", "%d", "9", 1},
       {"IO.AI[1..128].SCALE_100", "real", "-10000000000 to 10000000000, at most 16 characters", "%.3f", "100.000", 1},
-      {"IO.AI[1..128].AREA[1..5].AREA_NAME", "text", "", "text", "NAME1", 5},
+      {"IO.AI[1..128].AREA[1..5].AREA_NAME", "text", "", "text", "NAME5", 5},  // file order: AREA5 first
       {"DISP.TREND.TREND_PAGE[1..16].COLOR[1..4]", "int", "0x00000000..0xFFFFFFFF", "0x%08lX", "0x00FF8040", 4},
       {"RECORD.LOGGING.RATE", "keyword", "SEC, MIN, HOUR", "keyword", "SEC", 1},
       {"RECORD.LOGGING.SEC", "suffixed", "1S, 2S, 5S, 10S, 30S", "<n>S", "5S", 1},
