@@ -10,6 +10,7 @@
 
 #include "app/preferences.h"
 #include "app/screen_table.h"
+#include "app/upload_baseline.h"
 #include "editors/direct_network.h"
 #include "link/connection.h"
 #include "link/net_session.h"
@@ -66,6 +67,8 @@ class CTK48CFGApp {
   // The maintenance menus download the setting data into this record, never
   // into the main window's.
   std::unique_ptr<SettingData> maintenanceRecord = NewSettingData();
+  // What each device holds as far as this run knows: the upload's review compares against it.
+  KnownConfigurations knownConfigurations;
 };
 
 }  // namespace tk48

@@ -122,6 +122,8 @@ class GuiTest : public ::testing::Test {
     QSettings(QString::fromUtf8(pref::kOrganisation.data(), pref::kOrganisation.size()),
               QString::fromUtf8(pref::kApplication.data(), pref::kApplication.size()))
         .clear();
+    // The review before an upload stays out of the flows that do not test it.
+    prefs.WriteInt(pref::kMain, pref::kReviewBeforeUpload, 0);
   }
   ~GuiTest() override {
     for (auto* watch : Watches()->findChildren<QTimer*>())
