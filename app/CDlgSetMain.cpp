@@ -16,7 +16,6 @@
 #include "app/connection_text.h"
 #include "app/credential_check.h"
 #include "app/qt_text.h"
-#include "app/upload_review.h"
 #include "model/file_io.h"
 #include "model/writer.h"
 #include "resources/text_ids.h"
@@ -168,7 +167,7 @@ void CDlgSetMain::Upload() {
   }
   ShowConnection();
   DeviceContext ctx = app_.DeviceCtx();
-  if (!ReviewUpload(app_, record_, this)) return;
+  if (!app_.reviewUpload(app_, record_, this)) return;
   if (app_.device.upload(record_, ctx)) {
     TakeBaseline();
     app_.knownConfigurations.Remember(DeviceKey(app_.connection), record_);

@@ -123,7 +123,7 @@ class GuiTest : public ::testing::Test {
               QString::fromUtf8(pref::kApplication.data(), pref::kApplication.size()))
         .clear();
     // The review before an upload stays out of the flows that do not test it.
-    prefs.WriteInt(pref::kMain, pref::kReviewBeforeUpload, 0);
+    app.reviewUpload = [](CTK48CFGApp&, const SettingData&, QWidget*) { return true; };
   }
   ~GuiTest() override {
     for (auto* watch : Watches()->findChildren<QTimer*>())

@@ -4,7 +4,6 @@
 // off. The end-to-end case runs against tk48sim.
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstring>
@@ -13,6 +12,7 @@
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
 #include "app/change_review.h"
+#include "app/upload_review.h"
 #include "gui_fixture.h"
 #include "model/defaults.h"
 #include "model/file_io.h"
@@ -30,12 +30,8 @@ struct Review {
   std::vector<std::string> rows;
 };
 
-// The stored switch removed: the review takes its default (on).
-void ReviewByDefault() {
-  QSettings(QString::fromUtf8(pref::kOrganisation.data(), pref::kOrganisation.size()),
-            QString::fromUtf8(pref::kApplication.data(), pref::kApplication.size()))
-      .remove(QStringLiteral("TK48GCFG/REVIEW_BEFORE_UPLOAD"));
-}
+// The review as the program has it (the fixture keeps it out of other tests).
+void ReviewOn(CTK48CFGApp& app) { app.reviewUpload = ReviewUpload; }
 
 // Presses "Upload to device" in `hub` and answers the review with `upload`
 // (true: "Upload", false: "Cancel"); what the review showed.
@@ -73,7 +69,7 @@ TEST_F(GuiTest, ReviewListsTheHubsEditsAndCancelSendsNothing) {
   ASSERT_TRUE(sim.Start({"--pty", pty, "--state", state.string()}));
   Store(ComPortPreferenceKey(1), pty);
   Store(pref::kConnectConfirm, 0);
-  ReviewByDefault();
+  ReviewOn(app);
   Start();
   CTK48CFGDlg window(app);
   Show(window);
@@ -130,7 +126,7 @@ class ReviewBaselineTest : public GuiTest {
  protected:
   ReviewBaselineTest() {
     Store(pref::kConnectConfirm, 0);
-    ReviewByDefault();
+    ReviewOn(app);
     Start();
     app.device.download = [this](SettingData& r, DeviceContext&) {
       ApplyDefaults(r);
