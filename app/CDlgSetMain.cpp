@@ -174,7 +174,11 @@ void CDlgSetMain::Upload() {
   }
   ShowConnection();
   DeviceContext ctx = app_.DeviceCtx();
-  if (app_.device.upload(record_, ctx)) TakeBaseline();
+  if (!app_.reviewUpload(app_, record_, this)) return;
+  if (app_.device.upload(record_, ctx)) {
+    TakeBaseline();
+    app_.knownConfigurations.Remember(DeviceKey(app_.connection), record_);
+  }
 }
 
 }  // namespace tk48

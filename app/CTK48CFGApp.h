@@ -10,6 +10,8 @@
 
 #include "app/preferences.h"
 #include "app/screen_table.h"
+#include "app/upload_baseline.h"
+#include "app/upload_review.h"
 #include "editors/direct_network.h"
 #include "link/connection.h"
 #include "link/net_session.h"
@@ -66,6 +68,10 @@ class CTK48CFGApp {
   // The maintenance menus download the setting data into this record, never
   // into the main window's.
   std::unique_ptr<SettingData> maintenanceRecord = NewSettingData();
+  // What each device holds as far as this run knows: the upload's review compares against it.
+  KnownConfigurations knownConfigurations;
+  // The review before an upload (app/upload_review.h); tests replace it.
+  std::function<bool(CTK48CFGApp&, const SettingData&, QWidget*)> reviewUpload = ReviewUpload;
 };
 
 }  // namespace tk48

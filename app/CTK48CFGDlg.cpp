@@ -147,7 +147,8 @@ bool CTK48CFGDlg::AccessModeGate() {
   return true;
 }
 
-void CTK48CFGDlg::OpenHub() {
+void CTK48CFGDlg::OpenHub(bool fromFile) {
+  app_.knownConfigurations.OpenedFrom(fromFile ? record_.get() : nullptr, currentFile_);
   CDlgSetMain hub(app_, *record_, currentFile_, this);
   hub.exec();
 }
@@ -162,6 +163,7 @@ void CTK48CFGDlg::Download() {
   if (!AccessModeGate()) return;
   DeviceContext ctx = app_.DeviceCtx();
   if (!app_.device.download(*record_, ctx)) return;
+  app_.knownConfigurations.Remember(DeviceKey(app_.connection), *record_);
   OpenHub();
   ShowConnection();
 }
@@ -179,7 +181,7 @@ void CTK48CFGDlg::ReadFile() {
   }
   currentFile_ = *path;
   // Resets the record to its defaults before it reads.
-  if (LoadSettingsText(*record_, *text, app_.ui, app_.tagMessage)) OpenHub();
+  if (LoadSettingsText(*record_, *text, app_.ui, app_.tagMessage)) OpenHub(true);
 }
 
 void CTK48CFGDlg::ReadCsv() {

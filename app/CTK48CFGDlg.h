@@ -59,7 +59,8 @@ class CTK48CFGDlg : public QDialog {
   // The access-mode gate of the device commands; false ends the command.
   bool AccessModeGate();
   void ShowConnection();
-  void OpenHub();
+  // `fromFile`: the record is a configuration file as read (the upload's review may compare against it).
+  void OpenHub(bool fromFile = false);
   // Download, then the editor `screen` on the record.
   void DownloadAndEdit(Screen screen);
   void EnableFor(QPushButton* button, Screen screen);

@@ -27,6 +27,7 @@ inline constexpr std::string_view kTagMessage = "TAG_MESSAGE";
 inline constexpr std::string_view kCsvDirPath = "CSV_DIR_PATH";
 inline constexpr std::string_view kUserView = "USER_VIEW";
 inline constexpr std::string_view kResultPollLimit = "RESULT_POLL_LIMIT";  // seconds  // USER_PCT_1..3 are named by UserPictureKey
+inline constexpr std::string_view kReviewBeforeUpload = "REVIEW_BEFORE_UPLOAD";  // 0: upload without the review
 
 // The address book: sections "DST1".."DST32".
 inline constexpr std::string_view kName = "NAME";
@@ -36,6 +37,7 @@ inline constexpr int kDefaultComType = 1;
 inline constexpr int kDefaultCom = 1;
 inline constexpr int kDefaultConnectConfirm = 1;
 inline constexpr int kDefaultTagMessage = 1;
+inline constexpr int kDefaultReviewBeforeUpload = 1;
 }  // namespace pref
 
 // "DST%d" for address-book entry `number` (1 to 32).

@@ -9,7 +9,8 @@
 namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
-                                     "--timeout", "--poll-limit", "--only", "--path", "--refs"};
+                                     "--timeout", "--poll-limit", "--only", "--path", "--refs",
+                                     "--defaults"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);

@@ -1258,6 +1258,21 @@ inline constexpr StringEntry kStringTable[] = {
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
 
+    // the change review before an upload, and the comparison of two configurations
+    {27640, "Review changes"},
+    {27641, "Compare configurations"},
+    {27642, "Upload"},
+    {27643, "Close"},
+    {27644, "Filter by path or value"},
+    {27645, "%s (%d)"},
+    {27646, "%s (%d of %d)"},
+    {27647, "%d changed fields in %d sections."},
+    {27648, "%d of %d changed fields shown."},
+    {27649, "No field changes: the upload sends the same configuration again."},
+    {27650, "The two configurations are the same."},
+    {27651, "Changes against the configuration last downloaded from or uploaded to this device in this session:"},
+    {27652, "Changes against the configuration file the hub was opened from (%s):"},
+    {27653, "Changes against the defaults (nothing is known yet of what this device holds):"},
     // where a configuration file went wrong (the details under the reader's message)
     {27670, "Line %llu, column %llu: %s"},
     {27671, "Line %llu, column %llu: %s = \"%s\": %s"},

@@ -149,6 +149,8 @@ class GuiTest : public ::testing::Test {
     QSettings(QString::fromUtf8(pref::kOrganisation.data(), pref::kOrganisation.size()),
               QString::fromUtf8(pref::kApplication.data(), pref::kApplication.size()))
         .clear();
+    // The review before an upload stays out of the flows that do not test it.
+    app.reviewUpload = [](CTK48CFGApp&, const SettingData&, QWidget*) { return true; };
   }
   ~GuiTest() override {
     for (auto* watch : Watches()->findChildren<QTimer*>())
