@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
-                                     "--timeout", "--poll-limit", "--only"};
+                                     "--timeout", "--poll-limit", "--only", "--backup-dir"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);
