@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "model/defaults.h"
-#include "model/field_path.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
+#include "model/record_diff.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -101,28 +101,27 @@ int Unpack(const Args& args) {
                                                                                                : kExitFailed;
 }
 
-// Like diff(1): 0 equal, 1 different, 2 when a file cannot be read.
+// Like diff(1): 0 equal, 1 different, 2 when a file cannot be read or the
+// arguments are neither "A B" nor "--defaults FILE".
 int Diff(const Args& args) {
-  auto a = ReadRecord(args.positional[0], false);
+  const auto defaultsFile = args.Get("--defaults");
+  if (defaultsFile.has_value() != args.positional.empty() || (!defaultsFile && args.positional.size() != 2)) {
+    std::fputs("usage: tk48gcfg-cli diff A B | --defaults FILE\n", stderr);
+    return kExitUsage;
+  }
+  std::unique_ptr<SettingData> a;
+  if (defaultsFile) {
+    a = NewSettingData();
+    ApplyDefaults(*a);
+  } else {
+    a = ReadRecord(args.positional[0], false);
+  }
   if (!a) return kExitUsage;
-  auto b = ReadRecord(args.positional[1], false);
+  auto b = ReadRecord(defaultsFile ? *defaultsFile : args.positional[1], false);
   if (!b) return kExitUsage;
-  if (SameRecord(*a, *b)) return kExitOk;
-  // Walk both records in file order; B's field sits at the same offset as A's.
-  const auto delta = reinterpret_cast<unsigned char*>(b.get()) - reinterpret_cast<unsigned char*>(a.get());
-  bool differ = false;
-  ForEachField(*a, [&](const std::string& path, const FieldRef& fa) {
-    FieldRef fb = fa;
-    fb.slot.value += delta;
-    if (fb.slot.number) fb.slot.number += delta;
-    fb.base += delta;
-    const std::string va = FieldText(fa), vb = FieldText(fb);
-    if (va != vb) {
-      differ = true;
-      std::printf("%s: %s -> %s\n", path.c_str(), va.c_str(), vb.c_str());
-    }
-  });
-  return differ ? 1 : kExitOk;
+  const auto changes = DiffRecords(*a, *b);
+  for (const FieldChange& change : changes) std::printf("%s\n", ChangeLine(change).c_str());
+  return changes.empty() ? kExitOk : 1;
 }
 
 constexpr Command kCommands[] = {
@@ -135,8 +134,10 @@ constexpr Command kCommands[] = {
      1, AccessDoc},
     {"pack", "pack FILE [-o OUT]             compress a configuration file to the CONFIG_P form", 1, 1, Pack},
     {"unpack", "unpack FILE [-o OUT]           decompress a CONFIG_P file", 1, 1, Unpack},
-    {"diff", "diff A B                       the fields that differ (exit 0 equal, 1 differ, 2 unreadable)", 2,
-     2, Diff},
+    {"diff",
+     "diff A B | --defaults FILE     the fields B changes against A, or FILE against the plain defaults (exit 0 "
+     "equal, 1 differ, 2 unreadable)",
+     0, 2, Diff},
 };
 
 }  // namespace

@@ -9,7 +9,8 @@
 namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
-                                     "--timeout", "--poll-limit", "--only", "--backup-dir"};
+                                     "--timeout", "--poll-limit", "--only", "--backup-dir",
+                                     "--defaults"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);

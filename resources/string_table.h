@@ -1272,6 +1272,22 @@ inline constexpr StringEntry kStringTable[] = {
     {27610, "Close"},
     {27611, "Folder: %s"},
     {27612, "The backup of this configuration could not be written to\n%s\n(%s).\nThe transfer itself is not affected."},
+
+    // the change review before an upload, and the comparison of two configurations
+    {27640, "Review changes"},
+    {27641, "Compare configurations"},
+    {27642, "Upload"},
+    {27643, "Close"},
+    {27644, "Filter by path or value"},
+    {27645, "%s (%d)"},
+    {27646, "%s (%d of %d)"},
+    {27647, "%d changed fields in %d sections."},
+    {27648, "%d of %d changed fields shown."},
+    {27649, "No field changes: the upload sends the same configuration again."},
+    {27650, "The two configurations are the same."},
+    {27651, "Changes against the configuration last downloaded from or uploaded to this device in this session:"},
+    {27652, "Changes against the configuration file the hub was opened from (%s):"},
+    {27653, "Changes against the defaults (nothing is known yet of what this device holds):"},
 };
 
 namespace detail {

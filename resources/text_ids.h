@@ -754,4 +754,20 @@ inline constexpr int kSpeed1Second = 27444;       // then the speeds in keyword 
 inline constexpr int kNoneKind = 280;             // "None"
 inline constexpr int kKindMd = 27000;             // "MD"; then "PI", "MA", "AO", "DO", "GDO"
 
+// the change review (before an upload, and the comparison of two configurations)
+inline constexpr int kReviewChangesTitle = 27640;
+inline constexpr int kCompareTitle = 27641;
+inline constexpr int kReviewUpload = 27642;
+inline constexpr int kReviewClose = 27643;
+inline constexpr int kReviewFilter = 27644;
+inline constexpr int kReviewGroup = 27645;          // "%s (%d)": section, changed fields
+inline constexpr int kReviewGroupFiltered = 27646;  // "%s (%d of %d)": section, shown, changed
+inline constexpr int kReviewSummary = 27647;
+inline constexpr int kReviewSummaryFiltered = 27648;
+inline constexpr int kReviewNoUploadChange = 27649;
+inline constexpr int kReviewSameConfigurations = 27650;
+inline constexpr int kReviewAgainstDevice = 27651;
+inline constexpr int kReviewAgainstFile = 27652;    // %s: the file's path
+inline constexpr int kReviewAgainstDefaults = 27653;
+
 }  // namespace tk48::text

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include <expat.h>
 
@@ -133,6 +134,39 @@ TEST_F(CliFiles, DiffListsChangedFieldsInFileOrder) {
             "SYSTEM.TIMEZONE: 3 -> 4\n"
             "IO.AI[12].SCALE_100: 100.000 -> 5.000\n");
   EXPECT_EQ(Cli({"diff", a, Path("missing.xml")}).status, 2);
+}
+
+// Against the plain defaults: only what the file changes; "New setting" differs
+// from them in its cleared holiday calendar alone; either form or nothing.
+TEST_F(CliFiles, DiffAgainstTheDefaults) {
+  const std::string a = Write("a.xml", Doc("<SYSTEM><TIMEZONE>3</TIMEZONE></SYSTEM><IO><AI><AI12><SCALE_100>5"
+                                           "</SCALE_100></AI12></AI></IO>"));
+  const auto r = Cli({"diff", "--defaults", a});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "SYSTEM.TIMEZONE: 9 -> 3\nIO.AI[12].SCALE_100: 100.000 -> 5.000\n");
+  EXPECT_TRUE(r.err.empty()) << r.err;
+
+  ASSERT_EQ(Cli({"defaults", "-o", Path("defaults.xml")}).status, 0);
+  const auto same = Cli({"diff", "--defaults", Path("defaults.xml")});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_TRUE(same.out.empty());
+
+  ASSERT_EQ(Cli({"new", "-o", Path("new.xml")}).status, 0);
+  const auto fresh = Cli({"diff", "--defaults", Path("new.xml")});
+  EXPECT_EQ(fresh.status, 1);
+  std::istringstream lines(fresh.out);
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count)
+    EXPECT_EQ(line.rfind("MAIL_REPORT.CALENDAR.", 0), 0u) << line;
+  EXPECT_GT(count, 0);
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"diff", "--defaults"}, {"diff", "--defaults", a, a}, {"diff", a}, {"diff"},
+           {"diff", "--defaults", Path("missing.xml")}}) {
+    const auto bad = Cli(args);
+    EXPECT_EQ(bad.status, 2) << args.size();
+    EXPECT_TRUE(bad.out.empty());
+  }
 }
 
 TEST_F(CliFiles, UsageErrors) {

@@ -1,0 +1,46 @@
+#include "model/record_diff.h"
+
+#include "model/field_path.h"
+
+namespace tk48 {
+namespace {
+
+// The schema's own text for the section `path` starts with, so a long list
+// does not keep one copy of it per row.
+std::string_view SectionOf(std::string_view path) {
+  const std::string_view head = path.substr(0, path.find('.'));
+  for (const Node& section : ReaderSchema().children)
+    if (section.name == head) return section.name;
+  return {};
+}
+
+}  // namespace
+
+std::vector<FieldChange> DiffRecords(const SettingData& before, const SettingData& after) {
+  std::vector<FieldChange> changes;
+  if (SameRecord(before, after)) return changes;
+  // The walk only reads. The field of `after` sits at the same offset as the
+  // one of `before`.
+  auto& from = const_cast<SettingData&>(before);
+  const auto delta = reinterpret_cast<const unsigned char*>(&after) - reinterpret_cast<unsigned char*>(&from);
+  std::string_view section;
+  ForEachField(from, [&](const std::string& path, const FieldRef& a) {
+    FieldRef b = a;
+    b.slot.value += delta;
+    if (b.slot.number) b.slot.number += delta;
+    b.base += delta;
+    std::string va = FieldText(a), vb = FieldText(b);
+    if (va == vb) return;
+    const bool inSection = !section.empty() && path.size() > section.size() && path[section.size()] == '.' &&
+                           std::string_view(path).starts_with(section);
+    if (!inSection) section = SectionOf(path);
+    changes.push_back({section, path, std::move(va), std::move(vb)});
+  });
+  return changes;
+}
+
+std::string ChangeLine(const FieldChange& change) {
+  return change.path + ": " + change.before + " -> " + change.after;
+}
+
+}  // namespace tk48
