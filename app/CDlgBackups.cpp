@@ -10,7 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/change_review.h"
 #include "app/qt_text.h"
+#include "link/transfers.h"
+#include "model/file_io.h"
 #include "port/ui_port.h"
 #include "resources/text_ids.h"
 
@@ -117,8 +120,19 @@ std::vector<BackupEntry> CDlgBackups::Selected() const {
 void CDlgBackups::EnableButtons() {
   const std::size_t chosen = Selected().size();
   open_->setEnabled(chosen == 1);
-  // The change review list is not on this branch yet: nothing to compare with.
-  compare_->setEnabled(false);
+  compare_->setEnabled(chosen == 1 || chosen == 2);
+}
+
+std::unique_ptr<SettingData> CDlgBackups::Read(const BackupEntry& entry) const {
+  const auto text = ReadWholeFile(store_.PathOf(entry));
+  if (!text) {
+    ui_.Message(LoadText(text::kFailedToOpenFile), Icon::Error);
+    return nullptr;
+  }
+  auto record = NewSettingData();
+  // Only a comparison: no message about information the record does not keep.
+  if (!LoadSettingsText(*record, *text, ui_, false)) return nullptr;
+  return record;
 }
 
 void CDlgBackups::Open() {
@@ -128,6 +142,23 @@ void CDlgBackups::Open() {
   accept();
 }
 
-void CDlgBackups::Compare() {}
+// Older to newer: one backup to the current record, or the older of two to the newer.
+void CDlgBackups::Compare() {
+  const auto chosen = Selected();
+  if (chosen.empty() || chosen.size() > 2) return;
+  const auto label = [](const BackupEntry& e) {
+    return FormatText(text::kBackupLabel, e.Time().c_str(), e.device.c_str());
+  };
+  const BackupEntry& older = chosen.back();
+  const auto before = Read(older);
+  if (!before) return;
+  std::unique_ptr<SettingData> newer;
+  if (chosen.size() == 2 && !(newer = Read(chosen.front()))) return;
+  CDlgChangeReview review(*before, newer ? *newer : current_, CDlgChangeReview::Mode::Compare, this);
+  review.SetCaption(QUtf8(
+      newer ? FormatText(text::kBackupAgainstBackup, label(older).c_str(), label(chosen.front()).c_str())
+            : FormatText(text::kBackupAgainstCurrent, label(older).c_str())));
+  review.exec();
+}
 
 }  // namespace tk48

@@ -5,6 +5,7 @@
 // read as "Read file" reads a file; "Compare" shows one backup against the
 // current record, or two backups against each other.
 #include <QDialog>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ class CDlgBackups : public QDialog {
  private:
   // The chosen rows' backups, newest first.
   std::vector<BackupEntry> Selected() const;
+  // The backup read as "Read file" reads; nullptr after the message.
+  std::unique_ptr<SettingData> Read(const BackupEntry& entry) const;
   void EnableButtons();
 
   BackupStore store_;

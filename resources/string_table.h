@@ -1272,6 +1272,9 @@ inline constexpr StringEntry kStringTable[] = {
     {27610, "Close"},
     {27611, "Folder: %s"},
     {27612, "The backup of this configuration could not be written to\n%s\n(%s).\nThe transfer itself is not affected."},
+    {27613, "%s (%s)"},
+    {27614, "Changes from the backup of %s to the current configuration:"},
+    {27615, "Changes from the backup of %s to the backup of %s:"},
 
     // the change review before an upload, and the comparison of two configurations
     {27640, "Review changes"},

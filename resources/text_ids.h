@@ -212,6 +212,9 @@ inline constexpr int kBackupCompare = 27609;
 inline constexpr int kBackupClose = 27610;
 inline constexpr int kBackupFolder = 27611;
 inline constexpr int kBackupNotWritten = 27612;
+inline constexpr int kBackupLabel = 27613;          // "%s (%s)": time, device
+inline constexpr int kBackupAgainstCurrent = 27614;
+inline constexpr int kBackupAgainstBackup = 27615;
 
 // editor framework
 inline constexpr int kCopy = 25201;

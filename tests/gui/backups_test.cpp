@@ -13,6 +13,7 @@
 #include "app/CDlgBackups.h"
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
+#include "app/change_review.h"
 #include "gui_fixture.h"
 #include "link/transfers.h"
 #include "model/backup_store.h"
@@ -208,8 +209,9 @@ TEST_F(Backups, TheCapRemovesTheOldestFirst) {
   EXPECT_EQ(Texts(), std::vector<std::string>{});
 }
 
-// "Backups" lists the kept files newest first; "Open" reads the chosen one as
-// "Read file" does and the hub shows it.
+// "Backups" lists the kept files newest first; "Compare" shows what changed
+// from a backup to another or to the record in the window; "Open" reads the
+// chosen one as "Read file" does and the hub shows it.
 TEST_F(Backups, TheListOpensTheChosenBackupInTheHub) {
   const auto now = Clock::now();
   const struct {
@@ -231,6 +233,7 @@ TEST_F(Backups, TheListOpensTheChosenBackupInTheHub) {
   Write(folder_ + "/notes.txt", "not a backup");
   Start();
   CTK48CFGDlg window(app);
+  window.Record() = *Named("In the window");
   Show(window);
 
   bool listed = false;
@@ -253,11 +256,39 @@ TEST_F(Backups, TheListOpensTheChosenBackupInTheHub) {
     EXPECT_EQ(cell(2, 2), "COM2");
     EXPECT_FALSE(cell(2, 3).empty());
 
-    // Open takes exactly one backup.
+    // Compare: the older of two backups to the newer, or one to the current record.
+    const auto compare = [&](std::vector<int> rows, const std::string& caption, const char* from, const char* to) {
+      dialog.List()->clearSelection();
+      for (const int row : rows)
+        dialog.List()->selectionModel()->select(model.index(row, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+      bool shown = false;
+      WhenModal<CDlgChangeReview>([&](CDlgChangeReview& review) {
+        shown = true;
+        EXPECT_EQ(review.Caption()->text().toStdString(), caption);
+        ASSERT_EQ(review.Model().Changes(), 1u) << "only the name differs";
+        const std::string change = review.Model().index(1).data().toString().toStdString();
+        EXPECT_NE(change.find(from), std::string::npos) << change;
+        EXPECT_LT(change.find(from), change.find(to)) << change;
+        Click(review.CloseButton());
+      });
+      Click(dialog.CompareButton());
+      EXPECT_TRUE(shown);
+    };
+    const auto label = [&](int file) {
+      const auto entry = ParseBackupName(fs::path(paths[file]).filename().string());
+      return FormatText(text::kBackupLabel, entry->Time().c_str(), entry->device.c_str());
+    };
+    compare({0, 2}, FormatText(text::kBackupAgainstBackup, label(0).c_str(), label(2).c_str()), "Oldest", "Newest");
+    compare({1}, FormatText(text::kBackupAgainstCurrent, label(1).c_str()), "Middle", "In the window");
+
+    // Open takes exactly one backup; Compare one or two.
     dialog.List()->selectAll();
     EXPECT_FALSE(dialog.OpenButton()->isEnabled());
+    EXPECT_FALSE(dialog.CompareButton()->isEnabled());
     dialog.List()->clearSelection();
     EXPECT_FALSE(dialog.OpenButton()->isEnabled());
+    EXPECT_FALSE(dialog.CompareButton()->isEnabled());
     dialog.List()->selectRow(1);
     WhenModal<CDlgSetMain>([&](CDlgSetMain& hub) {
       EXPECT_STREQ(window.Record().SYSTEM.NAME1, "Middle");
