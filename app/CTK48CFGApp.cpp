@@ -1,6 +1,8 @@
 #include "app/CTK48CFGApp.h"
 
 #include "app/CTK48CFGDlg.h"
+#include "app/backups.h"
+#include "link/transfer_backup.h"
 
 namespace tk48 {
 
@@ -33,6 +35,8 @@ DeviceContext CTK48CFGApp::DeviceCtx() {
   // no positive number of seconds keeps the default.
   const int pollLimit = prefs.ReadInt(pref::kMain, pref::kResultPollLimit, 0);
   if (pollLimit > 0) ctx.transferTiming.pollLimit = std::chrono::seconds(pollLimit);
+  // Every configuration downloaded or uploaded is kept as a backup.
+  ctx.keepBackup = BackupInto(OpenBackupStore(prefs), BackupOriginOf(connection), ui);
   return ctx;
 }
 

@@ -9,13 +9,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "app/CAboutDlg.h"
+#include "app/CDlgBackups.h"
 #include "app/CDlgCom.h"
 #include "app/CDlgComLog.h"
 #include "app/CDlgCommConfirm.h"
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGApp.h"
+#include "app/backups.h"
 #include "app/connection_text.h"
 #include "app/qt_text.h"
 #include "link/port_access.h"
@@ -94,6 +97,10 @@ CTK48CFGDlg::CTK48CFGDlg(CTK48CFGApp& app, QWidget* parent)
   addAction(about);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(about, &QAction::triggered, this, &CTK48CFGDlg::About);
+  // The kept configurations come first in the same menu.
+  backups_ = new QAction(Text(text::kBackups), this);
+  insertAction(separator, backups_);
+  connect(backups_, &QAction::triggered, this, &CTK48CFGDlg::Backups);
 
   connect(newSetting_, &QPushButton::clicked, this, &CTK48CFGDlg::NewSetting);
   connect(download_, &QPushButton::clicked, this, &CTK48CFGDlg::Download);
@@ -173,15 +180,27 @@ void CTK48CFGDlg::ReadFile() {
                                         .filter = std::string(LoadText(text::kConfigFileFilter)),
                                         .initialName = std::string(LoadText(text::kXmlFilePattern)),
                                         .defaultExt = {}});
-  if (!path) return;
-  const auto text = ReadWholeFile(*path);
+  if (path) OpenFile(*path);
+}
+
+void CTK48CFGDlg::OpenFile(const std::string& path) {
+  const auto text = ReadWholeFile(path);
   if (!text) {
     app_.ui.Message(LoadText(text::kFailedToOpenFile), Icon::Error);
     return;
   }
-  currentFile_ = *path;
+  currentFile_ = path;
   // Resets the record to its defaults before it reads.
   if (LoadSettingsText(*record_, *text, app_.ui, app_.tagMessage)) OpenHub(true);
+}
+
+void CTK48CFGDlg::Backups() {
+  std::optional<std::string> chosen;
+  {
+    CDlgBackups backups(OpenBackupStore(app_.prefs), *record_, app_.ui, this);
+    if (backups.exec() == QDialog::Accepted) chosen = backups.Chosen();
+  }
+  if (chosen) OpenFile(*chosen);
 }
 
 void CTK48CFGDlg::ReadCsv() {

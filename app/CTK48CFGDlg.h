@@ -10,6 +10,7 @@
 #include "app/screen_table.h"
 #include "model/setting_data.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QShortcut;
@@ -42,6 +43,7 @@ class CTK48CFGDlg : public QDialog {
   QCheckBox* ConfirmCheck() const { return confirm_; }
   QLabel* AccessModeLabel() const { return accessMode_; }
   QLabel* DeviceLabel() const { return device_; }
+  QAction* BackupsAction() const { return backups_; }
 
  public slots:
   void NewSetting();
@@ -54,6 +56,8 @@ class CTK48CFGDlg : public QDialog {
   void Connect();
   void CommunicationLog();
   void About();
+  // "Backups": the kept configurations; the one opened is read as "Read file" reads.
+  void Backups();
 
  private:
   // The access-mode gate of the device commands; false ends the command.
@@ -61,6 +65,8 @@ class CTK48CFGDlg : public QDialog {
   void ShowConnection();
   // `fromFile`: the record is a configuration file as read (the upload's review may compare against it).
   void OpenHub(bool fromFile = false);
+  // Read file's reading: the file into the record, then the hub.
+  void OpenFile(const std::string& path);
   // Download, then the editor `screen` on the record.
   void DownloadAndEdit(Screen screen);
   void EnableFor(QPushButton* button, Screen screen);
@@ -82,6 +88,7 @@ class CTK48CFGDlg : public QDialog {
   QCheckBox* confirm_;
   QLabel* accessMode_;
   QLabel* device_;
+  QAction* backups_;
 };
 
 }  // namespace tk48

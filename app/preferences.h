@@ -28,6 +28,8 @@ inline constexpr std::string_view kCsvDirPath = "CSV_DIR_PATH";
 inline constexpr std::string_view kUserView = "USER_VIEW";
 inline constexpr std::string_view kResultPollLimit = "RESULT_POLL_LIMIT";  // seconds  // USER_PCT_1..3 are named by UserPictureKey
 inline constexpr std::string_view kReviewBeforeUpload = "REVIEW_BEFORE_UPLOAD";  // 0: upload without the review
+inline constexpr std::string_view kBackupDir = "BACKUP_DIR";       // empty: the application data folder's "backups"
+inline constexpr std::string_view kBackupCapMb = "BACKUP_CAP_MB";  // megabytes; no positive number: 500
 
 // The address book: sections "DST1".."DST32".
 inline constexpr std::string_view kName = "NAME";

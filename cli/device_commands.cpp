@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "link/transfer_backup.h"
 #include "link/transfers.h"
 #include "model/defaults.h"
 #include "model/writer.h"
@@ -160,8 +162,24 @@ int Status(const Args& args) {
   });
 }
 
+// "--backup-dir DIR": the download or upload is kept in DIR as the desktop
+// application keeps it, under the same cap. USB names the device by its path
+// without "/dev/", the network by its host.
+void KeepBackupsAsAsked(const Args& args, DeviceContext& ctx) {
+  const auto dir = args.Get("--backup-dir");
+  if (!dir) return;
+  BackupOrigin origin{BackupTransport::Network, ctx.settings.entryName};
+  if (const auto usb = args.Get("--usb")) {
+    constexpr std::string_view kDevFolder = "/dev/";
+    const std::string_view path = *usb;
+    origin = {BackupTransport::Usb, std::string(path.starts_with(kDevFolder) ? path.substr(kDevFolder.size()) : path)};
+  }
+  ctx.keepBackup = BackupInto(BackupStore(*dir, kDefaultBackupCapMb * kBytesPerMb), std::move(origin), ctx.ui);
+}
+
 int Download(const Args& args) {
   return WithDevice(args, [&](DeviceContext& ctx) {
+    KeepBackupsAsAsked(args, ctx);
     auto record = NewSettingData();
     ApplyDefaults(*record);
     if (!DownloadSettings(*record, ctx)) return false;
@@ -174,6 +192,7 @@ int Upload(const Args& args) {
   const auto text = LoadInput(args.positional[0]);
   if (!text) return kExitFailed;
   return WithDevice(args, [&](DeviceContext& ctx) {
+    KeepBackupsAsAsked(args, ctx);
     auto record = NewSettingData();
     return LoadSettingsText(*record, *text, ctx.ui, ctx.tagMessage) && UploadSettings(*record, ctx);
   });
@@ -188,7 +207,10 @@ constexpr Command kCommands[] = {
      "    --timeout S: network connect and receive bound (default 10 s and 30 s)\n"
      "    --poll-limit S: how long a USB device may stay \"processing\" after an upload (default 300 s)",
      0, 0, Status},
-    {"download", "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")", 0, 0, Download},
+    {"download",
+     "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")\n"
+     "    --backup-dir DIR: also keep it in DIR as the configurator's backups are kept (download and upload)",
+     0, 0, Download},
     {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},
     {"maint",
      "maint COMMAND [ARGS] TRANSPORT  a maintenance command (\"maint help\" lists them)", 1, 6, Maintenance},

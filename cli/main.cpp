@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
-                                     "--timeout", "--poll-limit", "--only", "--path", "--refs",
+                                     "--timeout", "--poll-limit", "--only", "--path", "--refs", "--backup-dir",
                                      "--defaults"};
 
 void Usage(FILE* to) {

@@ -21,7 +21,9 @@ bool ReadAccessDownload(std::span<const std::uint8_t> file, SettingData& record,
 
 bool DownloadForAccessScreens(SettingData& record, DeviceContext& ctx) {
   const auto file = GetDeviceFile(ctx, kConfigFile, kReceiveBufferSize);
-  return file && ReadAccessDownload(*file, record, ctx.ui, ctx.tagMessage);
+  if (!file || !ReadAccessDownload(*file, record, ctx.ui, ctx.tagMessage)) return false;
+  KeepBackup(ctx, BackupKind::Download, *file);
+  return true;
 }
 
 bool RunRemoteConfigSettings(QWidget* parent, SettingData& record, DeviceContext& ctx) {

@@ -16,15 +16,20 @@ namespace {
 using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, UiPort&);
 
 // USB packs the record before it opens the port; the network connects (and
-// learns the firmware version) first.
-bool Upload(const SettingData& record, DeviceContext& ctx, Packer pack, bool firmwareCheck) {
+// learns the firmware version) first. A whole configuration is checked against
+// the firmware before and kept as a backup after; the access-settings document
+// is neither.
+bool Upload(const SettingData& record, DeviceContext& ctx, Packer pack, bool wholeConfiguration) {
   std::optional<std::vector<std::uint8_t>> data;
   if (ctx.settings.usb && !(data = pack(record, ctx.ui))) return false;
   DeviceSession link(ctx);
   if (!link.Connect()) return false;
-  if (firmwareCheck && !FirmwareAccepts(record, link.status().major, ctx.ui)) return false;
+  if (wholeConfiguration && !FirmwareAccepts(record, link.status().major, ctx.ui)) return false;
   if (!data && !(data = pack(record, ctx.ui))) return false;
-  return link.Put(kConfigFile, *data, kConfigOperationCode);
+  if (!link.Put(kConfigFile, *data, kConfigOperationCode)) return false;
+  link.Close();
+  if (wholeConfiguration) KeepBackup(ctx, BackupKind::Upload, *data);
+  return true;
 }
 
 }  // namespace
@@ -120,10 +125,17 @@ std::optional<DeviceStatus> ReadDeviceStatus(DeviceContext& ctx) {
   return link.status();
 }
 
-// The record changes only once the file has arrived, decompressed and read.
+void KeepBackup(const DeviceContext& ctx, BackupKind kind, std::span<const std::uint8_t> file) {
+  if (ctx.keepBackup) ctx.keepBackup(kind, file);
+}
+
+// The record changes only once the file has arrived, decompressed and read;
+// only then is it kept.
 bool DownloadSettings(SettingData& record, DeviceContext& ctx) {
   const auto file = GetDeviceFile(ctx, kConfigFile, kReceiveBufferSize);
-  return file && UnpackDownload(*file, record, ctx.ui, ctx.tagMessage);
+  if (!file || !UnpackDownload(*file, record, ctx.ui, ctx.tagMessage)) return false;
+  KeepBackup(ctx, BackupKind::Download, *file);
+  return true;
 }
 
 bool UploadSettings(const SettingData& record, DeviceContext& ctx) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,6 +16,7 @@
 #include "link/connection.h"
 #include "link/net_session.h"
 #include "link/serial_link.h"
+#include "model/backup_store.h"
 #include "model/setting_data.h"
 #include "port/ui_port.h"
 
@@ -46,6 +48,11 @@ struct TransferTiming {
   std::chrono::milliseconds pollLimit{kDefaultPollLimit};  // the result poll gives up after this long
 };
 
+// Keeps a copy of "CONFIG_P" as it crossed the link: after a download that was
+// read into the record and after an upload the device accepted. It never
+// changes the transfer's outcome.
+using TransferBackup = std::function<void(BackupKind, std::span<const std::uint8_t> file)>;
+
 // Everything a device operation needs from the application.
 struct DeviceContext {
   const ConnectionSettings& settings;
@@ -56,6 +63,7 @@ struct DeviceContext {
   SerialTiming serialTiming = {};
   NetSessionOptions netOptions = {};
   TransferTiming transferTiming = {};
+  TransferBackup keepBackup = {};  // none: no backups
 };
 
 // How the USB result poll ended. The worker polls while the dialog stays open;
@@ -115,6 +123,9 @@ bool LoadSettingsText(SettingData& record, std::string_view text, UiPort& ui, bo
 // only some SLMP device codes for PI channels. Shows the message and returns
 // false at the first channel it cannot read.
 bool FirmwareAccepts(const SettingData& record, int majorVersion, UiPort& ui);
+
+// Hands `file` to the context's backup hook, when there is one.
+void KeepBackup(const DeviceContext& ctx, BackupKind kind, std::span<const std::uint8_t> file);
 
 // The whole sequences. A failure shows its message and leaves `record` as it was.
 bool DownloadSettings(SettingData& record, DeviceContext& ctx);

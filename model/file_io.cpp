@@ -61,6 +61,17 @@ bool WriteInPlace(const std::string& target, std::string_view bytes) {
   return ok;
 }
 
+// A device or a pipe (/dev/null, /dev/stdout, a FIFO) takes the bytes as they
+// come: a rename would put a regular file where it was.
+bool WriteToStream(const std::string& target, std::string_view bytes) {
+  Fd f{::open(target.c_str(), O_WRONLY | O_CLOEXEC)};
+  if (f.fd < 0) return false;
+  bool ok = WriteAll(f.fd, bytes);
+  ok = ::close(f.fd) == 0 && ok;
+  f.fd = -1;
+  return ok;
+}
+
 bool NoRoomForATemporary(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
 }  // namespace
@@ -75,6 +86,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   struct stat before {};
   const bool existed = ::stat(target.c_str(), &before) == 0;
+  if (existed && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) return WriteToStream(target, bytes);
   // A rename would cut a hard link and hand the file to us: such a file, one
   // not ours, is written over in place.
   if (existed && S_ISREG(before.st_mode) && (before.st_nlink > 1 || before.st_uid != ::geteuid()))

@@ -1258,6 +1258,24 @@ inline constexpr StringEntry kStringTable[] = {
     {27551, "Setting error: %s\n\"%s\" is not an IP address. Enter four numbers from 0 to 255."},
     {27552, "The network settings have been uploaded to the device.\nRestart the device to enable them."},
 
+    // backups of the configurations downloaded and uploaded
+    {27600, "Backups"},
+    {27601, "Time"},
+    {27602, "Transport"},
+    {27603, "Device"},
+    {27604, "Size"},
+    {27605, "Transfer"},
+    {27606, "Download"},
+    {27607, "Upload"},
+    {27608, "Open"},
+    {27609, "Compare"},
+    {27610, "Close"},
+    {27611, "Folder: %s"},
+    {27612, "The backup of this configuration could not be written to\n%s\n(%s).\nThe transfer itself is not affected."},
+    {27613, "%s (%s)"},
+    {27614, "Changes from the backup of %s to the current configuration:"},
+    {27615, "Changes from the backup of %s to the backup of %s:"},
+
     // the change review before an upload, and the comparison of two configurations
     {27640, "Review changes"},
     {27641, "Compare configurations"},

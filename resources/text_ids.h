@@ -198,6 +198,24 @@ inline constexpr int kAddressNeeded = 27550;
 inline constexpr int kAddressMalformed = 27551;
 inline constexpr int kNetworkUploaded = 27552;
 
+// backups of the configurations downloaded and uploaded
+inline constexpr int kBackups = 27600;
+inline constexpr int kBackupColumnTime = 27601;
+inline constexpr int kBackupColumnTransport = 27602;
+inline constexpr int kBackupColumnDevice = 27603;
+inline constexpr int kBackupColumnSize = 27604;
+inline constexpr int kBackupColumnTransfer = 27605;
+inline constexpr int kBackupDownload = 27606;
+inline constexpr int kBackupUpload = 27607;
+inline constexpr int kBackupOpen = 27608;
+inline constexpr int kBackupCompare = 27609;
+inline constexpr int kBackupClose = 27610;
+inline constexpr int kBackupFolder = 27611;
+inline constexpr int kBackupNotWritten = 27612;
+inline constexpr int kBackupLabel = 27613;          // "%s (%s)": time, device
+inline constexpr int kBackupAgainstCurrent = 27614;
+inline constexpr int kBackupAgainstBackup = 27615;
+
 // editor framework
 inline constexpr int kCopy = 25201;
 inline constexpr int kPaste = 25202;

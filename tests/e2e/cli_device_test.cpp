@@ -2,10 +2,15 @@
 // goes to stdout, the configurator's messages on stderr, and the exit status.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <fstream>
 
+#include "model/backup_store.h"
 #include "model/defaults.h"
+#include "link/transfers.h"
+#include "port/scripted_ui.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -250,6 +255,61 @@ TEST_F(CliDevice, ATerminalSeesAProgressBar) {
   EXPECT_NE(run.err.find("\rPlease wait ["), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("%"), std::string::npos);
   EXPECT_EQ(run.err.substr(run.err.size() - 4), "\r\x1b[K") << "the bar is erased when the transfer ends";
+}
+
+// --backup-dir keeps what a download brought and what an upload sent, named
+// as the configurator names its backups; a folder that cannot take them warns
+// once and the command still succeeds.
+TEST(CliBackups, DownloadAndUploadKeepTheirBackups) {
+  TempDir dir;
+  TransferSim sim;
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  const std::string backups = (dir.Path() / "backups").string();
+  const BackupStore store(backups, 1 << 30);
+
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  std::strcpy(record->SYSTEM.NAME1, "Pump station");
+  const std::string uploaded = ConfigurationText(*record);
+  const std::string file = (dir.Path() / "pump.xml").string();
+  std::ofstream(file, std::ios::binary) << uploaded;
+
+  auto run = RunCli(Via(sim, Transport::Net, {"download", "--backup-dir", backups}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string downloaded = run.out;
+  run = RunCli(Via(sim, Transport::Usb, {"upload", file, "--backup-dir", backups}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+
+  const auto entries = store.List();
+  ASSERT_EQ(entries.size(), 2u);
+  const auto& up = entries[0].kind == BackupKind::Upload ? entries[0] : entries[1];
+  const auto& down = entries[0].kind == BackupKind::Upload ? entries[1] : entries[0];
+  EXPECT_EQ(down.transport, BackupTransport::Network);
+  EXPECT_EQ(down.device, "127.0.0.1");
+  // The device's own text: it reads back to what the download printed.
+  auto readBack = NewSettingData();
+  ScriptedUi quiet;
+  ASSERT_TRUE(LoadSettingsText(*readBack, ReadAll(store.PathOf(down)), quiet, false));
+  EXPECT_TRUE(ConfigurationText(*readBack) == downloaded);
+  EXPECT_EQ(up.transport, BackupTransport::Usb);
+  EXPECT_EQ(up.device, FileSafe(sim.PtyPath()));
+  EXPECT_TRUE(ReadAll(store.PathOf(up)) == uploaded);
+
+  // A failed download keeps nothing.
+  TransferSim refusing({"--refuse-get", "CONFIG_P"});
+  ASSERT_TRUE(refusing.ready()) << refusing.output();
+  EXPECT_EQ(RunCli(Via(refusing, Transport::Usb, {"download", "--backup-dir", backups})).status, 1);
+  EXPECT_EQ(store.List().size(), 2u);
+
+  // A file where the folder should be.
+  const std::string blocked = (dir.Path() / "pump.xml" / "backups").string();
+  run = RunCli(Via(sim, Transport::Usb, {"download", "--backup-dir", blocked}));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out == uploaded);
+  EXPECT_EQ(run.err,
+            FormatText(text::kBackupNotWritten, blocked.c_str(), std::generic_category().message(ENOTDIR).c_str()) +
+                "\n");
 }
 
 }  // namespace

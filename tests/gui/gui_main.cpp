@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
   QTemporaryDir store;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+  // Nor its data: the backups of the transfers go below this home.
+  qputenv("HOME", QFile::encodeName(store.path()));
   previous = qInstallMessageHandler(QuietHandler);
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

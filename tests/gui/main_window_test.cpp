@@ -299,10 +299,12 @@ TEST_F(MainWindow, CommunicationLogWithoutPortShowsTheError) {
 
 TEST_F(MainWindow, AboutIsOfferedAfterASeparator) {
   auto window = Open();
+  // "Backups" comes first in the same menu.
   const auto actions = window->actions();
-  ASSERT_EQ(actions.size(), 2);
-  EXPECT_TRUE(actions[0]->isSeparator());
-  EXPECT_EQ(actions[1]->text(), "&About TK48GCFG...");
+  ASSERT_EQ(actions.size(), 3);
+  EXPECT_EQ(actions[0]->text(), "Backups");
+  EXPECT_TRUE(actions[1]->isSeparator());
+  EXPECT_EQ(actions[2]->text(), "&About TK48GCFG...");
   EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
   WhenModal<CAboutDlg>([](CAboutDlg& about) {
     QStringList texts;
@@ -310,7 +312,7 @@ TEST_F(MainWindow, AboutIsOfferedAfterASeparator) {
     EXPECT_EQ(texts, QStringList({"TK48GCFG Version 1.0.0"}));
     QTest::keyClick(&about, Qt::Key_Return);
   });
-  actions[1]->trigger();
+  actions[2]->trigger();
 }
 
 TEST_F(MainWindow, QuitAndEscapeClose) {

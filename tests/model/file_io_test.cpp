@@ -1,6 +1,7 @@
 // Safe whole-file writes: the old file survives a failure, links and
 // permissions are kept.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,6 +58,22 @@ TEST_F(FileIo, FollowsLinksAndKeepsPermissions) {
   struct stat st {};
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// "-o /dev/null" and the like: a device or a pipe takes the bytes and stays
+// what it is (as root a rename would have put a regular file in its place).
+TEST_F(FileIo, APipeOrDeviceIsWrittenToNotReplaced) {
+  const fs::path fifo = dir_ / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_TRUE(WriteFileAtomically(fifo.string(), "through"));
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 7);
+  ::close(reader);
+  EXPECT_STREQ(got, "through");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);  // no temporary left
 }
 
 // Runs `write` as a user who cannot add files to a folder with mode 0555: as
