@@ -135,9 +135,16 @@ inline bool UseListMenu(QTableView& table, int row, const char* entry) {
     }
   });
   timer->start(5);
+  // The popup takes the activation; the window's shortcuts (Enter) only work
+  // once it has come back.
+  const bool wasActive = table.window()->isActiveWindow();
   RightClick(table, row);
   timer->stop();
   timer->deleteLater();
+  if (wasActive && !table.window()->isActiveWindow()) {
+    table.window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(table.window(), 2000)) ADD_FAILURE() << "the list did not become active again";
+  }
   return shown;
 }
 
