@@ -147,7 +147,7 @@ void BM_ListScreenOf256RowsShown(benchmark::State& state) {
   ApplyDefaults(*record);
   const ChannelFamily& md = FamilyOf(FamilyId::Md);
   for (auto _ : state) {
-    ListScreen screen(nullptr, FamilyListSpec(*record, md, {}, QStringLiteral("MD")));
+    ListScreen screen(nullptr, FamilyListSetup(*record, md, {}, QStringLiteral("MD")));
     screen.show();
     while (!Exposed(screen)) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     state.PauseTiming();
@@ -231,7 +231,7 @@ void BM_DataViewShown(benchmark::State& state) {
 void BM_AiListShown(benchmark::State& state) {
   const auto record = PopulatedRecord();
   ScriptedUi ui;
-  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, AiListSpec(*record, ui)); });
+  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, AiListSetup(*record, ui)); });
 }
 
 void BM_SlaveListShown(benchmark::State& state) {
@@ -262,14 +262,14 @@ void BM_AiEditorShown(benchmark::State& state) {
 enum class FilledList { LoggingPens, ReportPens, Patterns, MailTemplates };
 constexpr const char* kFilledListLabels[] = {"logging pens", "report pens", "patterns", "mail templates"};
 
-ListScreenSpec PenOrPatternList(int which, SettingData& record, ScriptedUi& ui) {
+ListScreenSetup PenOrPatternList(int which, SettingData& record, ScriptedUi& ui) {
   switch (static_cast<FilledList>(which)) {
-    case FilledList::LoggingPens: return LoggingPenListSpec(record, record.RECORD.LOGGING.PEN, ui);
-    case FilledList::ReportPens: return ReportPenListSpec(record, record.RECORD.REPORT.PEN, ui);
-    case FilledList::Patterns: return PatternListSpec(record, ui);
-    case FilledList::MailTemplates: return FormListSpec(record, ui);
+    case FilledList::LoggingPens: return LoggingPenListSetup(record, record.RECORD.LOGGING.PEN, ui);
+    case FilledList::ReportPens: return ReportPenListSetup(record, record.RECORD.REPORT.PEN, ui);
+    case FilledList::Patterns: return PatternListSetup(record, ui);
+    case FilledList::MailTemplates: return FormListSetup(record, ui);
   }
-  return PatternListSpec(record, ui);
+  return PatternListSetup(record, ui);
 }
 
 void BM_RecordAndPatternListsShown(benchmark::State& state) {
@@ -401,9 +401,9 @@ void BM_OutputScreenShown(benchmark::State& state) {
   const auto screen = static_cast<OutputScreen>(state.range(0));
   ShownEach(state, [&]() -> std::unique_ptr<QDialog> {
     switch (screen) {
-      case OutputScreen::AoList: return std::make_unique<ListScreen>(nullptr, AoListSpec(*record, ui));
-      case OutputScreen::DoList: return std::make_unique<ListScreen>(nullptr, DoListSpec(*record, ui));
-      case OutputScreen::GdoList: return std::make_unique<ListScreen>(nullptr, GdoListSpec(*record, ui));
+      case OutputScreen::AoList: return std::make_unique<ListScreen>(nullptr, AoListSetup(*record, ui));
+      case OutputScreen::DoList: return std::make_unique<ListScreen>(nullptr, DoListSetup(*record, ui));
+      case OutputScreen::GdoList: return std::make_unique<ListScreen>(nullptr, GdoListSetup(*record, ui));
       case OutputScreen::AoMapping: return std::make_unique<CDlgSetIoAoMap>(nullptr, *record, mapping, ui);
       case OutputScreen::Gdo: return std::make_unique<CDlgSetIoGdoCh>(nullptr, *record, 0, ui);
       case OutputScreen::DoView: return std::make_unique<CDlgSetIoDoUsed>(nullptr, *record, ui);
@@ -417,10 +417,10 @@ void BM_OutputScreenShown(benchmark::State& state) {
 void BM_FunctionFamilyListShown(benchmark::State& state) {
   const auto record = PopulatedRecord();
   ScriptedUi ui;
-  using Spec = ListScreenSpec (*)(SettingData&, UiPort&);
-  const Spec specs[] = {&DiListSpec, &MaListSpec, &MdListSpec};
-  const Spec spec = specs[state.range(0)];
-  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, spec(*record, ui)); });
+  using Setup = ListScreenSetup (*)(SettingData&, UiPort&);
+  const Setup setups[] = {&DiListSetup, &MaListSetup, &MdListSetup};
+  const Setup setup = setups[state.range(0)];
+  ShownEach(state, [&] { return std::make_unique<ListScreen>(nullptr, setup(*record, ui)); });
   state.counters["rows"] = 256;
 }
 

@@ -42,7 +42,7 @@ CDlgSetComWebAuth::CDlgSetComWebAuth(QWidget* parent, SettingData& record, UiPor
   connect(protocol, &QComboBox::activated, this,
           [this](int picked) { port->setText(kStandardPorts[picked == kHttps ? 1 : 0]); });
 
-  ListSpec list;
+  ListSetup list;
   list.rows = static_cast<int>(work_.size());
   list.columns = {
       {text::kColumnId, 50, [](int row) { return QString::number(row + 1); }},

@@ -9,11 +9,11 @@ namespace {
 constexpr int kUnits = 32;
 constexpr std::int32_t kUse = 1;
 
-ListSpec UnitSpec(const SettingData& record) {
+ListSetup UnitSetup(const SettingData& record) {
   const SettingData* r = &record;
-  ListSpec spec;
-  spec.rows = kUnits;
-  spec.columns = {
+  ListSetup setup;
+  setup.rows = kUnits;
+  setup.columns = {
       {text::kColumnNo, 70, [](int row) { return QUtf8Text(FormatText(text::kTwoDigits, row + 1)); }},
       {text::kColumnChName, 220,
        [r](int row) {
@@ -21,7 +21,7 @@ ListSpec UnitSpec(const SettingData& record) {
          return unit.MODE == kUse ? FromRecord(unit.NAME) : QString();
        }},
   };
-  return spec;
+  return setup;
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ CDlgSetComWebAuthCtrlCh::CDlgSetComWebAuthCtrlCh(QWidget* parent, WebAccount& ac
 CDlgSetComWebAuthCtrlSu::CDlgSetComWebAuthCtrlSu(QWidget* parent, WebAccount& account, const SettingData& record,
                                                  UiPort&)
     : CheckPagesDialog(parent, Tx(text::kScheduleUnitControlTitle)) {
-  AddPage(text::kScheduleUnit, new CheckPage(this, UnitSpec(record), account.CTRL_SU));
+  AddPage(text::kScheduleUnit, new CheckPage(this, UnitSetup(record), account.CTRL_SU));
 }
 
 }  // namespace tk48

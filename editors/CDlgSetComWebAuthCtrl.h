@@ -18,7 +18,7 @@ template <FamilyId Family, int LabelId, auto Words>
 class RightsPage : public CheckPage {
  public:
   RightsPage(QWidget* parent, const SettingData& record, WebAccount& account)
-      : CheckPage(parent, FamilyCheckSpec(record, FamilyOf(Family), LabelId, text::kColumnNameJa), account.*Words) {}
+      : CheckPage(parent, FamilyCheckSetup(record, FamilyOf(Family), LabelId, text::kColumnNameJa), account.*Words) {}
 };
 using CDlgSetComWebAuthCtrlChMa = RightsPage<FamilyId::Ma, text::kThreeDigits, &WebAccount::CTRL_MA>;
 using CDlgSetComWebAuthCtrlChMd = RightsPage<FamilyId::Md, text::kThreeDigits, &WebAccount::CTRL_MD>;

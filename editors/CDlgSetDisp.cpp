@@ -7,7 +7,7 @@ namespace tk48 {
 namespace {
 
 void OpenTrend(QWidget* p, SettingData& r, UiPort& ui) {
-  ListScreen list(p, TrendPageListSpec(r, ui));
+  ListScreen list(p, TrendPageListSetup(r, ui));
   list.exec();
 }
 

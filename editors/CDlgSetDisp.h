@@ -24,15 +24,15 @@ template <FamilyId Family, int LabelId, auto Words>
 class DataViewPage : public CheckPage {
  public:
   DataViewPage(QWidget* parent, SettingData& record)
-      : CheckPage(parent, Spec(record), record.DISP.DATA.*Words) {}
+      : CheckPage(parent, Setup(record), record.DISP.DATA.*Words) {}
 
  private:
   // The data view's columns are wider than the toolkit's: "CH" 80, "CH name" 280.
-  static ListSpec Spec(const SettingData& record) {
-    ListSpec spec = FamilyCheckSpec(record, FamilyOf(Family), LabelId, text::kColumnChName);
-    spec.columns[0].width = 80;
-    spec.columns[1].width = 280;
-    return spec;
+  static ListSetup Setup(const SettingData& record) {
+    ListSetup setup = FamilyCheckSetup(record, FamilyOf(Family), LabelId, text::kColumnChName);
+    setup.columns[0].width = 80;
+    setup.columns[1].width = 280;
+    return setup;
   }
 };
 using CDlgSetDispDataAi = DataViewPage<FamilyId::Ai, text::kTwoDigits, &DataView::AI>;

@@ -160,21 +160,21 @@ bool CDlgSetDispTrendPage::Validate() {
   return true;
 }
 
-ListScreenSpec TrendPageListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup TrendPageListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kTrendPageListTitle);
-  spec.list.rows = static_cast<int>(std::size(record.DISP.TREND.TREND_PAGE));
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kTrendPageListTitle);
+  setup.list.rows = static_cast<int>(std::size(record.DISP.TREND.TREND_PAGE));
+  setup.list.columns = {
       {text::kColumnPage, 60, [](int row) { return QUtf8Text(FormatText(text::kPageN, row + 1)); }},
       {text::kPageName, 300, [r](int row) { return FromRecord(r->DISP.TREND.TREND_PAGE[row].NAME); }},
   };
-  spec.list.edit = [r, &ui](QWidget* parent, int row) {
+  setup.list.edit = [r, &ui](QWidget* parent, int row) {
     CDlgSetDispTrendPage screen(parent, *r, r->DISP.TREND.TREND_PAGE[row], row, ui);
     screen.exec();
   };
-  spec.list.paste = [r](int from, int to) { r->DISP.TREND.TREND_PAGE[to] = r->DISP.TREND.TREND_PAGE[from]; };
-  return spec;
+  setup.list.paste = [r](int from, int to) { r->DISP.TREND.TREND_PAGE[to] = r->DISP.TREND.TREND_PAGE[from]; };
+  return setup;
 }
 
 }  // namespace tk48

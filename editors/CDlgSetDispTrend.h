@@ -49,6 +49,6 @@ class CDlgSetDispTrendPage : public ItemEditor {
 
 // The list over the record's pages: double-click opens a page, Copy and
 // Paste copy whole pages, Back closes.
-ListScreenSpec TrendPageListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup TrendPageListSetup(SettingData& record, UiPort& ui);
 
 }  // namespace tk48

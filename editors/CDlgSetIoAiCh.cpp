@@ -194,10 +194,10 @@ void CDlgSetIoAiCh::EditZones() {
   zones_.Edit([this](ZoneBlock& copy) { return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_); });
 }
 
-ListScreenSpec AiListSpec(SettingData& record, UiPort& ui) {
-  return EditorListSpec<CDlgSetIoAiCh>(record, ui, FamilyId::Ai, text::kAnalogInput);
+ListScreenSetup AiListSetup(SettingData& record, UiPort& ui) {
+  return EditorListSetup<CDlgSetIoAiCh>(record, ui, FamilyId::Ai, text::kAnalogInput);
 }
 
-void RunAiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AiListSpec(record, ui)); }
+void RunAiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AiListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -68,7 +68,7 @@ class CDlgSetIoAiCh : public ItemEditor {
 };
 
 // The Input/Output menu's "Analog input (AI)": 128 rows, double-click edits.
-ListScreenSpec AiListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup AiListSetup(SettingData& record, UiPort& ui);
 void RunAiList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

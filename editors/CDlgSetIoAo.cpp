@@ -252,17 +252,17 @@ void CDlgSetIoAoMap::Commit() {
 
 // ---- The list -------------------------------------------------------------------------
 
-ListScreenSpec AoListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup AoListSetup(SettingData& record, UiPort& ui) {
   UiPort* port = &ui;
-  ListScreenSpec spec = FamilyListSpec(
+  ListScreenSetup setup = FamilyListSetup(
       record, FamilyOf(FamilyId::Ao),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoAoCh(parent, rec, index, *port).exec(); },
       Tx(text::kAnalogOutput), port);
-  spec.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(kAoTitle, row + 1)); };
-  spec.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
-  return spec;
+  setup.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(kAoTitle, row + 1)); };
+  setup.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
+  return setup;
 }
 
-void RunAoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AoListSpec(record, ui)); }
+void RunAoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AoListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -94,7 +94,7 @@ class CDlgSetIoAoMap : public ItemEditor {
   Shown loaded_{};
 };
 
-ListScreenSpec AoListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup AoListSetup(SettingData& record, UiPort& ui);
 void RunAoList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -121,10 +121,10 @@ void CDlgSetIoDiCh::Commit() {
   off->Commit(ch_.STATUS.OFF);
 }
 
-ListScreenSpec DiListSpec(SettingData& record, UiPort& ui) {
-  return EditorListSpec<CDlgSetIoDiCh>(record, ui, FamilyId::Di, text::kDiscreteInput);
+ListScreenSetup DiListSetup(SettingData& record, UiPort& ui) {
+  return EditorListSetup<CDlgSetIoDiCh>(record, ui, FamilyId::Di, text::kDiscreteInput);
 }
 
-void RunDiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DiListSpec(record, ui)); }
+void RunDiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DiListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -55,7 +55,7 @@ class CDlgSetIoDiCh : public ItemEditor {
 };
 
 // The Input/Output menu's "Discrete input (DI)": 256 rows, double-click edits.
-ListScreenSpec DiListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup DiListSetup(SettingData& record, UiPort& ui);
 void RunDiList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

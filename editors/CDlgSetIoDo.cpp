@@ -75,18 +75,18 @@ void CDlgSetIoDoCh::Commit() {
   ch_.MOD_TYPE = kCoilType;
 }
 
-ListScreenSpec DoListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup DoListSetup(SettingData& record, UiPort& ui) {
   UiPort* port = &ui;
   SettingData* r = &record;
-  ListScreenSpec spec = FamilyListSpec(
+  ListScreenSetup setup = FamilyListSetup(
       record, FamilyOf(FamilyId::Do),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoDoCh(parent, rec, index, *port).exec(); },
       Tx(text::kDiscreteOutput), port);
-  spec.closeAllowed = NoDuplicatePoints(std::span<const DoCh>(record.IO.DO), ui, text::kDoDuplicatePair);
-  spec.buttons = {{text::kDoUsedTitle, [r, port](QWidget* parent, int) { CDlgSetIoDoUsed(parent, *r, *port).exec(); }}};
-  return spec;
+  setup.closeAllowed = NoDuplicatePoints(std::span<const DoCh>(record.IO.DO), ui, text::kDoDuplicatePair);
+  setup.buttons = {{text::kDoUsedTitle, [r, port](QWidget* parent, int) { CDlgSetIoDoUsed(parent, *r, *port).exec(); }}};
+  return setup;
 }
 
-void RunDoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DoListSpec(record, ui)); }
+void RunDoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DoListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -47,8 +47,8 @@ CDlgSetIoGdoCh::CDlgSetIoGdoCh(QWidget* parent, SettingData& record, int index, 
   fields_.Choice(mode, ch_.MODE);
   Guard(mode);
 
-  ListSpec spec;
-  spec.rows = 32;
+  ListSetup setup;
+  setup.rows = 32;
   auto label = [this](int row) -> QString {
     const ChannelRef& slot = slots_[static_cast<std::size_t>(row)];
     const ChannelFamily* family = MemberFamily(slot);
@@ -59,18 +59,18 @@ CDlgSetIoGdoCh::CDlgSetIoGdoCh(QWidget* parent, SettingData& record, int index, 
     const ChannelFamily* family = MemberFamily(slot);
     return family ? RowTextsOf(*family, record_, slot.no - 1) : RowTexts{};
   };
-  spec.columns = {
+  setup.columns = {
       {text::kColumnNo, 40, [](int row) { return QUtf8Text(FormatText(text::kTwoDigits, row + 1)); }},
       {text::kColumnCh, 70, label},
       {text::kColumnChName, 150, [texts](int row) { return texts(row).name; }},
       {text::kColumnChComment, 150, [texts](int row) { return texts(row).comment; }},
   };
-  spec.edit = [this](QWidget* parent, int row) {
+  setup.edit = [this](QWidget* parent, int row) {
     CDlgSetIoGdoIncCh(parent, record_, slots_[static_cast<std::size_t>(row)], ui_).exec();
   };
   // A slot's type and channel over another's, unchecked.
-  spec.paste = [this](int from, int to) { slots_[static_cast<std::size_t>(to)] = slots_[static_cast<std::size_t>(from)]; };
-  members = new ListView(this, std::move(spec));
+  setup.paste = [this](int from, int to) { slots_[static_cast<std::size_t>(to)] = slots_[static_cast<std::size_t>(from)]; };
+  members = new ListView(this, std::move(setup));
   Name(members, Tx(text::kGroupedChannels));
   members->setMinimumHeight(240);
 
@@ -147,18 +147,18 @@ void CDlgSetIoGdoIncCh::Commit() {
   if (type->currentIndex() == kNone && loadedType_ != kNone) slot_.no = 0;
 }
 
-ListScreenSpec GdoListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup GdoListSetup(SettingData& record, UiPort& ui) {
   UiPort* port = &ui;
   SettingData* r = &record;
-  ListScreenSpec spec = FamilyListSpec(
+  ListScreenSetup setup = FamilyListSetup(
       record, FamilyOf(FamilyId::Gdo),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoGdoCh(parent, rec, index, *port).exec(); },
       Tx(text::kGroupedDigitalOutput), port);
-  spec.buttons = {
+  setup.buttons = {
       {text::kGdoUsedTitle, [r, port](QWidget* parent, int) { CDlgSetIoGdoUsed(parent, *r, *port).exec(); }}};
-  return spec;
+  return setup;
 }
 
-void RunGdoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, GdoListSpec(record, ui)); }
+void RunGdoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, GdoListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -61,7 +61,7 @@ class CDlgSetIoGdoIncCh : public ItemEditor {
 // Whether a member slot is a DO that follows an I/O mapping.
 bool MappedDoMember(const SettingData& record, const ChannelRef& slot);
 
-ListScreenSpec GdoListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup GdoListSetup(SettingData& record, UiPort& ui);
 void RunGdoList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -134,10 +134,10 @@ void CDlgSetIoMaCh::EditZones() {
   });
 }
 
-ListScreenSpec MaListSpec(SettingData& record, UiPort& ui) {
-  return EditorListSpec<CDlgSetIoMaCh>(record, ui, FamilyId::Ma, text::kAnalogFunctionRegister);
+ListScreenSetup MaListSetup(SettingData& record, UiPort& ui) {
+  return EditorListSetup<CDlgSetIoMaCh>(record, ui, FamilyId::Ma, text::kAnalogFunctionRegister);
 }
 
-void RunMaList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MaListSpec(record, ui)); }
+void RunMaList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MaListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -58,7 +58,7 @@ class CDlgSetIoMaCh : public ItemEditor {
 };
 
 // The Input/Output menu's "Analog function register (MA)": 256 rows.
-ListScreenSpec MaListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup MaListSetup(SettingData& record, UiPort& ui);
 void RunMaList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

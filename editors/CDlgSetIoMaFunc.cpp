@@ -21,7 +21,7 @@ constexpr int kTitle = 727, kFunctionNames = 710;
 constexpr double kLimit = 10000000000.0;
 
 enum class Form : std::uint8_t { Real, Int, Samples, TimeUnit };
-struct ConstantSpec {
+struct ConstantSetup {
   bool a;  // A<index> rather than K<index>
   std::int8_t index;
   int labelId;
@@ -36,23 +36,23 @@ struct PairRule {
   int messageId;
   bool ordered;  // first must be below second
 };
-struct FunctionSpec {
+struct FunctionSetup {
   int equationId;  // equation or formula text; 0 none
   int inputs;      // X1..X<inputs>
   bool noDi;       // the Type lists hold AI, PI and MA only
-  std::initializer_list<ConstantSpec> constants;
+  std::initializer_list<ConstantSetup> constants;
   std::initializer_list<PairRule> rules;
 };
 
-const ConstantSpec kK1{false, 1, text::kK1, 731};
-const ConstantSpec kK2{false, 2, text::kK2, 732};
-const ConstantSpec kK3{false, 3, text::kK3, 733};
-const ConstantSpec kA0{true, 0, text::kA0, 738};
-const ConstantSpec kA1{true, 1, text::kA1, 739};
-const ConstantSpec kA2{true, 2, text::kA2, 740};
+const ConstantSetup kK1{false, 1, text::kK1, 731};
+const ConstantSetup kK2{false, 2, text::kK2, 732};
+const ConstantSetup kK3{false, 3, text::kK3, 733};
+const ConstantSetup kA0{true, 0, text::kA0, 738};
+const ConstantSetup kA1{true, 1, text::kA1, 739};
+const ConstantSetup kA2{true, 2, text::kA2, 740};
 
 // Indexed by function; checks run in the order the constants stand here.
-const FunctionSpec kFunctions[kMaFunctionCount] = {
+const FunctionSetup kFunctions[kMaFunctionCount] = {
     {0, 0, false, {}, {}},
     {text::kEquationAdd, 3, false, {kK1, kK2, kA0, kK3}, {}},
     {text::kEquationMul, 2, false, {kK1, kK2, kA0, kA1, kA2}, {}},
@@ -129,16 +129,16 @@ void ResetFunction(MaFunctionBlock& block, int function) {
 CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int function, MaFunctionBlock& block,
                                  UiPort& ui)
     : ItemEditor(parent, ui), function_(std::clamp(function, 1, kMaFunctionCount - 1)) {
-  const FunctionSpec& spec = kFunctions[function_];
+  const FunctionSetup& setup = kFunctions[function_];
   setWindowTitle(QUtf8Text(FormatText(kTitle, LoadText(kFunctionNames + function_).data())));
   auto* form = new QFormLayout;
-  if (spec.equationId) {
-    auto* equation = new QLabel(Tx(spec.equationId), this);
+  if (setup.equationId) {
+    auto* equation = new QLabel(Tx(setup.equationId), this);
     form->addRow(new QLabel(Tx(text::kEquation), this), equation);
   }
-  const std::span<const RefKind> kinds(Kinds(spec.noDi), spec.noDi ? 3 : 4);
+  const std::span<const RefKind> kinds(Kinds(setup.noDi), setup.noDi ? 3 : 4);
   const int xLabels[] = {text::kX1, text::kX2, text::kX3};
-  for (int i = 0; i < spec.inputs; ++i) {
+  for (int i = 0; i < setup.inputs; ++i) {
     inputType[i] = new QComboBox(this);
     for (const RefKind& k : kinds) inputType[i]->addItem(Tx(kKindTexts[k.kind]));
     inputCh[i] = new QComboBox(this);
@@ -151,7 +151,7 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
     Name(inputCh[i], SubName(xLabels[i], text::kErrOutCh));
   }
   int n = 0;
-  for (const ConstantSpec& c : spec.constants) {
+  for (const ConstantSetup& c : setup.constants) {
     double& target = c.a ? block.CONST.A[c.index] : block.CONST.K[c.index];
     double* t = &target;
     switch (c.form) {
@@ -203,7 +203,7 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
   Start();
   // A stored kind the Type list lacks (a DI where only AI, PI and MA are
   // offered) shows AI, CH 1, and is written so on OK.
-  for (int i = 0; i < spec.inputs; ++i) {
+  for (int i = 0; i < setup.inputs; ++i) {
     if (inputType[i]->currentIndex() >= 0) continue;
     inputType[i]->setCurrentIndex(0);
     FillChannels(inputCh[i], record, kinds[0].family);
@@ -225,16 +225,16 @@ QLineEdit* CDlgSetIoMaFunc::Field(bool a, int index) const { return qobject_cast
 QComboBox* CDlgSetIoMaFunc::List(bool a, int index) const { return qobject_cast<QComboBox*>(Constant(a, index)); }
 
 bool CDlgSetIoMaFunc::Validate() {
-  const FunctionSpec& spec = kFunctions[function_];
+  const FunctionSetup& setup = kFunctions[function_];
   int n = 0;
-  for (const ConstantSpec& c : spec.constants) {
+  for (const ConstantSetup& c : setup.constants) {
     const QWidget* field = constant[n++];
     if (c.form == Form::Real && !checks_.Real(field, c.messageId, c.min, c.max)) return false;
     if (c.form == Form::Int &&
         !checks_.Int(field, static_cast<std::int32_t>(c.min), static_cast<std::int32_t>(c.max), c.messageId))
       return false;
   }
-  for (const PairRule& r : spec.rules) {
+  for (const PairRule& r : setup.rules) {
     const double first = ValueOf(Field(false, r.first)), second = ValueOf(Field(false, r.second));
     if (r.ordered ? !(first < second) : first == second) return checks_.Refuse(LoadText(r.messageId));
   }

@@ -142,17 +142,17 @@ void CDlgSetIoMdCh::Commit() {
   off->Commit(ch_.STATUS.OFF);
 }
 
-ListScreenSpec MdListSpec(SettingData& record, UiPort& ui) {
-  ListScreenSpec spec = EditorListSpec<CDlgSetIoMdCh>(record, ui, FamilyId::Md, text::kDigitalFunctionRegister);
+ListScreenSetup MdListSetup(SettingData& record, UiPort& ui) {
+  ListScreenSetup setup = EditorListSetup<CDlgSetIoMdCh>(record, ui, FamilyId::Md, text::kDigitalFunctionRegister);
   const SettingData* r = &record;
   UiPort* port = &ui;
-  spec.buttons.push_back({text::kWhoUsesMd, [r, port](QWidget* p, int) {
+  setup.buttons.push_back({text::kWhoUsesMd, [r, port](QWidget* p, int) {
                             CDlgSetIoMdUsed view(p, *r, *port);
                             view.exec();
                           }});
-  return spec;
+  return setup;
 }
 
-void RunMdList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MdListSpec(record, ui)); }
+void RunMdList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MdListSetup(record, ui)); }
 
 }  // namespace tk48

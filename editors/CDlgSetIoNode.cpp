@@ -17,15 +17,15 @@ constexpr int kCannotPaste = 147;
 
 }  // namespace
 
-ListScreenSpec SlaveListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup SlaveListSetup(SettingData& record, UiPort& ui) {
   NodeConf* nodes = &record.IO.NODE_CONF;
   SettingData* r = &record;
   UiPort* port = &ui;
   const auto hasAddress = [nodes](int row) { return nodes->NODE[row][0] != '\0'; };
-  ListScreenSpec spec;
-  spec.title = Tx(text::kIoSlaveSetting);
-  spec.list.rows = kNodeCount;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kIoSlaveSetting);
+  setup.list.rows = kNodeCount;
+  setup.list.columns = {
       {kColumnSlave, 60, [](int row) { return QUtf8Text(FormatText(text::kSlaveLabel, row)); }},
       {kColumnType, 100,
        [nodes, hasAddress](int row) {
@@ -39,25 +39,25 @@ ListScreenSpec SlaveListSpec(SettingData& record, UiPort& ui) {
       {kColumnPort, 100,
        [nodes, hasAddress](int row) { return hasAddress(row) ? QString::number(nodes->PORT[row]) : QString(); }},
   };
-  spec.list.edit = [r, port](QWidget* parent, int row) {
+  setup.list.edit = [r, port](QWidget* parent, int row) {
     CDlgSetIoNodeConf editor(parent, *r, row, *port);
     editor.exec();
   };
-  spec.list.paste = [nodes](int from, int to) { CopySlave(*nodes, from, to); };
-  spec.list.pasteAllowed = [nodes, port](int from, int to) {
+  setup.list.paste = [nodes](int from, int to) { CopySlave(*nodes, from, to); };
+  setup.list.pasteAllowed = [nodes, port](int from, int to) {
     if (!PasteRefused(*nodes, from, to)) return true;
     port->Message(LoadText(kCannotPaste), Icon::Error);
     return false;
   };
-  spec.buttons = {{text::kCommunication, [r, port](QWidget* parent, int) {
+  setup.buttons = {{text::kCommunication, [r, port](QWidget* parent, int) {
                      CDlgSetIoNodeCom screen(parent, *r, *port);
                      screen.exec();
                    }}};
-  return spec;
+  return setup;
 }
 
 CDlgSetIoNode::CDlgSetIoNode(QWidget* parent, SettingData& record, UiPort& ui)
-    : ListScreen(parent, SlaveListSpec(record, ui)) {}
+    : ListScreen(parent, SlaveListSetup(record, ui)) {}
 
 void RunSlaveList(QWidget* parent, SettingData& record, UiPort& ui) {
   CDlgSetIoNode list(parent, record, ui);

@@ -9,7 +9,7 @@ namespace tk48 {
 
 class UiPort;
 
-ListScreenSpec SlaveListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup SlaveListSetup(SettingData& record, UiPort& ui);
 
 class CDlgSetIoNode : public ListScreen {
   Q_OBJECT

@@ -253,10 +253,10 @@ void CDlgSetIoPiCh::EditZones() {
   });
 }
 
-ListScreenSpec PiListSpec(SettingData& record, UiPort& ui) {
-  return EditorListSpec<CDlgSetIoPiCh>(record, ui, FamilyId::Pi, text::kPulseInput);
+ListScreenSetup PiListSetup(SettingData& record, UiPort& ui) {
+  return EditorListSetup<CDlgSetIoPiCh>(record, ui, FamilyId::Pi, text::kPulseInput);
 }
 
-void RunPiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, PiListSpec(record, ui)); }
+void RunPiList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, PiListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -82,7 +82,7 @@ class CDlgSetIoPiCh : public ItemEditor {
 };
 
 // The Input/Output menu's "Pulse input (PI)": 128 rows, double-click edits.
-ListScreenSpec PiListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup PiListSetup(SettingData& record, UiPort& ui);
 void RunPiList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -226,25 +226,25 @@ void CDlgSetOpemonProc::ShowPreviews() {
 
 bool CDlgSetOpemonProc::Validate() { return checks_.Text(name, kNameChars, text::kOpemonNameError); }
 
-ListScreenSpec OpemonListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup OpemonListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kProcessMonitor);
-  spec.list.rows = static_cast<int>(std::size(record.OPEMON.PROC));
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kProcessMonitor);
+  setup.list.rows = static_cast<int>(std::size(record.OPEMON.PROC));
+  setup.list.columns = {
       {text::kColumnNo, 60, Number},
       {text::kOpemonProcessName, 300, [r](int row) { return FromRecord(r->OPEMON.PROC[row].NAME); }},
   };
-  spec.list.edit = [r, &ui](QWidget* parent, int row) {
+  setup.list.edit = [r, &ui](QWidget* parent, int row) {
     CDlgSetOpemonProc screen(parent, *r, row, ui);
     screen.exec();
   };
-  spec.list.paste = [r](int from, int to) { r->OPEMON.PROC[to] = r->OPEMON.PROC[from]; };
-  return spec;
+  setup.list.paste = [r](int from, int to) { r->OPEMON.PROC[to] = r->OPEMON.PROC[from]; };
+  return setup;
 }
 
 bool RunSetOpemon(QWidget* parent, SettingData& record, UiPort& ui) {
-  ListScreen list(parent, OpemonListSpec(record, ui));
+  ListScreen list(parent, OpemonListSetup(record, ui));
   list.exec();
   return true;
 }

@@ -71,7 +71,7 @@ class CDlgSetOpemonProc : public ItemEditor {
 
 // The process list over the record: double-click opens a process, Copy and
 // Paste copy whole processes.
-ListScreenSpec OpemonListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup OpemonListSetup(SettingData& record, UiPort& ui);
 
 bool RunSetOpemon(QWidget* parent, SettingData& record, UiPort& ui);
 

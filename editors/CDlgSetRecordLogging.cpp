@@ -88,10 +88,10 @@ void StoreLoggingHours(const HourTable& hours, LoggingBlock& logging) {
 CDlgSetRecordLoggingHourConf::CDlgSetRecordLoggingHourConf(QWidget* parent, HourRow& row, int hour, UiPort& ui)
     : HourOffsetScreen(parent, row, hour, kLoggingHours, ui) {}
 
-ListScreenSpec LoggingHourListSpec(HourTable& hours, UiPort& ui) {
-  ListScreenSpec spec = HourListSpecOf<CDlgSetRecordLoggingHourConf>(hours, kLoggingHours, ui);
-  spec.ok = [](const std::vector<char>&) {};  // the working copy is the result
-  return spec;
+ListScreenSetup LoggingHourListSetup(HourTable& hours, UiPort& ui) {
+  ListScreenSetup setup = HourListSetupOf<CDlgSetRecordLoggingHourConf>(hours, kLoggingHours, ui);
+  setup.ok = [](const std::vector<char>&) {};  // the working copy is the result
+  return setup;
 }
 
 HeaderLines LoggingHeaders(const LoggingBlock& logging) {
@@ -126,7 +126,7 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
   penButton->setAutoDefault(false);
   connect(penButton, &QPushButton::clicked, this, [this, &record] {
     pens_.Edit([this, &record](LoggingPens& copy) {
-      ListScreen sub(this, LoggingPenListSpec(record, copy, ui_));
+      ListScreen sub(this, LoggingPenListSetup(record, copy, ui_));
       return sub.exec() == QDialog::Accepted;
     });
   });
@@ -140,7 +140,7 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
   hourButton->setAutoDefault(false);
   connect(hourButton, &QPushButton::clicked, this, [this] {
     hours_.Edit([this](HourTable& copy) {
-      ListScreen sub(this, LoggingHourListSpec(copy, ui_));
+      ListScreen sub(this, LoggingHourListSetup(copy, ui_));
       return sub.exec() == QDialog::Accepted;
     });
   });

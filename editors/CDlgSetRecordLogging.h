@@ -58,7 +58,7 @@ class CDlgSetRecordLoggingHourConf : public HourOffsetScreen {
 };
 
 // "Choose hour and offset" over `hours`, with OK and Cancel. True on OK.
-ListScreenSpec LoggingHourListSpec(HourTable& hours, UiPort& ui);
+ListScreenSetup LoggingHourListSetup(HourTable& hours, UiPort& ui);
 
 class CDlgSetRecordLogging : public ItemEditor {
   Q_OBJECT

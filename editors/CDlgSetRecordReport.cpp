@@ -61,7 +61,7 @@ CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, U
   penButton->setAutoDefault(false);
   connect(penButton, &QPushButton::clicked, this, [this, &record] {
     pens_.Edit([this, &record](ReportPens& copy) {
-      ListScreen sub(this, ReportPenListSpec(record, copy, ui_));
+      ListScreen sub(this, ReportPenListSetup(record, copy, ui_));
       return sub.exec() == QDialog::Accepted;
     });
   });

@@ -48,29 +48,29 @@ bool CDlgSetRepAddrConf::Validate() {
          checks_.Text(address, kChars, text::kMailAddressError);
 }
 
-ListScreenSpec AddressListSpec(SettingData& record, MailBook& book, UiPort& ui) {
+ListScreenSetup AddressListSetup(SettingData& record, MailBook& book, UiPort& ui) {
   MailBook* b = &book;
   UiPort* port = &ui;
-  ListScreenSpec spec;
-  spec.title = Tx(text::mail::kAddressList);
-  spec.list.rows = kMailAddressCount;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::mail::kAddressList);
+  setup.list.rows = kMailAddressCount;
+  setup.list.columns = {
       {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(text::mail::kNo02d, row + 1)); }},
       {text::kName, 200, [b](int row) { return FromRecord(b->NAME[row]); }},
       {text::mail::kAddress, 260, [b](int row) { return FromRecord(b->ADDRESS[row]); }},
   };
-  spec.list.edit = [b, port](QWidget* parent, int row) { CDlgSetRepAddrConf(parent, *b, row, *port).exec(); };
-  spec.list.paste = [b](int from, int to) {
+  setup.list.edit = [b, port](QWidget* parent, int row) { CDlgSetRepAddrConf(parent, *b, row, *port).exec(); };
+  setup.list.paste = [b](int from, int to) {
     std::copy_n(b->NAME[from], sizeof b->NAME[from], b->NAME[to]);
     std::copy_n(b->ADDRESS[from], sizeof b->ADDRESS[from], b->ADDRESS[to]);
   };
-  spec.back = [b, r = &record] { StoreMailBook(*b, *r); };
-  return spec;
+  setup.back = [b, r = &record] { StoreMailBook(*b, *r); };
+  return setup;
 }
 
 bool RunSetRepAddr(QWidget* parent, SettingData& record, UiPort& ui) {
   MailBook book = MailBookOf(record);
-  ListScreen list(parent, AddressListSpec(record, book, ui));
+  ListScreen list(parent, AddressListSetup(record, book, ui));
   return list.exec() == QDialog::Accepted;
 }
 

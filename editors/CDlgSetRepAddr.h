@@ -36,7 +36,7 @@ class CDlgSetRepAddrConf : public ItemEditor {
 };
 
 // The list over `book`; Back and Enter store it into `record`.
-ListScreenSpec AddressListSpec(SettingData& record, MailBook& book, UiPort& ui);
+ListScreenSetup AddressListSetup(SettingData& record, MailBook& book, UiPort& ui);
 
 bool RunSetRepAddr(QWidget* parent, SettingData& record, UiPort& ui);
 

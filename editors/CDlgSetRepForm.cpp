@@ -108,12 +108,12 @@ CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int
 
   connect(recipientsButton, &QPushButton::clicked, this, [this, &record] {
     recipients_.Edit([this, &record](MailRecipients& copy) {
-      return ListScreen(this, RecipientChooserSpec(record, copy, ui_)).exec() == QDialog::Accepted;
+      return ListScreen(this, RecipientChooserSetup(record, copy, ui_)).exec() == QDialog::Accepted;
     });
   });
   connect(channelsButton, &QPushButton::clicked, this, [this, &record] {
     attachments_.Edit([this, &record](MailAttachments& copy) {
-      return ListScreen(this, ChannelChooserSpec(record, copy, ui_)).exec() == QDialog::Accepted;
+      return ListScreen(this, ChannelChooserSetup(record, copy, ui_)).exec() == QDialog::Accepted;
     });
   });
 
@@ -189,64 +189,64 @@ CDlgSetRepChConf::CDlgSetRepChConf(QWidget* parent, ChannelRef& ref, int index, 
 
 void CDlgSetRepChConf::UpdateEnables() { channel->setEnabled(type->currentIndex() > 0); }
 
-ListScreenSpec FormListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup FormListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
   UiPort* port = &ui;
-  ListScreenSpec spec;
-  spec.title = Tx(mt::kMailTemplate);
-  spec.list.rows = kMailTemplateCount;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(mt::kMailTemplate);
+  setup.list.rows = kMailTemplateCount;
+  setup.list.columns = {
       {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(mt::kNo02d, row + 1)); }},
       {text::kMode, 80,
        [r](int row) { return Tx(r->MAIL_REPORT.FORM[row].MODE == kEnable ? kDisable + 1 : kDisable); }},
       {text::kColumnSubject, 300, [r](int row) { return FromRecord(r->MAIL_REPORT.FORM[row].TITLE); }},
   };
-  spec.list.edit = [r, port](QWidget* parent, int row) { CDlgSetRepFormConf(parent, *r, row, *port).exec(); };
-  spec.list.paste = [r](int from, int to) { r->MAIL_REPORT.FORM[to] = r->MAIL_REPORT.FORM[from]; };
-  return spec;
+  setup.list.edit = [r, port](QWidget* parent, int row) { CDlgSetRepFormConf(parent, *r, row, *port).exec(); };
+  setup.list.paste = [r](int from, int to) { r->MAIL_REPORT.FORM[to] = r->MAIL_REPORT.FORM[from]; };
+  return setup;
 }
 
-ListScreenSpec RecipientChooserSpec(const SettingData& record, MailRecipients& dst, UiPort& ui) {
+ListScreenSetup RecipientChooserSetup(const SettingData& record, MailRecipients& dst, UiPort& ui) {
   const SmtpPop3Block* book = &record.COM.SMTP_POP3;
   MailRecipients* d = &dst;
   UiPort* port = &ui;
-  ListScreenSpec spec;
-  spec.title = Tx(mt::kAddressList);
-  spec.list.rows = 64;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(mt::kAddressList);
+  setup.list.rows = 64;
+  setup.list.columns = {
       {text::kColumnNo, 50, [](int row) { return QUtf8Text(FormatText(text::kTwoDigits, row + 1)); }},
       {text::kName, 160, [book](int row) { return FromRecord(book->MAIL_NAME[row]); }},
       {mt::kAddress, 220, [book](int row) { return FromRecord(book->MAIL_ADDRESS[row]); }},
       {mt::kTo, 60, [d](int row) { return d->DST[row] == 1 ? Tx(mt::kTo) : Tx(text::kOutputNone); }},
   };
-  spec.list.edit = [d, port](QWidget* parent, int row) { CDlgSetRepDstConf(parent, d->DST[row], row, *port).exec(); };
-  spec.list.paste = [d](int from, int to) { d->DST[to] = d->DST[from]; };
-  spec.ok = [](const std::vector<char>&) {};
-  return spec;
+  setup.list.edit = [d, port](QWidget* parent, int row) { CDlgSetRepDstConf(parent, d->DST[row], row, *port).exec(); };
+  setup.list.paste = [d](int from, int to) { d->DST[to] = d->DST[from]; };
+  setup.ok = [](const std::vector<char>&) {};
+  return setup;
 }
 
-ListScreenSpec ChannelChooserSpec(const SettingData& record, MailAttachments& ch, UiPort& ui) {
+ListScreenSetup ChannelChooserSetup(const SettingData& record, MailAttachments& ch, UiPort& ui) {
   const SettingData* r = &record;
   MailAttachments* a = &ch;
   UiPort* port = &ui;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kAttachChData);
-  spec.list.rows = kAttachedChannels;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kAttachChData);
+  setup.list.rows = kAttachedChannels;
+  setup.list.columns = {
       {text::kColumnCh, 60, [](int row) { return QUtf8Text(FormatText(mt::kCh02d, row + 1)); }},
       {text::kType, 80, [a](int row) { return TypeText(a->CH[row]); }},
       {text::kColumnChName, 240, [r, a](int row) { return ChannelText(*r, a->CH[row]); }},
   };
-  spec.list.edit = [r, a, port](QWidget* parent, int row) {
+  setup.list.edit = [r, a, port](QWidget* parent, int row) {
     CDlgSetRepChConf(parent, a->CH[row], row, *r, *port).exec();
   };
-  spec.list.paste = [a](int from, int to) { a->CH[to] = a->CH[from]; };
-  spec.ok = [](const std::vector<char>&) {};
-  return spec;
+  setup.list.paste = [a](int from, int to) { a->CH[to] = a->CH[from]; };
+  setup.ok = [](const std::vector<char>&) {};
+  return setup;
 }
 
 bool RunSetRepForm(QWidget* parent, SettingData& record, UiPort& ui) {
-  RunListScreen(parent, FormListSpec(record, ui));
+  RunListScreen(parent, FormListSetup(record, ui));
   return true;
 }
 

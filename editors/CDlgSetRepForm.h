@@ -84,11 +84,11 @@ class CDlgSetRepChConf : public ItemEditor {
   bool Validate() override { return true; }
 };
 
-ListScreenSpec FormListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup FormListSetup(SettingData& record, UiPort& ui);
 // The choosers over a template screen's copy: OK keeps the edits, Cancel
 // drops them (the caller runs them on a scratch copy).
-ListScreenSpec RecipientChooserSpec(const SettingData& record, MailRecipients& dst, UiPort& ui);
-ListScreenSpec ChannelChooserSpec(const SettingData& record, MailAttachments& ch, UiPort& ui);
+ListScreenSetup RecipientChooserSetup(const SettingData& record, MailRecipients& dst, UiPort& ui);
+ListScreenSetup ChannelChooserSetup(const SettingData& record, MailAttachments& ch, UiPort& ui);
 
 bool RunSetRepForm(QWidget* parent, SettingData& record, UiPort& ui);
 

@@ -41,8 +41,8 @@ void StoreSendTimes(const HourTable& hours, MailTime& time) {
 CDlgSetRepTimeSendConf::CDlgSetRepTimeSendConf(QWidget* parent, HourRow& row, int hour, UiPort& ui)
     : HourOffsetScreen(parent, row, hour, kSendTimes, ui) {}
 
-ListScreenSpec SendTimeListSpec(HourTable& hours, UiPort& ui) {
-  return HourListSpecOf<CDlgSetRepTimeSendConf>(hours, kSendTimes, ui);
+ListScreenSetup SendTimeListSetup(HourTable& hours, UiPort& ui) {
+  return HourListSetupOf<CDlgSetRepTimeSendConf>(hours, kSendTimes, ui);
 }
 
 CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
@@ -73,7 +73,7 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
   connect(timeButton, &QPushButton::clicked, this, [this] {
     // The send-time list has only Back: whatever it changed is kept.
     hours_.Edit([this](HourTable& copy) {
-      ListScreen(this, SendTimeListSpec(copy, ui_)).exec();
+      ListScreen(this, SendTimeListSetup(copy, ui_)).exec();
       return true;
     });
   });

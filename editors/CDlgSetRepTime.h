@@ -27,7 +27,7 @@ class CDlgSetRepTimeSendConf : public HourOffsetScreen {
 
 // The send-time list ("Set time to send"): only "Back"; its edits stay in
 // `hours` however it closes.
-ListScreenSpec SendTimeListSpec(HourTable& hours, UiPort& ui);
+ListScreenSetup SendTimeListSetup(HourTable& hours, UiPort& ui);
 
 class CDlgSetRepTime : public ItemEditor {
   Q_OBJECT

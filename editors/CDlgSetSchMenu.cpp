@@ -36,8 +36,8 @@ QString Number(int row) { return QString::number(row + 1); }
 
 namespace {
 
-void OpenPatterns(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, PatternListSpec(r, ui)); }
-void OpenUnits(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, UnitListSpec(r, ui)); }
+void OpenPatterns(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, PatternListSetup(r, ui)); }
+void OpenUnits(QWidget* p, SettingData& r, UiPort& ui) { RunListScreen(p, UnitListSetup(r, ui)); }
 void OpenInputConf(QWidget* p, SettingData& r, UiPort& ui) { RunSetSchInputConf(p, r, ui); }
 
 constexpr MenuEntry kSchedulerMenu[] = {
@@ -94,12 +94,12 @@ void CDlgSetSchUnitReg::UpdateEnables() {
 // name from a file can be put right.
 bool CDlgSetSchUnitReg::Validate() { return checks_.Text(name, kNameChars, text::kUnitNameError, Scope::Always); }
 
-ListScreenSpec UnitListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup UnitListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kUnitSetting);
-  spec.list.rows = static_cast<int>(std::size(record.SCHEDULE.UNIT));
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kUnitSetting);
+  setup.list.rows = static_cast<int>(std::size(record.SCHEDULE.UNIT));
+  setup.list.columns = {
       {text::kColumnNo, 60, Number},
       {text::kUnitName, 260,
        [r](int row) {
@@ -107,12 +107,12 @@ ListScreenSpec UnitListSpec(SettingData& record, UiPort& ui) {
          return unit.MODE == kEnable ? FromRecord(unit.NAME) : QString();
        }},
   };
-  spec.list.edit = [r, &ui](QWidget* parent, int row) {
+  setup.list.edit = [r, &ui](QWidget* parent, int row) {
     CDlgSetSchUnitReg screen(parent, *r, r->SCHEDULE.UNIT[row], row, ui);
     screen.exec();
   };
-  spec.list.paste = [r](int from, int to) { r->SCHEDULE.UNIT[to] = r->SCHEDULE.UNIT[from]; };
-  return spec;
+  setup.list.paste = [r](int from, int to) { r->SCHEDULE.UNIT[to] = r->SCHEDULE.UNIT[from]; };
+  return setup;
 }
 
 CDlgSetSchInputConf::CDlgSetSchInputConf(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {

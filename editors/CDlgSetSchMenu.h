@@ -35,7 +35,7 @@ class CDlgSetSchUnitReg : public ItemEditor {
 
 // The unit list over the record: double-click opens the unit screen, whose OK
 // replaces the unit; Copy and Paste copy whole units.
-ListScreenSpec UnitListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup UnitListSetup(SettingData& record, UiPort& ui);
 
 // "Maintenance SW setting": the input reserved as the maintenance switch.
 class CDlgSetSchInputConf : public ItemEditor {

@@ -117,10 +117,10 @@ CDlgSetSchPattern::CDlgSetSchPattern(QWidget* parent, const SettingData& record,
 
   PatternOut* outs = outs_.data();
   const SettingData* r = &record;
-  ListSpec spec;
-  spec.rows = static_cast<int>(outs_.size());
+  ListSetup setup;
+  setup.rows = static_cast<int>(outs_.size());
   auto shown = [outs](int row) { return outs[row].CH.kind != kNone; };
-  spec.columns = {
+  setup.columns = {
       {text::kColumnNo, 40, Number},
       {text::kColumnChName, 150, [=](int row) { return shown(row) ? OutputTexts(*r, outs[row]).name : QString(); }},
       {text::kColumnChComment, 150,
@@ -130,13 +130,13 @@ CDlgSetSchPattern::CDlgSetSchPattern(QWidget* parent, const SettingData& record,
       {text::kEndAt, 70,
        [=](int row) { return shown(row) ? HourMinuteText(outs[row].STOP.HOUR, outs[row].STOP.MIN) : QString(); }},
   };
-  spec.edit = [outs, r, &ui](QWidget* p, int row) {
+  setup.edit = [outs, r, &ui](QWidget* p, int row) {
     PatternOut copy = outs[row];
     CDlgSetSchConf sub(p, *r, copy, row, ui);
     if (sub.exec() == QDialog::Accepted) outs[row] = copy;
   };
-  spec.paste = [outs](int from, int to) { outs[to] = outs[from]; };
-  outputs = new ListView(this, std::move(spec));
+  setup.paste = [outs](int from, int to) { outs[to] = outs[from]; };
+  outputs = new ListView(this, std::move(setup));
   outputs->setAccessibleName(Tx(text::kPatternSetting));
   outputs->setMinimumSize(520, 280);
 
@@ -156,21 +156,21 @@ void CDlgSetSchPattern::Commit() {
   std::copy(outs_.begin(), outs_.end(), std::begin(pattern_.OUT));
 }
 
-ListScreenSpec PatternListSpec(SettingData& record, UiPort& ui) {
+ListScreenSetup PatternListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kPatternSetting);
-  spec.list.rows = static_cast<int>(std::size(record.SCHEDULE.PATTERN));
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kPatternSetting);
+  setup.list.rows = static_cast<int>(std::size(record.SCHEDULE.PATTERN));
+  setup.list.columns = {
       {text::kColumnNo, 60, Number},
       {text::kPatternName, 260, [r](int row) { return FromRecord(r->SCHEDULE.PATTERN[row].PTN_NAME); }},
   };
-  spec.list.edit = [r, &ui](QWidget* parent, int row) {
+  setup.list.edit = [r, &ui](QWidget* parent, int row) {
     CDlgSetSchPattern screen(parent, *r, r->SCHEDULE.PATTERN[row], row, ui);
     screen.exec();
   };
-  spec.list.paste = [r](int from, int to) { r->SCHEDULE.PATTERN[to] = r->SCHEDULE.PATTERN[from]; };
-  return spec;
+  setup.list.paste = [r](int from, int to) { r->SCHEDULE.PATTERN[to] = r->SCHEDULE.PATTERN[from]; };
+  return setup;
 }
 
 }  // namespace tk48

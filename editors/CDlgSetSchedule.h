@@ -60,6 +60,6 @@ class CDlgSetSchPattern : public ItemEditor {
 
 // The pattern list over the record: double-click opens the pattern screen,
 // whose OK replaces the pattern; Copy and Paste copy whole patterns.
-ListScreenSpec PatternListSpec(SettingData& record, UiPort& ui);
+ListScreenSetup PatternListSetup(SettingData& record, UiPort& ui);
 
 }  // namespace tk48

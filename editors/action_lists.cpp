@@ -44,7 +44,7 @@ void SetBit(std::span<std::uint32_t> bits, int row, bool on) {
   word = on ? word | mask : word & ~mask;
 }
 
-ListScreenSpec ActionListSpec(const SettingData& record, ActionKind kind, std::span<std::uint32_t> bits,
+ListScreenSetup ActionListSetup(const SettingData& record, ActionKind kind, std::span<std::uint32_t> bits,
                               const ZoneOwner* owner) {
   const ActionTable& table = kActions[static_cast<int>(kind)];
   const ChannelFamily* family = &FamilyOf(table.family);
@@ -56,10 +56,10 @@ ListScreenSpec ActionListSpec(const SettingData& record, ActionKind kind, std::s
     if (!changeable(row)) return RowTexts{};
     return own(row) ? RowTexts{owner->name, owner->comment} : family->texts(*r, row);
   };
-  ListScreenSpec spec;
-  spec.title = Tx(table.titleId);
-  spec.list.rows = family->count;
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(table.titleId);
+  setup.list.rows = family->count;
+  setup.list.columns = {
       {text::kColumnCh, 50, [family](int row) { return RowLabel(*family, row); }},
       {text::kColumnChName, 150, [texts](int row) { return texts(row).name; }},
       {text::kColumnChComment, 150, [texts](int row) { return texts(row).comment; }},
@@ -68,18 +68,18 @@ ListScreenSpec ActionListSpec(const SettingData& record, ActionKind kind, std::s
          return changeable(row) ? Tx(BitOf(bits, row) ? table.onId : table.offId) : QString();
        }},
   };
-  spec.list.changeable = changeable;
-  spec.list.edit = [bits, table, family](QWidget* parent, int row) {
+  setup.list.changeable = changeable;
+  setup.list.edit = [bits, table, family](QWidget* parent, int row) {
     ActionStateDialog chooser(parent, RowLabel(*family, row), table.offId, table.onId, BitOf(bits, row));
     if (chooser.exec() == QDialog::Accepted) SetBit(bits, row, chooser.On());
   };
-  spec.list.paste = [bits](int from, int to) { SetBit(bits, to, BitOf(bits, from)); };
-  return spec;
+  setup.list.paste = [bits](int from, int to) { SetBit(bits, to, BitOf(bits, from)); };
+  return setup;
 }
 
 ActionListDialog::ActionListDialog(QWidget* parent, const SettingData& record, ActionKind kind,
                                    std::span<std::uint32_t> bits, const ZoneOwner* owner)
-    : ListScreen(parent, ActionListSpec(record, kind, bits, owner)) {}
+    : ListScreen(parent, ActionListSetup(record, kind, bits, owner)) {}
 
 ActionStateDialog::ActionStateDialog(QWidget* parent, const QString& title, int offTextId, int onTextId, bool on)
     : QDialog(parent) {

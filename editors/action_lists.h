@@ -21,7 +21,7 @@ enum class ActionKind : std::uint8_t { Md, Do, Gdo, ResetPi, ResetMa };
 
 // The action list on `bits`. `owner` (may be null) is the channel being edited,
 // shown as its screen holds it.
-ListScreenSpec ActionListSpec(const SettingData& record, ActionKind kind, std::span<std::uint32_t> bits,
+ListScreenSetup ActionListSetup(const SettingData& record, ActionKind kind, std::span<std::uint32_t> bits,
                               const ZoneOwner* owner = nullptr);
 
 class ActionListDialog : public ListScreen {

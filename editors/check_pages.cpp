@@ -13,27 +13,27 @@
 namespace tk48 {
 
 namespace {
-ListSpec AllTickable(ListSpec spec) {
-  if (!spec.tickable) spec.tickable = [](int) { return true; };
-  return spec;
+ListSetup AllTickable(ListSetup setup) {
+  if (!setup.tickable) setup.tickable = [](int) { return true; };
+  return setup;
 }
 }  // namespace
 
-CheckPage::CheckPage(QWidget* parent, ListSpec spec, std::span<std::uint32_t> words)
-    : ListView(parent, AllTickable(spec), TicksOf(words, spec.rows)), words_(words) {}
+CheckPage::CheckPage(QWidget* parent, ListSetup setup, std::span<std::uint32_t> words)
+    : ListView(parent, AllTickable(setup), TicksOf(words, setup.rows)), words_(words) {}
 
 void CheckPage::Store() const { StoreTicks(words_, Ticks()); }
 
-ListSpec FamilyCheckSpec(const SettingData& record, const ChannelFamily& family, int labelId, int nameHeaderId) {
+ListSetup FamilyCheckSetup(const SettingData& record, const ChannelFamily& family, int labelId, int nameHeaderId) {
   const SettingData* r = &record;
   const ChannelFamily* f = &family;
-  ListSpec spec;
-  spec.rows = family.count;
-  spec.columns = {
+  ListSetup setup;
+  setup.rows = family.count;
+  setup.columns = {
       {text::kColumnCh, 70, [labelId](int row) { return QUtf8Text(FormatText(labelId, row + 1)); }},
       {nameHeaderId, 220, [r, f](int row) { return RowTextsOf(*f, *r, row).name; }},
   };
-  return spec;
+  return setup;
 }
 
 CheckPagesDialog::CheckPagesDialog(QWidget* parent, const QString& title) : QDialog(parent) {

@@ -21,12 +21,12 @@ class QTabWidget;
 namespace tk48 {
 
 // One page: a check-box list over `words`, every row tickable unless the
-// spec says otherwise.
+// setup says otherwise.
 class CheckPage : public ListView {
   Q_OBJECT
 
  public:
-  CheckPage(QWidget* parent, ListSpec spec, std::span<std::uint32_t> words);
+  CheckPage(QWidget* parent, ListSetup setup, std::span<std::uint32_t> words);
   // Writes the ticks into the words: a ticked row sets its bit, an unticked one clears it.
   void Store() const;
 
@@ -37,7 +37,7 @@ class CheckPage : public ListView {
 // A family's channels as a check page: the "CH" column in `labelId`'s format
 // ("%03d"), the name column under `nameHeaderId` showing a channel's name by
 // the family's in-use rule.
-ListSpec FamilyCheckSpec(const SettingData& record, const ChannelFamily& family, int labelId, int nameHeaderId);
+ListSetup FamilyCheckSetup(const SettingData& record, const ChannelFamily& family, int labelId, int nameHeaderId);
 
 class CheckPagesDialog : public QDialog {
   Q_OBJECT

@@ -48,24 +48,24 @@ bool HourOffsetScreen::Validate() {
   return checks_.Int(minutes, 0, 59, text::kTimeDelayMinError) && checks_.Int(seconds, 0, 59, text::kTimeDelaySecError);
 }
 
-ListScreenSpec HourListSpec(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
+ListScreenSetup HourListSetup(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
   HourTable* h = &hours;
-  ListScreenSpec spec;
-  spec.title = Tx(texts.title);
-  spec.list.rows = static_cast<int>(hours.size());
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(texts.title);
+  setup.list.rows = static_cast<int>(hours.size());
+  setup.list.columns = {
       {text::kHour, 60, [](int row) { return TwoDigits(row); }},
       {texts.flagColumn, 80, [h](int row) { return Tx((*h)[row].MODE == kUse ? kDisable + 1 : kDisable); }},
       {text::kOffsetMin, 90, [h](int row) { return TwoDigits((*h)[row].MIN); }},
       {text::kOffsetSec, 90, [h](int row) { return TwoDigits((*h)[row].SEC); }},
   };
-  spec.list.edit = [h, texts, &ui](QWidget* parent, int row) {
+  setup.list.edit = [h, texts, &ui](QWidget* parent, int row) {
     HourRow copy = (*h)[static_cast<std::size_t>(row)];
     HourOffsetScreen screen(parent, copy, row, texts, ui);
     if (screen.exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
   };
-  spec.list.paste = [h](int from, int to) { (*h)[static_cast<std::size_t>(to)] = (*h)[static_cast<std::size_t>(from)]; };
-  return spec;
+  setup.list.paste = [h](int from, int to) { (*h)[static_cast<std::size_t>(to)] = (*h)[static_cast<std::size_t>(from)]; };
+  return setup;
 }
 
 }  // namespace tk48

@@ -49,19 +49,19 @@ class HourOffsetScreen : public ItemEditor {
 // (sec.)"; double-click opens the offset screen on a copy of the row, whose OK
 // replaces the row; Copy and Paste copy one row onto another. The caller sets
 // `ok` for a list with OK and Cancel over a working copy.
-ListScreenSpec HourListSpec(HourTable& hours, const HourListTexts& texts, UiPort& ui);
+ListScreenSetup HourListSetup(HourTable& hours, const HourListTexts& texts, UiPort& ui);
 
 // The same list whose double-click opens the screen class `Screen` (built from
 // parent, row, hour and port), for a list whose offset screen has its own name.
 template <class Screen>
-ListScreenSpec HourListSpecOf(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
-  ListScreenSpec spec = HourListSpec(hours, texts, ui);
+ListScreenSetup HourListSetupOf(HourTable& hours, const HourListTexts& texts, UiPort& ui) {
+  ListScreenSetup setup = HourListSetup(hours, texts, ui);
   HourTable* h = &hours;
-  spec.list.edit = [h, &ui](QWidget* parent, int row) {
+  setup.list.edit = [h, &ui](QWidget* parent, int row) {
     HourRow copy = (*h)[static_cast<std::size_t>(row)];
     if (Screen(parent, copy, row, ui).exec() == QDialog::Accepted) (*h)[static_cast<std::size_t>(row)] = copy;
   };
-  return spec;
+  return setup;
 }
 
 }  // namespace tk48

@@ -13,31 +13,31 @@
 
 namespace tk48 {
 
-ListModel::ListModel(QObject* parent, const ListSpec& spec, std::vector<char>& ticks)
-    : QAbstractTableModel(parent), spec_(spec), ticks_(ticks) {}
+ListModel::ListModel(QObject* parent, const ListSetup& setup, std::vector<char>& ticks)
+    : QAbstractTableModel(parent), setup_(setup), ticks_(ticks) {}
 
-int ListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : spec_.rows; }
+int ListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : setup_.rows; }
 
 int ListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(spec_.columns.size());
+  return parent.isValid() ? 0 : static_cast<int>(setup_.columns.size());
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) return spec_.columns[static_cast<std::size_t>(index.column())].text(index.row());
-  if (role == Qt::CheckStateRole && index.column() == 0 && spec_.tickable && spec_.tickable(index.row()))
+  if (role == Qt::DisplayRole) return setup_.columns[static_cast<std::size_t>(index.column())].text(index.row());
+  if (role == Qt::CheckStateRole && index.column() == 0 && setup_.tickable && setup_.tickable(index.row()))
     return ticks_[static_cast<std::size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
   return {};
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  return Tx(spec_.columns[static_cast<std::size_t>(section)].headerId);
+  return Tx(setup_.columns[static_cast<std::size_t>(section)].headerId);
 }
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (index.column() == 0 && spec_.tickable && spec_.tickable(index.row())) flags |= Qt::ItemIsUserCheckable;
+  if (index.column() == 0 && setup_.tickable && setup_.tickable(index.row())) flags |= Qt::ItemIsUserCheckable;
   return flags;
 }
 
@@ -52,12 +52,12 @@ void ListModel::RowChanged(int row) { emit dataChanged(index(row, 0), index(row,
 
 void ListModel::AllChanged() { emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1)); }
 
-ListView::ListView(QWidget* parent, ListSpec spec, std::vector<char> ticks)
-    : QTableView(parent), spec_(std::move(spec)), ticks_(std::move(ticks)) {
-  ticks_.resize(static_cast<std::size_t>(spec_.rows), 0);
-  model_ = new ListModel(this, spec_, ticks_);
+ListView::ListView(QWidget* parent, ListSetup setup, std::vector<char> ticks)
+    : QTableView(parent), setup_(std::move(setup)), ticks_(std::move(ticks)) {
+  ticks_.resize(static_cast<std::size_t>(setup_.rows), 0);
+  model_ = new ListModel(this, setup_, ticks_);
   setModel(model_);
-  for (std::size_t c = 0; c < spec_.columns.size(); ++c) setColumnWidth(static_cast<int>(c), spec_.columns[c].width);
+  for (std::size_t c = 0; c < setup_.columns.size(); ++c) setColumnWidth(static_cast<int>(c), setup_.columns[c].width);
   verticalHeader()->hide();
   // Rows of one height: the view never measures a row to lay the list out.
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -81,78 +81,78 @@ void ListView::Refresh(int row) { model_->RowChanged(row); }
 
 void ListView::RefreshAll() { model_->AllChanged(); }
 
-bool ListView::Changeable(int row) const { return !spec_.changeable || spec_.changeable(row); }
+bool ListView::Changeable(int row) const { return !setup_.changeable || setup_.changeable(row); }
 
 void ListView::Toggle(int row) {
-  if (!spec_.tickable(row)) return;
+  if (!setup_.tickable(row)) return;
   ticks_[static_cast<std::size_t>(row)] = !ticks_[static_cast<std::size_t>(row)];
   Refresh(row);
 }
 
 void ListView::SetAllTicks(bool ticked) {
-  for (int row = 0; row < spec_.rows; ++row)
-    if (spec_.tickable(row)) ticks_[static_cast<std::size_t>(row)] = ticked;
+  for (int row = 0; row < setup_.rows; ++row)
+    if (setup_.tickable(row)) ticks_[static_cast<std::size_t>(row)] = ticked;
   RefreshAll();
 }
 
 void ListView::Edit(int row) {
-  if (row < 0 || row >= spec_.rows || !Changeable(row)) return;
-  if (spec_.tickable) {
+  if (row < 0 || row >= setup_.rows || !Changeable(row)) return;
+  if (setup_.tickable) {
     Toggle(row);
-  } else if (spec_.edit) {
-    spec_.edit(this, row);
+  } else if (setup_.edit) {
+    setup_.edit(this, row);
     Refresh(row);  // OK or Cancel: the row shows what the store holds now
   }
 }
 
 void ListView::ContextMenu(const QPoint& at) {
   const int row = SelectedRow();
-  if (row < 0 || (!spec_.paste && !spec_.tickable && !spec_.whereUsed) || !Changeable(row)) return;
+  if (row < 0 || (!setup_.paste && !setup_.tickable && !setup_.whereUsed) || !Changeable(row)) return;
   QMenu menu(this);
   QAction* copy = nullptr;
   QAction* whereUsed = nullptr;
   QAction* paste = nullptr;
   QAction* all = nullptr;
   QAction* none = nullptr;
-  if (spec_.paste) {
+  if (setup_.paste) {
     copy = menu.addAction(Tx(text::kCopy));
     paste = menu.addAction(Tx(text::kPaste));
     paste->setEnabled(copied_ >= 0);
   }
-  if (spec_.tickable) {
+  if (setup_.tickable) {
     all = menu.addAction(Tx(text::kSelectAll));
     none = menu.addAction(Tx(text::kClearAll));
   }
-  if (spec_.whereUsed) {
+  if (setup_.whereUsed) {
     if (!menu.isEmpty()) menu.addSeparator();
     whereUsed = menu.addAction(Tx(text::kWhereUsed));
   }
   const QAction* chosen = menu.exec(viewport()->mapToGlobal(at));
   if (!chosen) return;
   if (chosen == whereUsed) {
-    spec_.whereUsed(this, row);
+    setup_.whereUsed(this, row);
     RefreshAll();  // a screen opened from the references may have changed any row
     return;
   }
   if (chosen == copy) {
     copied_ = row;
   } else if (chosen == paste && copied_ >= 0) {
-    if (spec_.pasteAllowed && !spec_.pasteAllowed(copied_, row)) return;
-    spec_.paste(copied_, row);
+    if (setup_.pasteAllowed && !setup_.pasteAllowed(copied_, row)) return;
+    setup_.paste(copied_, row);
     Refresh(row);
   } else if (chosen == all || chosen == none) {
     SetAllTicks(chosen == all);
   }
 }
 
-ListScreen::ListScreen(QWidget* parent, ListScreenSpec spec) : QDialog(parent), spec_(std::move(spec)) {
-  setWindowTitle(spec_.title);
+ListScreen::ListScreen(QWidget* parent, ListScreenSetup setup) : QDialog(parent), setup_(std::move(setup)) {
+  setWindowTitle(setup_.title);
   setModal(true);
-  list_ = new ListView(this, spec_.list, spec_.ticks);
-  list_->setAccessibleName(spec_.title);
+  list_ = new ListView(this, setup_.list, setup_.ticks);
+  list_->setAccessibleName(setup_.title);
 
   auto* foot = new QHBoxLayout;
-  for (const ListButton& b : spec_.buttons) {
+  for (const ListButton& b : setup_.buttons) {
     auto* button = new QPushButton(Tx(b.textId), this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, press = b.press] { press(this, list_->SelectedRow()); });
@@ -160,16 +160,16 @@ ListScreen::ListScreen(QWidget* parent, ListScreenSpec spec) : QDialog(parent), 
     buttons_.push_back(button);
   }
   foot->addStretch();
-  if (spec_.ok) {
+  if (setup_.ok) {
     auto* ok = new QPushButton(Tx(text::kOk), this);
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &ListScreen::accept);
     foot->addWidget(ok);
     buttons_.push_back(ok);
   }
-  back_ = new QPushButton(Tx(spec_.ok ? text::kCancel : text::kBack), this);
+  back_ = new QPushButton(Tx(setup_.ok ? text::kCancel : text::kBack), this);
   back_->setAutoDefault(false);
-  if (spec_.back && !spec_.ok)
+  if (setup_.back && !setup_.ok)
     connect(back_, &QPushButton::clicked, this, &ListScreen::accept);
   else
     connect(back_, &QPushButton::clicked, this, &ListScreen::reject);
@@ -180,28 +180,28 @@ ListScreen::ListScreen(QWidget* parent, ListScreenSpec spec) : QDialog(parent), 
   layout->addWidget(list_);
   layout->addLayout(foot);
   int width = 40;
-  for (const ListColumn& c : spec_.list.columns) width += c.width;
+  for (const ListColumn& c : setup_.list.columns) width += c.width;
   resize(width, 480);
 }
 
-bool ListScreen::MayClose() { return !spec_.closeAllowed || spec_.closeAllowed(); }
+bool ListScreen::MayClose() { return !setup_.closeAllowed || setup_.closeAllowed(); }
 
 void ListScreen::accept() {
   // A list screen has no OK: Enter leaves it like Back.
-  if (!spec_.ok && !spec_.back) return reject();
-  if (!spec_.ok) {
+  if (!setup_.ok && !setup_.back) return reject();
+  if (!setup_.ok) {
     if (!MayClose()) return;
-    spec_.back();
+    setup_.back();
     return QDialog::accept();
   }
   if (!MayClose()) return;
-  spec_.ok(list_->Ticks());
+  setup_.ok(list_->Ticks());
   QDialog::accept();
 }
 
 void ListScreen::reject() {
   // A chooser's Cancel changes nothing, so nothing needs checking.
-  if (!spec_.ok && !MayClose()) return;
+  if (!setup_.ok && !MayClose()) return;
   QDialog::reject();
 }
 
@@ -224,8 +224,8 @@ void StoreTicks(std::span<std::uint32_t> words, const std::vector<char>& ticks) 
   }
 }
 
-void RunListScreen(QWidget* parent, ListScreenSpec spec) {
-  ListScreen screen(parent, std::move(spec));
+void RunListScreen(QWidget* parent, ListScreenSetup setup) {
+  ListScreen screen(parent, std::move(setup));
   screen.exec();
 }
 

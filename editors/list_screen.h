@@ -28,7 +28,7 @@ struct ListColumn {
   std::function<QString(int row)> text;
 };
 
-struct ListSpec {
+struct ListSetup {
   int rows = 0;
   std::vector<ListColumn> columns;
   // Double-click on a row (empty: nothing); the row is shown again afterwards.
@@ -51,7 +51,7 @@ struct ListSpec {
 
 class ListModel : public QAbstractTableModel {
  public:
-  ListModel(QObject* parent, const ListSpec& spec, std::vector<char>& ticks);
+  ListModel(QObject* parent, const ListSetup& setup, std::vector<char>& ticks);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -62,7 +62,7 @@ class ListModel : public QAbstractTableModel {
   void AllChanged();
 
  private:
-  const ListSpec& spec_;
+  const ListSetup& setup_;
   std::vector<char>& ticks_;
 };
 
@@ -72,7 +72,7 @@ class ListView : public QTableView {
 
  public:
   // `ticks` starts the ticks of a check-box list (one per row).
-  ListView(QWidget* parent, ListSpec spec, std::vector<char> ticks = {});
+  ListView(QWidget* parent, ListSetup setup, std::vector<char> ticks = {});
 
   int SelectedRow() const;
   void SelectRow(int row);
@@ -84,13 +84,13 @@ class ListView : public QTableView {
   void RefreshAll();
   const std::vector<char>& Ticks() const { return ticks_; }
   void SetAllTicks(bool ticked);
-  const ListSpec& spec() const { return spec_; }
+  const ListSetup& setup() const { return setup_; }
 
  private:
   void Toggle(int row);
   bool Changeable(int row) const;
 
-  ListSpec spec_;
+  ListSetup setup_;
   std::vector<char> ticks_;
   ListModel* model_;
   int copied_ = -1;  // the row of the last Copy, while this list is shown
@@ -102,9 +102,9 @@ struct ListButton {
   std::function<void(QWidget* parent, int selectedRow)> press;
 };
 
-struct ListScreenSpec {
+struct ListScreenSetup {
   QString title;
-  ListSpec list;
+  ListSetup list;
   std::vector<ListButton> buttons;
   // Checks run when the screen is left; false keeps it open (the check has
   // shown its message).
@@ -121,7 +121,7 @@ class ListScreen : public QDialog {
   Q_OBJECT
 
  public:
-  ListScreen(QWidget* parent, ListScreenSpec spec);
+  ListScreen(QWidget* parent, ListScreenSetup setup);
   ListView* list() const { return list_; }
   QPushButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
   QPushButton* backButton() const { return back_; }
@@ -137,7 +137,7 @@ class ListScreen : public QDialog {
  private:
   bool MayClose();
 
-  ListScreenSpec spec_;
+  ListScreenSetup setup_;
   ListView* list_;
   std::vector<QPushButton*> buttons_;
   QPushButton* back_ = nullptr;
@@ -148,6 +148,6 @@ std::vector<char> TicksOf(std::span<const std::uint32_t> words, int rows);
 void StoreTicks(std::span<std::uint32_t> words, const std::vector<char>& ticks);
 
 // Runs a list screen modally.
-void RunListScreen(QWidget* parent, ListScreenSpec spec);
+void RunListScreen(QWidget* parent, ListScreenSetup setup);
 
 }  // namespace tk48

@@ -249,14 +249,14 @@ QString PenChannelText(const SettingData& record, const PenTypes& types, const P
 }
 
 template <class Screen, class Pen>
-ListScreenSpec PenListSpec(const SettingData& record, std::span<Pen, 128> pens, const PenTypes& types, UiPort& ui) {
+ListScreenSetup PenListSetup(const SettingData& record, std::span<Pen, 128> pens, const PenTypes& types, UiPort& ui) {
   Pen* p = pens.data();
   const SettingData* r = &record;
   const PenTypes* t = &types;
-  ListScreenSpec spec;
-  spec.title = Tx(text::kPenInformation);
-  spec.list.rows = static_cast<int>(pens.size());
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kPenInformation);
+  setup.list.rows = static_cast<int>(pens.size());
+  setup.list.columns = {
       {text::kPen, 70, [](int row) { return QUtf8Text(FormatText(text::kPenLabel, row + 1)); }},
       {text::kColumnSampling, 130,
        [p](int row) {
@@ -271,24 +271,24 @@ ListScreenSpec PenListSpec(const SettingData& record, std::span<Pen, 128> pens, 
        }},
       {text::kName, 200, [p, r, t](int row) { return PenChannelText(*r, *t, p[row]); }},
   };
-  spec.list.edit = [p, r, &ui](QWidget* parent, int row) {
+  setup.list.edit = [p, r, &ui](QWidget* parent, int row) {
     Pen copy = p[row];
     Screen screen(parent, *r, copy, row, ui);
     if (screen.exec() == QDialog::Accepted) p[row] = copy;
   };
-  spec.list.paste = [p](int from, int to) { p[to] = p[from]; };
-  spec.ok = [](const std::vector<char>&) {};  // the working copy is the result
-  return spec;
+  setup.list.paste = [p](int from, int to) { p[to] = p[from]; };
+  setup.ok = [](const std::vector<char>&) {};  // the working copy is the result
+  return setup;
 }
 
 }  // namespace
 
-ListScreenSpec LoggingPenListSpec(const SettingData& record, std::span<LoggingPen, 128> pens, UiPort& ui) {
-  return PenListSpec<CDlgSetRecordLoggingPenConf>(record, pens, LoggingPenTypes(), ui);
+ListScreenSetup LoggingPenListSetup(const SettingData& record, std::span<LoggingPen, 128> pens, UiPort& ui) {
+  return PenListSetup<CDlgSetRecordLoggingPenConf>(record, pens, LoggingPenTypes(), ui);
 }
 
-ListScreenSpec ReportPenListSpec(const SettingData& record, std::span<ReportPen, 128> pens, UiPort& ui) {
-  return PenListSpec<CDlgSetRecordReportPenConf>(record, pens, ReportPenTypes(), ui);
+ListScreenSetup ReportPenListSetup(const SettingData& record, std::span<ReportPen, 128> pens, UiPort& ui) {
+  return PenListSetup<CDlgSetRecordReportPenConf>(record, pens, ReportPenTypes(), ui);
 }
 
 }  // namespace tk48

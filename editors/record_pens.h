@@ -113,7 +113,7 @@ std::array<Pen, 128> CopyOfPens(const Pen (&pens)[128]) {
 
 // The pen lists over `pens` (a working copy): double-click opens the pen
 // screen on a copy of the row, Copy and Paste copy whole pens, OK and Cancel.
-ListScreenSpec LoggingPenListSpec(const SettingData& record, std::span<LoggingPen, 128> pens, UiPort& ui);
-ListScreenSpec ReportPenListSpec(const SettingData& record, std::span<ReportPen, 128> pens, UiPort& ui);
+ListScreenSetup LoggingPenListSetup(const SettingData& record, std::span<LoggingPen, 128> pens, UiPort& ui);
+ListScreenSetup ReportPenListSetup(const SettingData& record, std::span<ReportPen, 128> pens, UiPort& ui);
 
 }  // namespace tk48

@@ -75,9 +75,9 @@ std::unique_ptr<QDialog> MakeItem(const ScreenEnv& env, int item) {
   return std::make_unique<Screen>(env.parent, env.record, item, env.ui);
 }
 
-template <ListScreenSpec (*Spec)(SettingData&, UiPort&)>
+template <ListScreenSetup (*Setup)(SettingData&, UiPort&)>
 std::unique_ptr<QDialog> MakeList(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, Spec(env.record, env.ui));
+  return std::make_unique<ListScreen>(env.parent, Setup(env.record, env.ui));
 }
 
 // The zone editor on an AI's zones; its OK stores them back into the channel,
@@ -147,7 +147,7 @@ std::unique_ptr<QDialog> MakeMaFunction(const ScreenEnv& env, int item) {
 // A family list before its item editor exists: it lists, copies and pastes.
 template <FamilyId F, int TitleId>
 std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, FamilyListSpec(env.record, FamilyOf(F), {}, Tx(TitleId)));
+  return std::make_unique<ListScreen>(env.parent, FamilyListSetup(env.record, FamilyOf(F), {}, Tx(TitleId)));
 }
 
 // A sub-screen that edits its parent's working copy: the copy is made from
@@ -167,7 +167,7 @@ std::unique_ptr<QDialog> OnCopy(Block from, Build build) {
 
 std::unique_ptr<QDialog> MakeMailBook(const ScreenEnv& env, int) {
   return OnCopy(MailBookOf(env.record), [&](MailBook& copy) {
-    return std::make_unique<ListScreen>(env.parent, AddressListSpec(env.record, copy, env.ui));
+    return std::make_unique<ListScreen>(env.parent, AddressListSetup(env.record, copy, env.ui));
   });
 }
 std::unique_ptr<QDialog> MakeMailBookEntry(const ScreenEnv& env, int item) {
@@ -181,7 +181,7 @@ std::unique_ptr<QDialog> MakeRecipients(const ScreenEnv& env, int) {
   MailRecipients from{};
   std::copy(std::begin(env.record.MAIL_REPORT.FORM[0].DST), std::end(env.record.MAIL_REPORT.FORM[0].DST), from.DST);
   return OnCopy(from, [&](MailRecipients& copy) {
-    return std::make_unique<ListScreen>(env.parent, RecipientChooserSpec(env.record, copy, env.ui));
+    return std::make_unique<ListScreen>(env.parent, RecipientChooserSetup(env.record, copy, env.ui));
   });
 }
 std::unique_ptr<QDialog> MakeRecipient(const ScreenEnv& env, int item) {
@@ -191,7 +191,7 @@ std::unique_ptr<QDialog> MakeAttachments(const ScreenEnv& env, int) {
   MailAttachments from{};
   std::copy(std::begin(env.record.MAIL_REPORT.FORM[0].CH), std::end(env.record.MAIL_REPORT.FORM[0].CH), from.CH);
   return OnCopy(from, [&](MailAttachments& copy) {
-    return std::make_unique<ListScreen>(env.parent, ChannelChooserSpec(env.record, copy, env.ui));
+    return std::make_unique<ListScreen>(env.parent, ChannelChooserSetup(env.record, copy, env.ui));
   });
 }
 std::unique_ptr<QDialog> MakeAttachment(const ScreenEnv& env, int item) {
@@ -204,12 +204,12 @@ std::unique_ptr<QDialog> MakeMailTemplates(const ScreenEnv& env, int) {
   std::copy(std::begin(env.record.MAIL_REPORT.TIME.MAIL), std::end(env.record.MAIL_REPORT.TIME.MAIL), bits.MAIL);
   return OnCopy(bits, [&](TemplateBits& copy) {
     return std::make_unique<ListScreen>(env.parent,
-                                        TemplateChooserSpec(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
+                                        TemplateChooserSetup(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
   });
 }
 std::unique_ptr<QDialog> MakeSendTimes(const ScreenEnv& env, int) {
   return OnCopy(SendTimesOf(env.record.MAIL_REPORT.TIME), [&](HourTable& copy) {
-    return std::make_unique<ListScreen>(env.parent, SendTimeListSpec(copy, env.ui));
+    return std::make_unique<ListScreen>(env.parent, SendTimeListSetup(copy, env.ui));
   });
 }
 std::unique_ptr<QDialog> MakeSendTime(const ScreenEnv& env, int hour) {
@@ -235,7 +235,7 @@ std::unique_ptr<QDialog> MakeLoggingHead(const ScreenEnv& env, int line) {
 }
 std::unique_ptr<QDialog> MakeLoggingHour(const ScreenEnv& env, int) {
   return OnCopy(LoggingHours(env.record.RECORD.LOGGING), [&](HourTable& copy) {
-    return std::make_unique<ListScreen>(env.parent, LoggingHourListSpec(copy, env.ui));
+    return std::make_unique<ListScreen>(env.parent, LoggingHourListSetup(copy, env.ui));
   });
 }
 std::unique_ptr<QDialog> MakeLoggingHourConf(const ScreenEnv& env, int hour) {
@@ -245,14 +245,14 @@ std::unique_ptr<QDialog> MakeLoggingHourConf(const ScreenEnv& env, int hour) {
   });
 }
 std::unique_ptr<QDialog> MakeLoggingPens(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, LoggingPenListSpec(env.record, env.record.RECORD.LOGGING.PEN, env.ui));
+  return std::make_unique<ListScreen>(env.parent, LoggingPenListSetup(env.record, env.record.RECORD.LOGGING.PEN, env.ui));
 }
 std::unique_ptr<QDialog> MakeLoggingPen(const ScreenEnv& env, int pen) {
   return std::make_unique<CDlgSetRecordLoggingPenConf>(env.parent, env.record, env.record.RECORD.LOGGING.PEN[pen], pen,
                                                        env.ui);
 }
 std::unique_ptr<QDialog> MakeReportPens(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, ReportPenListSpec(env.record, env.record.RECORD.REPORT.PEN, env.ui));
+  return std::make_unique<ListScreen>(env.parent, ReportPenListSetup(env.record, env.record.RECORD.REPORT.PEN, env.ui));
 }
 std::unique_ptr<QDialog> MakeReportPen(const ScreenEnv& env, int pen) {
   return std::make_unique<CDlgSetRecordReportPenConf>(env.parent, env.record, env.record.RECORD.REPORT.PEN[pen], pen,
@@ -262,7 +262,7 @@ std::unique_ptr<QDialog> MakeReportMail(const ScreenEnv& env, int) {
   TemplateBits bits{};
   std::copy(std::begin(env.record.RECORD.REPORT.MAIL), std::end(env.record.RECORD.REPORT.MAIL), bits.MAIL);
   return OnCopy(bits, [&](TemplateBits& copy) {
-    return std::make_unique<ListScreen>(env.parent, TemplateChooserSpec(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
+    return std::make_unique<ListScreen>(env.parent, TemplateChooserSetup(env.record, copy.MAIL, Tx(text::kMailTemplateNo)));
   });
 }
 
@@ -272,7 +272,7 @@ std::unique_ptr<QDialog> MakeTrendPage(const ScreenEnv& env, int page) {
 }
 
 std::unique_ptr<QDialog> MakePatterns(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, PatternListSpec(env.record, env.ui));
+  return std::make_unique<ListScreen>(env.parent, PatternListSetup(env.record, env.ui));
 }
 std::unique_ptr<QDialog> MakePattern(const ScreenEnv& env, int n) {
   return std::make_unique<CDlgSetSchPattern>(env.parent, env.record, env.record.SCHEDULE.PATTERN[n], n, env.ui);
@@ -283,7 +283,7 @@ std::unique_ptr<QDialog> MakePatternOutput(const ScreenEnv& env, int item) {
                                           item % 8, env.ui);
 }
 std::unique_ptr<QDialog> MakeUnits(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, UnitListSpec(env.record, env.ui));
+  return std::make_unique<ListScreen>(env.parent, UnitListSetup(env.record, env.ui));
 }
 std::unique_ptr<QDialog> MakeUnit(const ScreenEnv& env, int n) {
   return std::make_unique<CDlgSetSchUnitReg>(env.parent, env.record, env.record.SCHEDULE.UNIT[n], n, env.ui);
@@ -292,11 +292,11 @@ std::unique_ptr<QDialog> MakeUnit(const ScreenEnv& env, int n) {
 constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSystem", 1, &Make<CDlgSetSystem>},
     {"CDlgSetIo", 1, &Make<CDlgSetIo>},
-    {"list:AI", 1, &MakeList<&AiListSpec>},
-    {"list:DI", 1, &MakeList<&DiListSpec>},
-    {"list:PI", 1, &MakeList<&PiListSpec>},
-    {"list:MA", 1, &MakeList<&MaListSpec>},
-    {"list:MD", 1, &MakeList<&MdListSpec>},
+    {"list:AI", 1, &MakeList<&AiListSetup>},
+    {"list:DI", 1, &MakeList<&DiListSetup>},
+    {"list:PI", 1, &MakeList<&PiListSetup>},
+    {"list:MA", 1, &MakeList<&MaListSetup>},
+    {"list:MD", 1, &MakeList<&MdListSetup>},
     {"CDlgSetCom", 1, &Make<CDlgSetCom>},
     {"CDlgSetComWebAuth", 1, &Make<CDlgSetComWebAuth>},
     {"CDlgSetComWebAuthConf", 32, &MakeWebAuthConf},
@@ -307,17 +307,17 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetComModbus", 1, &Make<CDlgSetComModbus>},
     {"CDlgSetComSmtp", 1, &Make<CDlgSetComSmtp>},
     {"CDlgSetComFtpc", 1, &Make<CDlgSetComFtpc>},
-    {"CDlgSetIoNode", 1, &MakeList<&SlaveListSpec>},
+    {"CDlgSetIoNode", 1, &MakeList<&SlaveListSetup>},
     {"CDlgSetIoNodeCom", 1, &Make<CDlgSetIoNodeCom>},
     {"CDlgSetIoNodeConf", kNodeCount, &MakeItem<CDlgSetIoNodeConf>},
     {"CDlgSetIoAiCh", kAiCount, &MakeItem<CDlgSetIoAiCh>},
     {"CDlgSetIoArea", kAiCount, &MakeAiZones},
-    {"CDlgSetIoAo", 1, &MakeList<&AoListSpec>},
+    {"CDlgSetIoAo", 1, &MakeList<&AoListSetup>},
     {"CDlgSetIoAoCh", kAoCount, &MakeItem<CDlgSetIoAoCh>},
     {"CDlgSetIoAoMap", kAoCount, &MakeAoMap},
-    {"CDlgSetIoDo", 1, &MakeList<&DoListSpec>},
+    {"CDlgSetIoDo", 1, &MakeList<&DoListSetup>},
     {"CDlgSetIoDoCh", kDoCount, &MakeItem<CDlgSetIoDoCh>},
-    {"CDlgSetIoGdo", 1, &MakeList<&GdoListSpec>},
+    {"CDlgSetIoGdo", 1, &MakeList<&GdoListSetup>},
     {"CDlgSetIoGdoCh", kGdoCount, &MakeItem<CDlgSetIoGdoCh>},
     {"CDlgSetIoGdoIncCh", kGdoCount * 32, &MakeGdoMember},
     {"CDlgSetIoDiCh", kDiCount, &MakeItem<CDlgSetIoDiCh>},
@@ -351,15 +351,15 @@ constexpr ScreenEntry kScreens[] = {
     {"CDlgSetSchInputConf", 1, &Make<CDlgSetSchInputConf>},
     {"CDlgSetDisp", 1, &Make<CDlgSetDisp>},
     {"CDlgSetDispData", 1, &Make<CDlgSetDispData>},
-    {"CDlgSetDispTrend", 1, &MakeList<&TrendPageListSpec>},
+    {"CDlgSetDispTrend", 1, &MakeList<&TrendPageListSetup>},
     {"CDlgSetDispTrendPage", 16, &MakeTrendPage},
-    {"CDlgSetOpemon", 1, &MakeList<&OpemonListSpec>},
+    {"CDlgSetOpemon", 1, &MakeList<&OpemonListSetup>},
     {"CDlgSetOpemonProc", 32, &MakeItem<CDlgSetOpemonProc>},
     {"CDlgSetRep", 1, &Make<CDlgSetRep>},
     {"CDlgSetRepAddr", 1, &MakeMailBook},
     {"CDlgSetRepAddrConf", kMailAddressCount, &MakeMailBookEntry},
     {"CDlgSetRepError", 1, &Make<CDlgSetRepError>},
-    {"CDlgSetRepForm", 1, &MakeList<&FormListSpec>},
+    {"CDlgSetRepForm", 1, &MakeList<&FormListSetup>},
     {"CDlgSetRepFormConf", kMailTemplateCount, &MakeItem<CDlgSetRepFormConf>},
     {"CDlgSetRepDst", 1, &MakeRecipients},
     {"CDlgSetRepDstConf", 64, &MakeRecipient},

@@ -20,19 +20,19 @@ using ItemOpener = std::function<void(QWidget* parent, SettingData& record, int 
 // the family's in-use rule), double-click opens `open`, Copy and Paste copy
 // whole items; with `ui`, "Where is it used" lists a channel's references and
 // opens their screens.
-ListScreenSpec FamilyListSpec(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title,
+ListScreenSetup FamilyListSetup(SettingData& record, const ChannelFamily& family, ItemOpener open, const QString& title,
                               UiPort* ui = nullptr);
 
 // The same with `Editor` (constructed on parent, record, row, UI port) as the
 // row's editor, titled with string-table entry `titleId`.
 template <class Editor, class Port>
-ListScreenSpec EditorListSpec(SettingData& record, Port& ui, FamilyId family, int titleId) {
+ListScreenSetup EditorListSetup(SettingData& record, Port& ui, FamilyId family, int titleId) {
   Port* port = &ui;
   const auto open = [port](QWidget* parent, SettingData& r, int index) {
     Editor editor(parent, r, index, *port);
     editor.exec();
   };
-  return FamilyListSpec(record, FamilyOf(family), open, Tx(titleId), port);
+  return FamilyListSetup(record, FamilyOf(family), open, Tx(titleId), port);
 }
 
 // The template chooser of zones, records, reports and mail: 128 rows "%02d"
@@ -40,6 +40,6 @@ ListScreenSpec EditorListSpec(SettingData& record, Port& ui, FamilyId family, in
 // their subject and take a tick. OK stores the ticks into `bits` and drops
 // the bits of templates not in use; Cancel changes nothing. True on OK.
 bool ChooseTemplates(QWidget* parent, const SettingData& record, std::uint32_t (&bits)[4], const QString& title);
-ListScreenSpec TemplateChooserSpec(const SettingData& record, std::uint32_t (&bits)[4], const QString& title);
+ListScreenSetup TemplateChooserSetup(const SettingData& record, std::uint32_t (&bits)[4], const QString& title);
 
 }  // namespace tk48

@@ -15,6 +15,6 @@ class WhoUsesView : public ListScreen {
 };
 
 // The view's list: the rows of `family` as the record stands now.
-ListScreenSpec WhoUsesSpec(const SettingData& record, OutputFamily family, int titleId);
+ListScreenSetup WhoUsesSetup(const SettingData& record, OutputFamily family, int titleId);
 
 }  // namespace tk48

@@ -30,16 +30,16 @@ QComboBox* PatternList(QWidget* parent, const SettingData& record, int current) 
 // The outputs of the pattern chosen in `pattern`, refreshed when it changes.
 ListView* OutputsList(QWidget* parent, const SettingData& record, QComboBox* pattern) {
   auto rows = std::make_shared<std::vector<OutputRow>>(PatternOutputRows(record, pattern->currentIndex()));
-  ListSpec spec;
-  spec.rows = 8;
-  spec.columns = {
+  ListSetup setup;
+  setup.rows = 8;
+  setup.columns = {
       {text::kColumnNo, 40, [rows](int r) { return QString::number((*rows)[r].no); }},
       {231, 120, [rows](int r) { return Q((*rows)[r].name); }},
       {232, 120, [rows](int r) { return Q((*rows)[r].comment); }},
       {text::kSchColumnStart, 60, [rows](int r) { return Q((*rows)[r].start); }},
       {text::kSchColumnEnd, 60, [rows](int r) { return Q((*rows)[r].end); }},
   };
-  auto* view = new ListView(parent, spec);
+  auto* view = new ListView(parent, setup);
   view->setAccessibleName(Tx(text::kSchOutputs));
   QObject::connect(pattern, &QComboBox::currentIndexChanged, view, [view, rows, &record, pattern] {
     *rows = PatternOutputRows(record, pattern->currentIndex());
@@ -93,15 +93,15 @@ void OneTimeList(QWidget* parent, MaintEnv& env, int unit) {
   if (!permanent) return;
   OneTimeUnit& days = oneTime->units[unit - 1];
   const PermanentUnit& entries = permanent->units[unit - 1];
-  ListScreenSpec spec;
-  spec.title = Tx(text::kMenOneTime);
-  spec.list.rows = kOneTimeDays;
-  spec.list.columns = DayColumns([&] { return OneTimeRows(env.record, days); }, false);
-  spec.list.edit = [&](QWidget* p, int row) {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kMenOneTime);
+  setup.list.rows = kOneTimeDays;
+  setup.list.columns = DayColumns([&] { return OneTimeRows(env.record, days); }, false);
+  setup.list.edit = [&](QWidget* p, int row) {
     if (!CheckOneTimeChange(days[row], entries, env.ui)) return;
     CDlgMenPatternConf(p, env, unit, days[row]).exec();
   };
-  CDlgMenPatternList(parent, std::move(spec)).exec();
+  CDlgMenPatternList(parent, std::move(setup)).exec();
 }
 
 void PermanentList(QWidget* parent, MaintEnv& env, int unit) {
@@ -110,26 +110,26 @@ void PermanentList(QWidget* parent, MaintEnv& env, int unit) {
   auto permanent = UnpackPermanent((*files)[0], env.ui);
   if (!permanent) return;
   PermanentUnit& entries = permanent->units[unit - 1];
-  ListScreenSpec spec;
-  spec.title = Tx(text::kSchPermanentSetting);
-  spec.list.rows = kPermanentEntries;
-  spec.list.columns = DayColumns([&] { return PermanentRows(env.record, entries); }, true);
-  spec.list.edit = [&](QWidget* p, int row) { CDlgMenSchPerConf(p, env, unit, row + 1, entries).exec(); };
-  CDlgMenSchPerList(parent, std::move(spec)).exec();
+  ListScreenSetup setup;
+  setup.title = Tx(text::kSchPermanentSetting);
+  setup.list.rows = kPermanentEntries;
+  setup.list.columns = DayColumns([&] { return PermanentRows(env.record, entries); }, true);
+  setup.list.edit = [&](QWidget* p, int row) { CDlgMenSchPerConf(p, env, unit, row + 1, entries).exec(); };
+  CDlgMenSchPerList(parent, std::move(setup)).exec();
 }
 
 void UnitList(QWidget* parent, MaintEnv& env, void (*open)(QWidget*, MaintEnv&, int)) {
   if (!DownloadRecord(env)) return;
   const auto units = UnitRows(env.record);
-  ListScreenSpec spec;
-  spec.title = Tx(text::kSchUnitList);
-  spec.list.rows = static_cast<int>(units.size());
-  spec.list.columns = {
+  ListScreenSetup setup;
+  setup.title = Tx(text::kSchUnitList);
+  setup.list.rows = static_cast<int>(units.size());
+  setup.list.columns = {
       {text::kSchColumnSu, 60, [&units](int r) { return Q(units[r].label); }},
       {text::kSchColumnUnitName, 200, [&units](int r) { return Q(units[r].name); }},
   };
-  spec.list.edit = [&env, &units, open](QWidget* p, int row) { open(p, env, units[row].unit); };
-  CDlgMenSchUnitList(parent, std::move(spec)).exec();
+  setup.list.edit = [&env, &units, open](QWidget* p, int row) { open(p, env, units[row].unit); };
+  CDlgMenSchUnitList(parent, std::move(setup)).exec();
 }
 
 }  // namespace
@@ -202,8 +202,8 @@ CDlgMenSchMainte::CDlgMenSchMainte(QWidget* parent, MaintEnv& env, const Setting
   setWindowTitle(Tx(text::kMenOutputTypes));
   mdRows_ = OutputTypeRows(record, types, kFamilyMd);
   doRows_ = OutputTypeRows(record, types, kFamilyDo);
-  const auto spec = [&](std::vector<OutputTypeRow>& rows, std::uint16_t family) {
-    ListSpec s;
+  const auto setup = [&](std::vector<OutputTypeRow>& rows, std::uint16_t family) {
+    ListSetup s;
     s.rows = static_cast<int>(rows.size());
     s.columns = {
         {231, 140, [&rows](int r) { return Q(rows[r].name); }},
@@ -217,8 +217,8 @@ CDlgMenSchMainte::CDlgMenSchMainte(QWidget* parent, MaintEnv& env, const Setting
     return s;
   };
   tabs = new QTabWidget(this);
-  md = new CDlgMenSchMainteMd(tabs, spec(mdRows_, kFamilyMd));
-  dout = new CDlgMenSchMainteDo(tabs, spec(doRows_, kFamilyDo));
+  md = new CDlgMenSchMainteMd(tabs, setup(mdRows_, kFamilyMd));
+  dout = new CDlgMenSchMainteDo(tabs, setup(doRows_, kFamilyDo));
   md->setAccessibleName(Tx(text::kSchTabMd));
   dout->setAccessibleName(Tx(text::kSchTabDo));
   tabs->addTab(md, Tx(text::kSchTabMd));

@@ -268,7 +268,7 @@ TEST_F(DispTest, PasteOfPage1OntoPage5CopiesTheWholePage) {
   one.PEN[2] = {4, 10};
   one.COLOR[2] = 0x00ABCDEFu;
   one.RANGE_H[2] = 250.0;
-  ListScreen list(nullptr, TrendPageListSpec(*record, ui));
+  ListScreen list(nullptr, TrendPageListSetup(*record, ui));
   EXPECT_EQ(list.windowTitle(), "Trend page setting");
   ASSERT_EQ(list.list()->model()->rowCount(), 16);
   EXPECT_EQ(test::Cell(*list.list(), 4, 0), "Page5");

@@ -21,7 +21,7 @@ TEST_F(MdUsed, OpensFromTheMdListAndListsEveryMd) {
   record->COM.FTPC.COM_SCHD = 3;
   record->COM.FTPC.COM_LOG = 3;
   const auto before = Snapshot();
-  ListScreen list(nullptr, MdListSpec(*record, ui));
+  ListScreen list(nullptr, MdListSetup(*record, ui));
   test::ShowActive(list);
   ASSERT_EQ(list.button(0)->text(), "Which functions assigned to MD?");
   bool seen = false;

@@ -32,8 +32,8 @@ class IoOutputs : public test::EditorTest {
     ShowActive(*editor);
     return editor;
   }
-  std::unique_ptr<ListScreen> OpenList(ListScreenSpec spec) {
-    auto list = std::make_unique<ListScreen>(nullptr, std::move(spec));
+  std::unique_ptr<ListScreen> OpenList(ListScreenSetup setup) {
+    auto list = std::make_unique<ListScreen>(nullptr, std::move(setup));
     ShowActive(*list);
     return list;
   }
@@ -46,7 +46,7 @@ TEST_F(IoOutputs, AoListRefusesAPastedDuplicateOnEveryWayOut) {
   first.TYPE = 1;
   first.CARD_NO = 3;
   first.CARD_CH = 2;
-  auto list = OpenList(AoListSpec(*record, ui));
+  auto list = OpenList(AoListSetup(*record, ui));
   EXPECT_EQ(test::Cell(*list->list(), 4, 0), "AO05");
   ASSERT_TRUE(test::UseListMenu(*list->list(), 1, "Copy"));
   ASSERT_TRUE(test::UseListMenu(*list->list(), 6, "Paste"));
@@ -301,7 +301,7 @@ TEST_F(IoOutputs, DoListDuplicateAndViewButton) {
     record->IO.DO[i].SLMP_DEV_CODE = 0x009C;
     record->IO.DO[i].SLMP_DEV_NO = 0x20;
   }
-  auto list = OpenList(DoListSpec(*record, ui));
+  auto list = OpenList(DoListSetup(*record, ui));
   EXPECT_EQ(list->button(0)->text(), "Which functions assigned to DO?");
   test::WhenModal<CDlgSetIoDoUsed>([](CDlgSetIoDoUsed& view) {
     EXPECT_EQ(test::Cell(*view.list(), 2, 0), "DO003");
@@ -381,7 +381,7 @@ TEST_F(IoOutputs, GdoInSchedulerAndListClosesWithDuplicates) {
 
   record->IO.GDO[0].CH[0] = record->IO.GDO[1].CH[0] = {1, 1};
   ui.messages.clear();
-  auto list = OpenList(GdoListSpec(*record, ui));
+  auto list = OpenList(GdoListSetup(*record, ui));
   EXPECT_EQ(list->button(0)->text(), "Which functions assigned to GDO?");
   QTest::keyClick(list->list(), Qt::Key_Escape);
   EXPECT_FALSE(list->isVisible());

@@ -95,7 +95,7 @@ TEST_F(IoSlave, ClearingAnAddressAsksThenDisablesExactlyTheChannelsOfTheSlaveAnd
     EXPECT_TRUE(SameRecord(*record, *expected));
   }
   // The AI list shows AI007 without name and comment now.
-  ListScreen list(nullptr, AiListSpec(*record, ui));
+  ListScreen list(nullptr, AiListSetup(*record, ui));
   EXPECT_EQ(test::Cell(*list.list(), 6, 1), "");
 }
 

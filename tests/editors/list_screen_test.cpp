@@ -22,7 +22,7 @@ class ChannelList : public test::EditorTest {
  public:
   std::unique_ptr<ListScreen> Open(FamilyId family, ItemOpener open = {}) {
     auto list =
-        std::make_unique<ListScreen>(nullptr, FamilyListSpec(*record, FamilyOf(family), std::move(open), "list"));
+        std::make_unique<ListScreen>(nullptr, FamilyListSetup(*record, FamilyOf(family), std::move(open), "list"));
     ShowActive(*list);
     return list;
   }
@@ -178,29 +178,29 @@ class SlaveList : public test::EditorTest {
     }
     slaves[2].SHARE = 0;  // slave 3 shares slave 1's connection
   }
-  ListScreenSpec Spec() {
-    ListScreenSpec spec;
-    spec.title = "Slaves";
-    spec.list.rows = 4;
-    spec.list.columns = {{text::kColumnCh, 60, [](int row) { return QString::number(row + 1); }},
+  ListScreenSetup SlaveSetup() {
+    ListScreenSetup setup;
+    setup.title = "Slaves";
+    setup.list.rows = 4;
+    setup.list.columns = {{text::kColumnCh, 60, [](int row) { return QString::number(row + 1); }},
                          {text::kColumnChName, 150, [this](int row) { return QString(slaves[row].NAME); }}};
-    spec.list.paste = [this](int from, int to) { slaves[to] = slaves[from]; };
+    setup.list.paste = [this](int from, int to) { slaves[to] = slaves[from]; };
     // A sharing slave pastes only onto a later one.
-    spec.list.pasteAllowed = [this](int from, int to) {
+    setup.list.pasteAllowed = [this](int from, int to) {
       if (slaves[from].SHARE == 0xFF || from < to) return true;
       ui.Message(LoadText(147), Icon::Error);
       return false;
     };
-    spec.closeAllowed = [this] {
+    setup.closeAllowed = [this] {
       if (!closeRefused) return true;
       ui.Message("duplicate", Icon::Error);
       return false;
     };
-    spec.buttons = {{text::kCopy, [this](QWidget*, int row) { pressedOn = row; }}};
-    return spec;
+    setup.buttons = {{text::kCopy, [this](QWidget*, int row) { pressedOn = row; }}};
+    return setup;
   }
   std::unique_ptr<ListScreen> Open() {
-    auto screen = std::make_unique<ListScreen>(nullptr, Spec());
+    auto screen = std::make_unique<ListScreen>(nullptr, SlaveSetup());
     ShowActive(*screen);
     return screen;
   }
@@ -266,7 +266,7 @@ class TemplateChooser : public test::EditorTest {
 };
 
 TEST_F(TemplateChooser, ShowsTicksOnlyForTemplatesInUse) {
-  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ListScreen chooser(nullptr, TemplateChooserSetup(*record, bits, "Template"));
   const QAbstractItemModel* model = chooser.list()->model();
   ASSERT_EQ(model->rowCount(), 128);
   EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "No.");
@@ -281,7 +281,7 @@ TEST_F(TemplateChooser, ShowsTicksOnlyForTemplatesInUse) {
 }
 
 TEST_F(TemplateChooser, OkStoresTheTicksAndDropsTemplatesNotInUse) {
-  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ListScreen chooser(nullptr, TemplateChooserSetup(*record, bits, "Template"));
   ShowActive(chooser);
   chooser.list()->Edit(0);   // double-click toggles: template 1 off
   chooser.list()->Edit(1);   // not in use: nothing
@@ -298,21 +298,21 @@ TEST_F(TemplateChooser, SelectAllClearAllAndCancel) {
   std::uint32_t kept[4];
   std::memcpy(kept, bits, sizeof bits);
   {
-    ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+    ListScreen chooser(nullptr, TemplateChooserSetup(*record, bits, "Template"));
     ShowActive(chooser);
     chooser.list()->SelectRow(3);
     ChannelList::UseMenu(chooser, 3, "Select all");
     QTest::keyClick(chooser.list(), Qt::Key_Escape);
     EXPECT_EQ(std::memcmp(kept, bits, sizeof bits), 0);
   }
-  ListScreen chooser(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ListScreen chooser(nullptr, TemplateChooserSetup(*record, bits, "Template"));
   ShowActive(chooser);
   ChannelList::UseMenu(chooser, 3, "Select all");
   test::Click(chooser.button(0));  // OK
   EXPECT_EQ(bits[0], 0x00000011u);
   EXPECT_EQ(bits[1], 0x00000100u);
   EXPECT_EQ(bits[3], 0x80000000u);
-  ListScreen again(nullptr, TemplateChooserSpec(*record, bits, "Template"));
+  ListScreen again(nullptr, TemplateChooserSetup(*record, bits, "Template"));
   ShowActive(again);
   ChannelList::UseMenu(again, 3, "Clear all");
   test::Click(again.button(0));

@@ -83,7 +83,7 @@ TEST_F(MailTest, AddressListBackWritesEscDiscards) {
     ApplyDefaults(*record);
     const auto before = Snapshot();
     MailBook book = MailBookOf(*record);
-    ListScreen list(nullptr, AddressListSpec(*record, book, ui));
+    ListScreen list(nullptr, AddressListSetup(*record, book, ui));
     ShowActive(list);
     EXPECT_EQ(list.windowTitle(), "Address list");
     WhenModal<CDlgSetRepAddrConf>([](CDlgSetRepAddrConf& entry) {
@@ -119,12 +119,12 @@ TEST_F(MailTest, AddressListPasteCopiesNameAndAddress) {
   std::strcpy(Mail().MAIL_NAME[0], "Bob");
   std::strcpy(Mail().MAIL_ADDRESS[0], "bob@example.com");
   MailBook book = MailBookOf(*record);
-  const ListScreenSpec spec = AddressListSpec(*record, book, ui);
-  spec.list.paste(0, 63);
+  const ListScreenSetup setup = AddressListSetup(*record, book, ui);
+  setup.list.paste(0, 63);
   EXPECT_STREQ(book.NAME[63], "Bob");
   EXPECT_STREQ(book.ADDRESS[63], "bob@example.com");
   EXPECT_STREQ(Mail().MAIL_NAME[63], "") << "only Back stores the copy";
-  spec.back();
+  setup.back();
   EXPECT_STREQ(Mail().MAIL_ADDRESS[63], "bob@example.com");
 }
 
@@ -303,12 +303,12 @@ TEST_F(MailTest, TemplateListPastesAWholeTemplate) {
   std::strcpy(form.TITLE, "Daily");
   form.DST[3] = 1;
   form.CH[0] = {2, 7};
-  const ListScreenSpec spec = FormListSpec(*record, ui);
-  EXPECT_EQ(spec.list.columns[1].text(0), "Enable");
-  EXPECT_EQ(spec.list.columns[1].text(1), "Disable");
-  spec.list.paste(0, 9);
+  const ListScreenSetup setup = FormListSetup(*record, ui);
+  EXPECT_EQ(setup.list.columns[1].text(0), "Enable");
+  EXPECT_EQ(setup.list.columns[1].text(1), "Disable");
+  setup.list.paste(0, 9);
   EXPECT_EQ(std::memcmp(&record->MAIL_REPORT.FORM[9], &form, sizeof form), 0);
-  EXPECT_EQ(spec.list.columns[2].text(9), "Daily");
+  EXPECT_EQ(setup.list.columns[2].text(9), "Daily");
 }
 
 // The send-time list keeps its edits however it closes; the report's OK stores

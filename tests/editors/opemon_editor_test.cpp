@@ -247,7 +247,7 @@ TEST_F(OpemonTest, PasteCopiesAWholeProcess) {
   from.CH[0] = {kDi, 4};
   from.CH[3] = {kMd, 12};
   from.NUM_SUB[2] = {kPi, 8};
-  ListScreen list(nullptr, OpemonListSpec(*record, ui));
+  ListScreen list(nullptr, OpemonListSetup(*record, ui));
   ShowActive(list);
   EXPECT_EQ(list.windowTitle(), "Process operation monitor");
   ListView* view = list.list();

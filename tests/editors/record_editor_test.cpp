@@ -369,7 +369,7 @@ TEST_F(RecordTest, PenListRowsAndWholePenCopy) {
   pens[0] = {kAi, 5, 1, {}, 0, 0.0, {}};
   pens[1] = {kMa, 2, 2, {}, 0, 0.0, {}};
   pens[2] = {kDi, 3, 0, {}, 0, 0.0, {}};
-  ListScreen list(nullptr, LoggingPenListSpec(*record, pens, ui));
+  ListScreen list(nullptr, LoggingPenListSetup(*record, pens, ui));
   ShowActive(list);
   QTableView* table = list.list();
   struct Row {

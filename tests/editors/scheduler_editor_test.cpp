@@ -111,7 +111,7 @@ TEST_F(SchedulerTest, PatternScreenEditsACopyAndShowsOutputs) {
   std::strcpy(record->IO.DO[6].NAME, "Pump");
   std::strcpy(record->IO.DO[6].COMMENT, "north");
   const auto before = Snapshot();
-  ListScreen list(nullptr, PatternListSpec(*record, ui));
+  ListScreen list(nullptr, PatternListSetup(*record, ui));
   ShowActive(list);
   EXPECT_EQ(test::Cell(*list.list(), 1, 0), "2");
   EXPECT_EQ(test::Cell(*list.list(), 1, 1), "Pattern2");
@@ -199,7 +199,7 @@ TEST_F(SchedulerTest, UnitNameIsCheckedWhateverTheModeAndEnableIsFree) {
 
 TEST_F(SchedulerTest, UnitListShowsNamesOfEnabledUnits) {
   record->SCHEDULE.UNIT[1].MODE = 1;
-  ListScreen list(nullptr, UnitListSpec(*record, ui));
+  ListScreen list(nullptr, UnitListSetup(*record, ui));
   EXPECT_EQ(test::Cell(*list.list(), 0, 1), "");
   EXPECT_EQ(test::Cell(*list.list(), 1, 1), "Unit2");
   EXPECT_EQ(test::Cell(*list.list(), 31, 0), "32");

@@ -64,7 +64,7 @@ TEST_F(HourList, OffsetScreenChecksOnlyWhileEnabledAndEnableIsFree) {
 
 TEST_F(HourList, RowsEditCopyAndShow) {
   hours[0] = {1, 5, 30};
-  ListScreen list(nullptr, HourListSpec(hours, kTexts, ui));
+  ListScreen list(nullptr, HourListSetup(hours, kTexts, ui));
   ShowActive(list);
   QTableView* table = list.list();
   EXPECT_EQ(table->model()->rowCount(), 24);

@@ -18,7 +18,7 @@ TEST_F(WhereUsedTest, TheChannelListsReferencesOpenTheirScreens) {
   record->MAIL_REPORT.FORM[2].MODE = 1;
   record->MAIL_REPORT.FORM[2].CH[3] = {kAiKind, 5};
   record->MAIL_REPORT.FORM[6].CH[0] = {kAiKind, 6};  // AI006: not listed for AI005
-  ListScreen list(nullptr, AiListSpec(*record, ui));
+  ListScreen list(nullptr, AiListSetup(*record, ui));
   ShowActive(list);
 
   std::vector<std::string> paths;
@@ -59,7 +59,7 @@ TEST_F(WhereUsedTest, TheChannelListsReferencesOpenTheirScreens) {
 }
 
 TEST_F(WhereUsedTest, AnOutputListOffersItToo) {
-  ListScreen list(nullptr, DoListSpec(*record, ui));
+  ListScreen list(nullptr, DoListSetup(*record, ui));
   ShowActive(list);
   WhenModal<WhereUsedView>([](WhereUsedView& view) {
     EXPECT_EQ(view.windowTitle(), "Where is DO001 used");
