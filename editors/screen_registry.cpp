@@ -144,12 +144,6 @@ std::unique_ptr<QDialog> MakeMaFunction(const ScreenEnv& env, int item) {
   return std::make_unique<MaFunctionScreen>(env, item);
 }
 
-// A family list before its item editor exists: it lists, copies and pastes.
-template <FamilyId F, int TitleId>
-std::unique_ptr<QDialog> MakeFamilyList(const ScreenEnv& env, int) {
-  return std::make_unique<ListScreen>(env.parent, FamilyListSetup(env.record, FamilyOf(F), {}, Tx(TitleId)));
-}
-
 // A sub-screen that edits its parent's working copy: the copy is made from
 // the record and lives as long as the screen.
 template <class Block>

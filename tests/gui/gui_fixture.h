@@ -69,10 +69,11 @@ inline void Click(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
 }
 
-// The push button of `parent` that reads `text`.
-// A double-click on a list's row as the window system delivers it.
+// A double-click on a list's row (scrolled into view) as the window system delivers it.
 inline void DoubleClickRow(QTableView& table, int row) {
-  const QPoint at = table.visualRect(table.model()->index(row, 0)).center();
+  const QModelIndex index = table.model()->index(row, 0);
+  table.scrollTo(index);
+  const QPoint at = table.visualRect(index).center();
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
 }
@@ -84,6 +85,7 @@ inline void PickEntry(QComboBox* list, int index) {
   while (list->currentIndex() > index) QTest::keyClick(list, Qt::Key_Up);
 }
 
+// The push button of `parent` that reads `text`.
 inline QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
   for (auto* button : parent.findChildren<QPushButton*>())
     if (button->text() == text) return button;

@@ -20,18 +20,6 @@
 namespace tk48::test {
 namespace {
 
-void DoubleClickRow(QTableView& table, int row) {
-  const QModelIndex index = table.model()->index(row, 0);
-  table.scrollTo(index);
-  const QPoint at = table.visualRect(index).center();
-  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
-}
-
-void PickEntry(QComboBox* list, int index) {
-  while (list->currentIndex() < index) QTest::keyClick(list, Qt::Key_Down);
-}
-
 constexpr int kMaButton = 4, kMdButton = 5;
 
 void EnterMa010(CDlgSetIo& menu) {
