@@ -99,7 +99,11 @@ CDlgSetMain::CDlgSetMain(CTK48CFGApp& app, SettingData& record, std::string curr
     button->setAutoDefault(false);
     const ScreenOpener open = app_.screens(screen);
     button->setEnabled(static_cast<bool>(open));
-    if (open) connect(button, &QPushButton::clicked, this, [this, open] { open({this, record_, app_}); });
+    if (open)
+      connect(button, &QPushButton::clicked, this, [this, open] {
+        open({this, record_, app_});
+        find_->Refresh();
+      });
   }
   upload_->setAutoDefault(false);
   saveFile_->setAutoDefault(false);

@@ -148,8 +148,14 @@ void FindPanel::FocusField() {
   field_->selectAll();
 }
 
-void FindPanel::Search() {
-  searched_ = field_->text().trimmed();
+void FindPanel::Search() { Show(field_->text().trimmed()); }
+
+void FindPanel::Refresh() {
+  if (!searched_.isEmpty()) Show(searched_);
+}
+
+void FindPanel::Show(const QString& text) {
+  searched_ = text;
   results_->SetHits(SearchRecord(record_, searched_.toStdString()));
   const int found = static_cast<int>(results_->Hits().size());
   status_->setText(searched_.isEmpty() ? QString()

@@ -76,6 +76,9 @@ class FindPanel : public QWidget {
   // Ctrl+F: the field, its text selected.
   void FocusField();
   void Search();
+  // The last search again, after the record was edited elsewhere (a section
+  // opened by its own button), so the list shows what the record now holds.
+  void Refresh();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +89,8 @@ class FindPanel : public QWidget {
   FindResults* results_;
   QLabel* status_;
   QString searched_;
+
+  void Show(const QString& text);
 };
 
 // Whether `text` reads as a path pattern rather than a value.

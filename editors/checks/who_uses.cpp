@@ -1,11 +1,14 @@
 #include "editors/checks/who_uses.h"
 
+#include "model/field_path.h"
+
 #include <array>
 #include <bit>
 #include <initializer_list>
 #include <span>
 #include <string_view>
 
+#include "model/field_path.h"
 #include "model/schema.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -35,9 +38,7 @@ const Node* Child(const Node& n, std::string_view name) {
       continue;
     }
     if (c.name != name) continue;
-    if (c.kind == Kind::Container && !c.numbered && c.children.size() == 1 && c.children.front().numbered &&
-        c.children.front().name == name)
-      return &c.children.front();
+    if (const Node* items = ListItemsOf(c)) return items;
     return &c;
   }
   return nullptr;

@@ -1,6 +1,8 @@
 // The hub's search: Ctrl+F, a search, a hit opened at its item with the field
 // focused and its OK committing; a hit in every hub section opens the screen
 // that edits it through its parent screens.
+#include <algorithm>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -9,6 +11,7 @@
 
 #include "app/CDlgSetMain.h"
 #include "editors/CDlgSetIoAiCh.h"
+#include "editors/CDlgSetSystem.h"
 #include "editors/CDlgSetRepTime.h"
 #include "editors/list_screen.h"
 #include "editors/find_results.h"
@@ -126,6 +129,18 @@ TEST_F(FindTest, CtrlFSearchAndDoubleClickOpenTheItemWithItsFieldFocused) {
   EXPECT_STREQ(record->IO.AI[4].NAME, "Boiler outlet");
   EXPECT_EQ(model->index(0, 2).data().toString(), "Boiler outlet");
   EXPECT_TRUE(hub->isVisible());
+
+  // An edit through a section's own button shows in the list at once.
+  WhenModal<CDlgSetSystem>([](CDlgSetSystem& system) {
+    system.name[0]->setText("Boiler house");
+    system.OkStep();
+  });
+  hub->ScreenButton(Screen::System)->click();
+  ASSERT_EQ(find.Results()->Hits().size(), 3u);
+  EXPECT_EQ(std::count_if(find.Results()->Hits().begin(), find.Results()->Hits().end(),
+                          [](const FindHit& hit) { return hit.value == "Boiler house"; }),
+            1);
+  EXPECT_EQ(find.Status()->text(), "3 found");
 
   Search(*hub, "no such text anywhere");
   EXPECT_TRUE(find.Results()->Hits().empty());
