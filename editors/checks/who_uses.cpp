@@ -8,7 +8,6 @@
 #include <span>
 #include <string_view>
 
-#include "model/field_path.h"
 #include "model/schema.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
