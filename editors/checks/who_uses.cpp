@@ -1,13 +1,12 @@
 #include "editors/checks/who_uses.h"
 
-#include "model/field_path.h"
-
 #include <array>
 #include <bit>
 #include <initializer_list>
 #include <span>
 #include <string_view>
 
+#include "model/field_path.h"
 #include "model/schema.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
