@@ -479,23 +479,14 @@ std::unique_ptr<SettingData> EveryFieldChanged(const SettingData& defaults) {
   auto r = NewSettingData();
   *r = defaults;
   test::RandomRecord(1).Fill(*r);
-  const auto shift = [](FieldRef f, std::ptrdiff_t delta) {
-    f.slot.value += delta;
-    if (f.slot.number) f.slot.number += delta;
-    f.base += delta;
-    return f;
-  };
-  const auto at = [&](const SettingData& other) {
-    return reinterpret_cast<const unsigned char*>(&other) - reinterpret_cast<const unsigned char*>(r.get());
-  };
   auto alt = NewSettingData();
   for (unsigned seed = 2; seed < 12; ++seed) {
     *alt = defaults;
     test::RandomRecord(seed).Fill(*alt);
     ForEachField(*r, [&](const std::string&, const FieldRef& f) {
-      const std::string def = FieldText(shift(f, at(defaults)));
+      const std::string def = FieldText(SameFieldIn(f, *r, defaults));
       if (FieldText(f) != def) return;
-      const std::string other = FieldText(shift(f, at(*alt)));
+      const std::string other = FieldText(SameFieldIn(f, *r, *alt));
       if (other != def) SetFieldText(f, other);
     });
   }

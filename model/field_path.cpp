@@ -119,6 +119,15 @@ void ForEachField(SettingData& record, const Node& document, const Visit& fn) {
   WalkFields(document, record, visitor);
 }
 
+FieldRef SameFieldIn(const FieldRef& field, const SettingData& from, const SettingData& other) {
+  const auto delta = reinterpret_cast<const unsigned char*>(&other) - reinterpret_cast<const unsigned char*>(&from);
+  FieldRef moved = field;
+  moved.slot.value += delta;
+  if (moved.slot.number) moved.slot.number += delta;
+  moved.base += delta;
+  return moved;
+}
+
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path) {
   const Node* container = &ReaderSchema();
   unsigned char* base = reinterpret_cast<unsigned char*>(&record);

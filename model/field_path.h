@@ -47,6 +47,11 @@ class FieldVisitor {
 void WalkFields(const Node& root, SettingData& record, FieldVisitor& visitor);
 
 
+// The same field in `other`, for a field found in `from`: both records share
+// one layout, so the field sits at the same offset. A field of a const record
+// may only be read.
+FieldRef SameFieldIn(const FieldRef& field, const SettingData& from, const SettingData& other);
+
 // The field a path names; nullopt when there is none.
 std::optional<FieldRef> FindField(SettingData& record, std::string_view path);
 

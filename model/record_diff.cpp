@@ -19,17 +19,11 @@ std::string_view SectionOf(std::string_view path) {
 std::vector<FieldChange> DiffRecords(const SettingData& before, const SettingData& after) {
   std::vector<FieldChange> changes;
   if (SameRecord(before, after)) return changes;
-  // The walk only reads. The field of `after` sits at the same offset as the
-  // one of `before`.
+  // The walk only reads.
   auto& from = const_cast<SettingData&>(before);
-  const auto delta = reinterpret_cast<const unsigned char*>(&after) - reinterpret_cast<unsigned char*>(&from);
   std::string_view section;
   ForEachField(from, [&](const std::string& path, const FieldRef& a) {
-    FieldRef b = a;
-    b.slot.value += delta;
-    if (b.slot.number) b.slot.number += delta;
-    b.base += delta;
-    std::string va = FieldText(a), vb = FieldText(b);
+    std::string va = FieldText(a), vb = FieldText(SameFieldIn(a, before, after));
     if (va == vb) return;
     const bool inSection = !section.empty() && path.size() > section.size() && path[section.size()] == '.' &&
                            std::string_view(path).starts_with(section);
