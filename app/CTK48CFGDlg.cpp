@@ -156,8 +156,12 @@ bool CTK48CFGDlg::AccessModeGate() {
 
 void CTK48CFGDlg::OpenHub(bool fromFile) {
   app_.knownConfigurations.OpenedFrom(fromFile ? record_.get() : nullptr, currentFile_);
-  CDlgSetMain hub(app_, *record_, currentFile_, this);
-  hub.exec();
+  {
+    CDlgSetMain hub(app_, *record_, currentFile_, this);
+    hub.exec();
+  }
+  // "Upload" then "Change" inside the hub may have switched the connection.
+  ShowConnection();
 }
 
 void CTK48CFGDlg::NewSetting() {
@@ -172,7 +176,6 @@ void CTK48CFGDlg::Download() {
   if (!app_.device.download(*record_, ctx)) return;
   app_.knownConfigurations.Remember(DeviceKey(app_.connection), *record_);
   OpenHub();
-  ShowConnection();
 }
 
 void CTK48CFGDlg::ReadFile() {
@@ -235,6 +238,8 @@ void CTK48CFGDlg::Connect() {
 }
 
 void CTK48CFGDlg::CommunicationLog() {
+  // The log reads a COM port: a network connection has none to open.
+  if (!app_.connection.usb) return;
   auto port = std::make_unique<SerialPort>();
   const auto path = ComPortPath(app_.connection.comPort, Preferences::ComLookup());
   if (!path || !port->Open(*path)) {

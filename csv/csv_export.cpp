@@ -79,7 +79,7 @@ struct Writer {
       }
       case Cell::SharedSlave: {
         const std::int64_t v = IntValue(n, p);
-        if (v < 0) Text(TextIdOf::kDisable); else out += FormatText(TextIdOf::kSlave, static_cast<int>(v));
+        if (v < 0) Text(text::kDisable); else out += FormatText(text::kSlaveLabel, static_cast<int>(v));
         return true;
       }
       case Cell::SlmpDevice:

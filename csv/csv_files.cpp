@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "csv/cell_limits.h"
 #include "csv/csv_layout.h"
 #include "csv/layout_builders.h"
 #include "model/field_path.h"
@@ -13,6 +14,7 @@ namespace {
 struct Resolver {
   std::unique_ptr<SettingData> scratch = NewSettingData();
   unsigned char* base = reinterpret_cast<unsigned char*>(scratch.get());
+  std::vector<bool> used = std::vector<bool>(EditorLimits().size());  // editor limits that found their row
 
   static std::string Substitute(std::string path, int number) {
     const std::size_t at = path.find('#');
@@ -47,6 +49,11 @@ struct Resolver {
         r.node = Resolve(r.field, first, r.offset, r.stride, &r.numOffset, &r.numStride);
         if (!r.aux.empty()) Resolve(r.aux, first, r.auxOffset, r.auxStride);
         if (!r.gate.empty()) r.gateNode = Resolve(r.gate, first, r.gateOffset, r.gateStride);
+        for (const EditorLimit& l : EditorLimits()) {
+          if (!FieldMatches(l.field, r.field)) continue;
+          r.limits.push_back(&l);
+          used[static_cast<std::size_t>(&l - EditorLimits().data())] = true;
+        }
       }
     }
   }
@@ -71,6 +78,12 @@ const std::vector<CsvFile>& Files() {
     csv_layouts::AddDisplayRecordScheduleMonitor(f);
     Resolver resolver;
     for (CsvFile& file : f) resolver.File(file);
+    for (std::size_t i = 0; i < resolver.used.size(); ++i) {
+      if (resolver.used[i]) continue;
+      std::fprintf(stderr, "CSV editor limit names no layout row: %.*s\n",
+                   static_cast<int>(EditorLimits()[i].field.size()), EditorLimits()[i].field.data());
+      std::abort();
+    }
     return f;
   }();
   return files;

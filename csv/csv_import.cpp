@@ -1,15 +1,17 @@
 #include "csv/csv_import.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "csv/cell_checks.h"
+#include "csv/cell_limits.h"
 #include "csv/csv_export.h"
 #include "csv/csv_text.h"
+#include "csv/csv_ties.h"
 #include "csv/csv_values.h"
 #include "csv/slmp_devices.h"
-#include "editors/checks/checks.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
 
@@ -20,83 +22,13 @@ using Line = std::vector<std::string>;
 
 // ---- Text forms ----------------------------------------------------------------------
 
-// Full-width forms (U+FF01..U+FF5E) and the ideographic space, as UTF-8 bytes in
-// the cell, folded to their ASCII forms.
-std::string Fold(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
-    if (i + 2 < s.size() && b(0) == 0xEF && (b(1) == 0xBC || b(1) == 0xBD)) {
-      const unsigned cp = 0xFF00u + ((b(1) & 0x3u) << 6) + (b(2) & 0x3Fu);
-      if (cp >= 0xFF01 && cp <= 0xFF5E && (b(2) & 0xC0) == 0x80) {
-        out.push_back(static_cast<char>(cp - 0xFEE0));
-        i += 2;
-        continue;
-      }
-    }
-    if (i + 2 < s.size() && b(0) == 0xE3 && b(1) == 0x80 && b(2) == 0x80) {
-      out.push_back(' ');
-      i += 2;
-      continue;
-    }
-    out.push_back(s[i]);
-  }
-  return out;
-}
-
-std::string Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return std::string(s);
-}
-
 std::string NoBlanks(std::string s) {
   s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; }), s.end());
   return s;
 }
 
 // A label or a formatted header as compared: trimmed, folded, without blanks.
-std::string Comparable(std::string_view s) { return NoBlanks(Fold(Trim(s))); }
-
-std::u16string Units(std::string_view latin1) {
-  std::u16string u;
-  u.reserve(latin1.size());
-  for (char c : latin1) u.push_back(static_cast<unsigned char>(c));
-  return u;
-}
-
-// A number cell: trimmed and folded to half-width.
-std::string NumberText(std::string_view cell) { return Trim(Fold(cell)); }
-
-std::optional<std::int64_t> ParseInt(std::string_view cell, std::int64_t min, std::int64_t max) {
-  const std::string t = NumberText(cell);
-  const std::u16string u = Units(t);
-  if (t.empty()) return std::nullopt;
-  if (min >= 0 && max > INT32_MAX) {
-    if (!CheckUInt(u, static_cast<std::uint32_t>(min), static_cast<std::uint32_t>(std::min<std::int64_t>(max, UINT32_MAX)), 0, 0))
-      return std::nullopt;
-    return static_cast<std::int64_t>(std::strtoul(t.c_str(), nullptr, 10));
-  }
-  const auto lo = static_cast<std::int32_t>(std::max<std::int64_t>(min, INT32_MIN));
-  const auto hi = static_cast<std::int32_t>(std::min<std::int64_t>(max, INT32_MAX));
-  if (!CheckInt(u, lo, hi, 0, 0)) return std::nullopt;
-  return static_cast<std::int64_t>(std::strtol(t.c_str(), nullptr, 10));
-}
-
-std::optional<std::uint32_t> ParseHex(std::string_view cell, std::uint32_t max) {
-  const std::string t = NumberText(cell);
-  if (t.empty() || !CheckHex(Units(t), 0, max, 0, 0)) return std::nullopt;
-  return static_cast<std::uint32_t>(std::strtoul(t.c_str(), nullptr, 16));
-}
-
-std::optional<double> ParseReal(std::string_view cell, int places) {
-  const std::string t = NumberText(cell);
-  constexpr double kLimit = 99999999999999.0;
-  if (t.empty() || !CheckReal(Units(t), 0, places, 0, -kLimit, kLimit)) return std::nullopt;
-  return std::strtod(t.c_str(), nullptr);
-}
+std::string Comparable(std::string_view s) { return NoBlanks(FoldWidth(TrimBlanks(s))); }
 
 }  // namespace
 
@@ -178,25 +110,30 @@ struct Cellar {
     return true;
   }
 
-  std::optional<std::int64_t> IntCell(const Node& n, std::string_view cell) const {
+  // An integer field's cell by the field's limit: hexadecimal for the words
+  // and colours; a port no other server has.
+  std::optional<std::int64_t> IntCell(const Node& n, const CellLimit& l, std::string_view cell) const {
     if (n.fmt == Fmt::Hex8 || n.fmt == Fmt::Hex2) {
-      const auto v = ParseHex(cell, 0xFFFFFFFFu);
+      const auto v = HexCell(cell, static_cast<std::uint32_t>(l.max));
       return v ? std::optional<std::int64_t>(*v) : std::nullopt;
     }
-    if (!n.allowed.empty()) return ParseInt(cell, INT32_MIN, INT32_MAX);
-    return ParseInt(cell, n.min, n.max);
+    const auto v = WholeCell(cell, l);
+    if (v && l.check == Check::Port && PortTakenByOther(d, l.service, *v)) return std::nullopt;
+    return v;
   }
 
-  bool Text(const Node& n, unsigned char* p, std::string_view cell) const {
+  bool Text(const Node& n, const CellLimit& l, unsigned char* p, std::string_view cell) const {
     const std::string utf8 = Latin1ToUtf8(cell);
-    if (!CsvTextAllowed(utf8)) return false;
-    const std::u16string u = Units(cell);
-    const int room = n.capacity - 1;
-    const bool ok = n.ascii ? CheckAsciiText(u, room, 0, 0, 0, 0) : CheckText(u, room / 3, 0, 0);
-    if (!ok || utf8.size() > static_cast<std::size_t>(room)) return false;
+    if (!CsvTextAllowed(utf8) || !TextCellFits(cell, l) || utf8.size() >= n.capacity) return false;
     std::memset(p, 0, n.capacity);
     std::memcpy(p, utf8.data(), utf8.size());
     return true;
+  }
+
+  bool Real(unsigned char* p, const CellLimit& l, std::string_view cell) const {
+    const auto v = NumberCell(cell, l);
+    if (v) StoreReal(p, *v);
+    return v.has_value();
   }
 
   // Converts `cell` and stores it; false when it fails its check (nothing stored).
@@ -207,20 +144,18 @@ struct Cellar {
       case Cell::None: return true;
       case Cell::Auto:
         switch (n.kind) {
-          case Kind::Text: return Text(n, p, cell);
-          case Kind::Real: {
-            const auto v = ParseReal(cell, n.fmt == Fmt::F4 ? 4 : 3);
-            if (v) StoreReal(p, *v);
-            return v.has_value();
-          }
+          case Kind::Text:
+            return Text(n, LimitOf(r, it), p, cell);
+          case Kind::Real:
+            return Real(p, LimitOf(r, it), cell);
           case Kind::PenChannel: {  // a channel of the pen's type
             const auto type = static_cast<std::size_t>(LoadI32(p - n.offset + n.depOffset));
             if (type >= n.families->size()) return false;
-            const auto v = ParseInt(cell, 1, (*n.families)[type].max);
+            const auto v = IntegerCell(cell, 1, (*n.families)[type].max);
             return v && StoreInt(n, p, *v);
           }
           default: {
-            const auto v = IntCell(n, cell);
+            const auto v = IntCell(n, LimitOf(r, it), cell);
             return v && StoreInt(n, p, *v);
           }
         }
@@ -246,13 +181,13 @@ struct Cellar {
       }
       case Cell::RefCh: {
         if (n.kind == Kind::MdNumber) {
-          const auto v = ParseInt(cell, 1, kMdCount);
+          const auto v = IntegerCell(cell, 1, kMdCount);
           if (v) tk48::StoreInt(p, n.width, *v);
           return v.has_value();
         }
         const std::int32_t kind = LoadI32(p);
         if (kind < 0 || static_cast<std::size_t>(kind) >= n.families->size()) return false;
-        const auto v = ParseInt(cell, 1, (*n.families)[static_cast<std::size_t>(kind)].max);
+        const auto v = IntegerCell(cell, 1, (*n.families)[static_cast<std::size_t>(kind)].max);
         if (v) StoreI16(Number(r, it.i), static_cast<std::int16_t>(*v));
         return v.has_value();
       }
@@ -275,27 +210,27 @@ struct Cellar {
         return true;
       }
       case Cell::MaskedMail: {
-        const auto v = ParseHex(cell, 0xFFFFFFFFu);
+        const auto v = HexCell(cell, 0xFFFFFFFFu);
         return v && StoreInt(n, p, *v);
       }
       case Cell::Hex4: {
-        const auto v = ParseHex(cell, 0xFFFFu);
+        const auto v = HexCell(cell, 0xFFFFu);
         return v && StoreInt(n, p, *v);
       }
       case Cell::PlusOne: {
-        const auto v = ParseInt(cell, n.min + 1, n.max + 1);
+        const auto v = IntegerCell(cell, n.min + 1, n.max + 1);
         return v && StoreInt(n, p, *v - 1);
       }
       case Cell::ZeroText: {
         if (cell == HeaderBytes(static_cast<std::uint16_t>(r.arg), 0)) return StoreInt(n, p, 0);
-        const auto v = n.allowed.empty() ? ParseInt(cell, std::max<std::int64_t>(n.min, 1), n.max)
-                                         : ParseInt(cell, 1, INT32_MAX);
+        const auto v = n.allowed.empty() ? IntegerCell(cell, std::max<std::int64_t>(n.min, 1), n.max)
+                                         : IntegerCell(cell, 1, INT32_MAX);
         return v && StoreInt(n, p, *v);
       }
       case Cell::SharedSlave: {
-        if (cell == HeaderBytes(TextIdOf::kDisable, 0)) return StoreInt(n, p, -1);
+        if (cell == HeaderBytes(text::kDisable, 0)) return StoreInt(n, p, -1);
         for (int s = 0; s <= n.max; ++s)
-          if (cell == FormatText(TextIdOf::kSlave, s)) return StoreInt(n, p, s);
+          if (cell == FormatText(text::kSlaveLabel, s)) return StoreInt(n, p, s);
         return false;
       }
       case Cell::SlmpDevice: {
@@ -305,26 +240,21 @@ struct Cellar {
       }
       case Cell::SlmpNumber: {
         if (r.arg % 2) {
-          const auto v = ParseHex(cell, 0xFFFFFFFFu);
+          const auto v = HexCell(cell, 0xFFFFFFFFu);
           return v && StoreInt(n, p, *v);
         }
-        const auto v = ParseInt(cell, 0, UINT32_MAX);
+        const auto v = IntegerCell(cell, 0, UINT32_MAX);
         return v && StoreInt(n, p, *v);
       }
-      case Cell::MaK1: {  // a whole number is also a real's text
-        const auto v = ParseReal(cell, 3);
-        if (v) StoreReal(p, *v);
-        return v.has_value();
-      }
+      case Cell::MaK1:
+        return Real(p, LimitOf(r, it), cell);
       case Cell::MaK2: {
         if (MaK2IsUnit(it.type)) {
           const Choice* c = Chosen(&TimeUnits(), cell);
           if (c) StoreReal(p, c->value);
           return c != nullptr;
         }
-        const auto v = ParseReal(cell, 3);
-        if (v) StoreReal(p, *v);
-        return v.has_value();
+        return Real(p, LimitOf(r, it), cell);
       }
     }
     return false;
@@ -371,6 +301,21 @@ struct Cellar {
       default: break;
     }
     std::memcpy(p, q, size);
+  }
+
+  // A reference's channel (or a pen's) that fails takes its family back too:
+  // the reference stays as it was, where the new family with the old number
+  // would not read back.
+  static bool IsChannel(const CsvRow& r) {
+    return (r.cell == Cell::RefCh && (r.node->kind == Kind::Ref || r.node->kind == Kind::MdNumber)) ||
+           (r.cell == Cell::Auto && r.node->kind == Kind::PenChannel);
+  }
+  void RestoreFamily(const CsvRow& r, int i, const SettingData& from) const {
+    if (!IsChannel(r)) return;
+    const Node& n = *r.node;
+    if (n.kind == Kind::MdNumber) return Restore(r, i, from);  // the number is the whole reference
+    unsigned char* kind = n.kind == Kind::Ref ? Value(r, i) : Value(r, i) - n.offset + n.depOffset;
+    std::memcpy(kind, reinterpret_cast<const unsigned char*>(&from) + (kind - base), 4);
   }
 
   bool Applies(const CsvRow& r, const CsvItem& it) const { return CellHasValue(r, it, base); }
@@ -433,8 +378,8 @@ class FileReader {
       }
       std::string want = HeaderBytes(id, h.param), got = cell;
       if (LoadText(id).find('%') != std::string_view::npos) {  // a numbered header
-        want = Fold(Trim(want));
-        got = Fold(Trim(got));
+        want = FoldWidth(TrimBlanks(want));
+        got = FoldWidth(TrimBlanks(got));
       }
       if (NoBlanks(want) != NoBlanks(got)) return false;
     }
@@ -517,12 +462,55 @@ class FileReader {
       if (!applies[k++]) return;
       cellar_.Restore(row, i, before);
       if (cellar_.Store(row, ItemOf(table ? i : -1, list.block), CellOf(line, at))) return;
-      std::string text = LogText(text::kCsvSettingError);
-      for (int c = 0; c < f_.headers; ++c)
-        if (row.head.id[c] != 0 && row.head.id[c] != kMatchedEmpty) text += HeaderBytes(row.head.id[c], row.head.param);
-      if (table) text += HeaderBytes(f_.table.label, f_.table.first + i);
-      Report(text, rowAt, i);
+      cellar_.RestoreFamily(row, i, before);
+      Report(SettingError(row, table ? i : -1), rowAt, i);
     });
+    // A reference whose CH row is missing keeps its family too, as one whose CH cell fails.
+    k = 0;
+    for (const CsvList& list : lists)
+      for (const CsvRow& row : list.rows) {
+        if ((k < matched.size() && matched[k++]) || row.cell == Cell::None || !Cellar::IsChannel(row)) continue;
+        for (int i = 0; i < items; ++i)
+          if (cellar_.Applies(row, ItemOf(table ? i : -1, list.block))) cellar_.RestoreFamily(row, i, before);
+      }
+  }
+
+  // "Setting error:", the row's header texts and, in a table, the item's label.
+  std::string SettingError(const CsvRow& row, int item) const {
+    std::string text = LogText(text::kCsvSettingError);
+    for (int c = 0; c < f_.headers; ++c)
+      if (row.head.id[c] != 0 && row.head.id[c] != kMatchedEmpty) text += HeaderBytes(row.head.id[c], row.head.param);
+    if (item >= 0) text += HeaderBytes(f_.table.label, f_.table.first + item);
+    return text;
+  }
+
+  // The table row of `field` and its place in reading order.
+  std::pair<const CsvRow*, std::size_t> TableRow(std::string_view field) const {
+    std::size_t at = 0;
+    for (const CsvList& list : f_.lists)
+      for (const CsvRow& row : list.rows) {
+        if (row.field == field) return {&row, at};
+        ++at;
+      }
+    std::fprintf(stderr, "CSV tie names no row of %s: %.*s\n", f_.name.c_str(), static_cast<int>(field.size()),
+                 field.data());
+    std::abort();
+  }
+
+  // The rules between an item's cells, over the items read: a broken one
+  // reports the cell it blames and puts its cells back.
+  void Ties(const SettingData& before, int items) {
+    for (const CsvTie& tie : CsvTies()) {
+      if (tie.file != f_.name) continue;
+      const auto row = [&](std::string_view field) { return TableRow(std::string(tie.item) + std::string(field)); };
+      for (int i = 0; i < items; ++i) {
+        const std::string_view blamed = tie.broken(d_, i);
+        if (blamed.empty()) continue;
+        for (std::string_view field : tie.restore) cellar_.Restore(*row(field).first, i, before);
+        const auto [cell, at] = row(blamed);
+        Report(SettingError(*cell, i), at, i);
+      }
+    }
   }
 
   void Table(const SettingData& before) {
@@ -549,6 +537,7 @@ class FileReader {
     for (std::size_t l = 0; l < f_.lists.size(); ++l)
       if (!Collect(f_.lists[l], matched, l == 0 && t.firstRow != 0)) return;
     Apply(f_.lists, matched, n, before, true);
+    Ties(before, n);
   }
 
   const CsvFile& f_;

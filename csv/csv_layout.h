@@ -52,6 +52,7 @@ struct CsvItem {
 };
 using When = bool (*)(const CsvItem&);
 inline constexpr std::int64_t kNonZero = INT64_MIN;
+struct EditorLimit;
 
 struct CsvRow {
   CsvRowHeader head;
@@ -72,6 +73,7 @@ struct CsvRow {
   std::uint32_t auxOffset = 0, auxStride = 0;
   const Node* gateNode = nullptr;
   std::uint32_t gateOffset = 0, gateStride = 0;
+  std::vector<const EditorLimit*> limits;  // the editor's limits where the schema's are not (csv/cell_limits.h)
 };
 
 struct CsvList {

@@ -113,4 +113,34 @@ std::uint16_t WriteRowHeader(const CsvRowHeader& row, int headers, std::string& 
   return last;
 }
 
+std::string FoldWidth(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+    if (i + 2 < s.size() && b(0) == 0xEF && (b(1) == 0xBC || b(1) == 0xBD)) {
+      const unsigned cp = 0xFF00u + ((b(1) & 0x3u) << 6) + (b(2) & 0x3Fu);
+      if (cp >= 0xFF01 && cp <= 0xFF5E && (b(2) & 0xC0) == 0x80) {
+        out.push_back(static_cast<char>(cp - 0xFEE0));
+        i += 2;
+        continue;
+      }
+    }
+    if (i + 2 < s.size() && b(0) == 0xE3 && b(1) == 0x80 && b(2) == 0x80) {
+      out.push_back(' ');
+      i += 2;
+      continue;
+    }
+    out.push_back(s[i]);
+  }
+  return out;
+}
+
+std::string TrimBlanks(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return std::string(s);
+}
+
 }  // namespace tk48

@@ -24,6 +24,12 @@ std::optional<std::string> QuoteCsvText(std::string_view utf8);
 // has no Latin-1 form and is written as U+00B7, the Latin-1 middle dot.
 std::string HeaderBytes(std::uint16_t id, std::int32_t param);
 
+// Full-width forms (U+FF01..U+FF5E) and the ideographic space, as UTF-8 bytes,
+// folded to their ASCII forms: how header cells, labels and numbers are read.
+std::string FoldWidth(std::string_view s);
+// Without leading and trailing blanks (spaces and tabs).
+std::string TrimBlanks(std::string_view s);
+
 // Writes the H header cells of a row, each followed by a comma, and returns the
 // id of the last non-empty header cell (0 for an end record).
 std::uint16_t WriteRowHeader(const CsvRowHeader& row, int headers, std::string& out, std::int32_t number);

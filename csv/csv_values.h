@@ -6,13 +6,9 @@
 
 #include "csv/csv_layout.h"
 #include "model/field_access.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
-
-namespace TextIdOf {
-inline constexpr std::uint16_t kDisable = TextId("Disable");
-inline constexpr std::uint16_t kSlave = TextId("Slave %d");
-}  // namespace TextIdOf
 
 // A stored integer, keyword index or reference kind, widened.
 inline std::int64_t IntValue(const Node& n, const unsigned char* p) {

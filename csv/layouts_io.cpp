@@ -129,11 +129,13 @@ CsvFile NodeFile() {
         Row(H(T("SLMP Timeout (1 to 60 s)")), Cell::Auto, n + "SLMP_TIMEOUT")}});
   f.table = Table(32, T("Slave %d"), n + "NODE_TYPE[#]", T("Slave type"), "CH", 0);
   auto addressSet = [](const CsvItem& it) { return it.d.IO.NODE_CONF.NODE[it.i][0] != '\0'; };
+  // The address is read whatever it holds: an empty cell is no address (as the
+  // export writes it), and a malformed one is reported, not passed over.
   f.lists.push_back(
       {"IO_NODE",
        0,
        {Row(H(T("Slave type")), Cell::Choice, n + "NODE_TYPE[#]", nullptr, &nodeType),
-        Row(H(T("IP address")), Cell::Auto, n + "NODE[#]", addressSet),
+        Row(H(T("IP address")), Cell::Auto, n + "NODE[#]"),
         Row(H(T("Port address")), Cell::Auto, n + "PORT[#]", addressSet),
         Row(H(T("Communication error output"), T("Type")), Cell::RefType, n + "ERROUT[#]", nullptr, nullptr, T("None")),
         Row(H(0, T("CH")), Cell::RefCh, n + "ERROUT[#]"),

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
-
 #include <string_view>
 
 #include "csv/csv_row.h"
 #include "resources/strings.h"
-
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
-
-constexpr int kSlmpDeviceNames = 27462;
 
 // The word devices of the analog channels, two-byte codes first.
 constexpr SlmpDevice kWord[] = {
@@ -114,7 +111,7 @@ const SlmpDevice& SlmpDeviceOf(SlmpList list, std::uint16_t code) {
 // The device names, one per line of one string-table text, in the order of
 // SlmpDevice::name.
 std::string_view DeviceName(std::uint16_t index) {
-  std::string_view names = LoadText(kSlmpDeviceNames);
+  std::string_view names = LoadText(text::kCsvSlmpDeviceNames);
   for (; index > 0; --index) names.remove_prefix(std::min(names.size(), names.find('\n') + 1));
   return names.substr(0, names.find('\n'));
 }

@@ -13,7 +13,6 @@ namespace tk48 {
 namespace {
 
 constexpr int kManual = 0;  // "Manual setting", "Automatic setting (DHCP)"
-constexpr int kManualText = 1250;
 constexpr int kAddressLabels[5] = {text::kIpAddress, text::kSubnetMask, text::kDefaultGateway, text::kPreferredDns,
                                    text::kAlternateDns};
 
@@ -29,7 +28,7 @@ CDlgBaseIpAddress::CDlgBaseIpAddress(QWidget* parent, SettingData& record, Devic
     : ItemEditor(parent, ctx.ui, EnterKey::Nothing), record_(record), ctx_(ctx), upload_(std::move(upload)) {
   setWindowTitle(Tx(text::kNetwork));
   IpAddressBlock& ip = record.COM.TCP_IP.IP_ADDRESS;
-  dhcp = ChoiceList(this, {kManualText, kManualText + 1});
+  dhcp = ChoiceList(this, {text::kManualSetting, text::kDhcpSetting});
   fields_.Choice(dhcp, ip.DHCP);
   Unguarded(dhcp);
   auto* form = new QFormLayout;

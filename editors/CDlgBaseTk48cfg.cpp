@@ -11,15 +11,7 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 1270;  // "Disable", "Enable"
-constexpr int kEnable = 1;
 constexpr int kLoginChars = 16;
-constexpr int kPortMessage = 1280;
-constexpr int kLoginMessage = 1281;
-constexpr int kPasswordMessage = 1282;
-constexpr int kAccountExtra = 1290;  // "(ID%d)"
-constexpr int kDuplicateLogin = 1291;
-constexpr int kWeakAccounts = 234;
 // The factory-default login ID and password.
 constexpr char16_t kFactoryDefault[] = u"kvmpt";
 
@@ -30,7 +22,7 @@ CDlgBaseTk48cfg::CDlgBaseTk48cfg(QWidget* parent, SettingData& record, DeviceCon
   setWindowTitle(Tx(text::kRemoteConfigTitle));
   AccessBlock& access = record.TK48GCFG;
 
-  netMode = ChoiceList(this, {kDisable, kDisable + 1});
+  netMode = ChoiceList(this, {text::kTransactionDisable, text::kTransactionEnable});
   port = EditField(this, 80);
   fields_.Choice(netMode, access.NET);
   fields_.Int(port, access.PORT);
@@ -46,14 +38,14 @@ CDlgBaseTk48cfg::CDlgBaseTk48cfg(QWidget* parent, SettingData& record, DeviceCon
   grid->addWidget(new QLabel(Tx(text::kPassword), this), 2, 3);
   for (int i = 0; i < kAccounts; ++i) {
     Account& a = accounts[i];
-    a.mode = ChoiceList(this, {kDisable, kDisable + 1});
+    a.mode = ChoiceList(this, {text::kTransactionDisable, text::kTransactionEnable});
     a.login = EditField(this, 140);
     a.password = EditField(this, 140);
     fields_.Choice(a.mode, access.AUTH[i].MODE);
     fields_.Text(a.login, access.AUTH[i].LOGIN);
     fields_.Text(a.password, access.AUTH[i].PASSWORD);
     // Turning an account off first checks the accounts; turning it on is free.
-    GuardWith(a.mode, [this](int, int to) { return to == kEnable || AccountChecks(); });
+    GuardWith(a.mode, [this](int, int to) { return to == kEnabledEntry || AccountChecks(); });
     const int row = 3 + i;
     // The column heads label all eight rows: "ID3 (Login ID)".
     const QString account = QUtf8Text(FormatText(text::kAccountLabel, i + 1));
@@ -80,14 +72,14 @@ CDlgBaseTk48cfg::CDlgBaseTk48cfg(QWidget* parent, SettingData& record, DeviceCon
   Start();
 }
 
-bool CDlgBaseTk48cfg::Enabled(int account) const { return accounts[account].mode->currentIndex() == kEnable; }
+bool CDlgBaseTk48cfg::Enabled(int account) const { return accounts[account].mode->currentIndex() == kEnabledEntry; }
 
 void CDlgBaseTk48cfg::UpdateEnables() {
   // Only a USB connection can carry the upload.
   const bool usb = ctx_.settings.usb;
   netMode->setEnabled(usb);
   uploadButton->setEnabled(usb);
-  port->setEnabled(usb && netMode->currentIndex() == kEnable);
+  port->setEnabled(usb && netMode->currentIndex() == kEnabledEntry);
   for (int i = 0; i < kAccounts; ++i) {
     accounts[i].mode->setEnabled(usb);
     accounts[i].login->setEnabled(usb && Enabled(i));
@@ -99,22 +91,23 @@ void CDlgBaseTk48cfg::UpdateEnables() {
 bool CDlgBaseTk48cfg::AccountChecks() const {
   for (int i = 0; i < kAccounts; ++i) {
     const int id = i + 1;
-    if (!checks_.Ascii(accounts[i].login, kLoginChars, kLoginMessage, kAccountExtra, id, Scope::Always) ||
-        !checks_.Ascii(accounts[i].password, kLoginChars, kPasswordMessage, kAccountExtra, id, Scope::Always))
+    if (!checks_.Ascii(accounts[i].login, kLoginChars, text::kLoginIdError, text::kAccountNumber, id, Scope::Always) ||
+        !checks_.Ascii(accounts[i].password, kLoginChars, text::kPasswordError, text::kAccountNumber, id,
+                       Scope::Always))
       return false;
   }
   return true;
 }
 
 bool CDlgBaseTk48cfg::Validate() {
-  return AccountChecks() && checks_.Int(port, 0, 65535, kPortMessage, Scope::Always);
+  return AccountChecks() && checks_.Int(port, 0, 65535, text::kPortAddressError, Scope::Always);
 }
 
 bool CDlgBaseTk48cfg::CrossCheck() {
   for (int i = 0; i < kAccounts; ++i) {
     for (int j = i + 1; j < kAccounts && Enabled(i); ++j) {
       if (Enabled(j) && accounts[i].login->text() == accounts[j].login->text())
-        return checks_.Refuse(FormatText(kDuplicateLogin, accounts[i].login->text().toUtf8().constData()));
+        return checks_.Refuse(FormatText(text::kDuplicateLogin, accounts[i].login->text().toUtf8().constData()));
     }
   }
   bool weak = false;
@@ -124,7 +117,7 @@ bool CDlgBaseTk48cfg::CrossCheck() {
     weak = Enabled(i) && (login.isEmpty() || password.isEmpty() ||
                           (Units(login) == kFactoryDefault && Units(password) == kFactoryDefault));
   }
-  if (weak && ui_.Message(LoadText(kWeakAccounts), Icon::Warning, Buttons::OkCancel) != Answer::Ok) return false;
+  if (weak && ui_.Message(LoadText(text::kWeakAccounts), Icon::Warning, Buttons::OkCancel) != Answer::Ok) return false;
   return ui_.Message(LoadText(text::kConfirmUpload), Icon::None, Buttons::OkCancel) == Answer::Ok;
 }
 

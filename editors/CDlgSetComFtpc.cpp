@@ -13,9 +13,7 @@
 namespace tk48 {
 namespace {
 
-constexpr int kEnable = 1;
 constexpr int kChars = 64;
-constexpr int kPortMessage = 1280;
 
 // The failure output's types, in list order: the stored kind is the position.
 const RefKind kErrorKinds[] = {
@@ -43,7 +41,7 @@ constexpr LogKind kLogKinds[5] = {
 CDlgSetComFtpc::CDlgSetComFtpc(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui), ftpc_(record.COM.FTPC) {
   setWindowTitle(Tx(text::kFtpClient));
-  const std::initializer_list<int> disableEnable = {text::kDisable, text::kDisable + 1};
+  const std::initializer_list<int> disableEnable = {text::kDisable, text::kEnable};
   mode = ChoiceList(this, disableEnable);
   protocol = ChoiceList(this, {text::kFtp, text::kFtps});
   port = EditField(this, 80);
@@ -123,7 +121,7 @@ CDlgSetComFtpc::CDlgSetComFtpc(QWidget* parent, SettingData& record, UiPort& ui)
 }
 
 void CDlgSetComFtpc::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* field : std::initializer_list<QWidget*>{protocol, port, server, login, password, subfolder, ignorePasv,
                                                         errorType, report})
     field->setEnabled(on);
@@ -137,7 +135,8 @@ void CDlgSetComFtpc::UpdateEnables() {
 
 // Disabled, the fields are not in use and their checks are skipped.
 bool CDlgSetComFtpc::Validate() {
-  return checks_.Int(port, 0, 65535, kPortMessage) && checks_.Ascii(server, kChars, text::kFtpServerError, 0, 0) &&
+  return checks_.Int(port, 0, 65535, text::kPortAddressError) &&
+         checks_.Ascii(server, kChars, text::kFtpServerError, 0, 0) &&
          checks_.Ascii(login, kChars, text::kFtpLoginError, 0, 0) &&
          checks_.Ascii(password, kChars, text::kFtpPasswordError, 0, 0) &&
          checks_.Text(subfolder, kChars, text::kFtpSubfolderError);

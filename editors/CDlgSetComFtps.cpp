@@ -11,9 +11,7 @@
 namespace tk48 {
 namespace {
 
-constexpr int kEnable = 1;
 constexpr int kLoginChars = 16;
-constexpr int kPortMessage = 1280, kLoginMessage = 1281, kPasswordMessage = 1282;
 
 }  // namespace
 
@@ -21,7 +19,7 @@ CDlgSetComFtps::CDlgSetComFtps(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui), record_(record) {
   setWindowTitle(Tx(text::kFtpServer));
   FtpBlock& ftp = record.COM.FTP;
-  mode = ChoiceList(this, {text::kDisable, text::kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   login = EditField(this, 160);
   password = EditField(this, 160);
   port = EditField(this, 80);
@@ -44,16 +42,16 @@ CDlgSetComFtps::CDlgSetComFtps(QWidget* parent, SettingData& record, UiPort& ui)
 }
 
 void CDlgSetComFtps::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* field : {static_cast<QWidget*>(login), static_cast<QWidget*>(password), static_cast<QWidget*>(port)})
     field->setEnabled(on);
 }
 
 // Disabled, the fields are not in use and their checks are skipped.
 bool CDlgSetComFtps::Validate() {
-  return checks_.Ascii(login, kLoginChars, kLoginMessage, 0, 0) &&
-         checks_.Ascii(password, kLoginChars, kPasswordMessage, 0, 0) &&
-         checks_.Int(port, 0, 65535, kPortMessage) && checks_.UniquePort(port, record_, PortService::Ftp);
+  return checks_.Ascii(login, kLoginChars, text::kLoginIdError, 0, 0) &&
+         checks_.Ascii(password, kLoginChars, text::kPasswordError, 0, 0) &&
+         checks_.Int(port, 0, 65535, text::kPortAddressError) && checks_.UniquePort(port, record_, PortService::Ftp);
 }
 
 bool RunSetComFtps(QWidget* parent, SettingData& record, UiPort& ui) {

@@ -9,16 +9,11 @@
 #include "resources/text_ids.h"
 
 namespace tk48 {
-namespace {
-constexpr int kEnable = 1;
-constexpr int kPortMessage = 1280;
-}  // namespace
-
 CDlgSetComModbus::CDlgSetComModbus(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui), record_(record) {
   setWindowTitle(Tx(text::kModbusTcpSlave));
   ModbusTcpBlock& modbus = record.COM.MODBUS_TCP;
-  mode = ChoiceList(this, {text::kDisable, text::kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   port = EditField(this, 80);
   linger = EditField(this, 80);
   fields_.Choice(mode, modbus.MODE);
@@ -37,13 +32,13 @@ CDlgSetComModbus::CDlgSetComModbus(QWidget* parent, SettingData& record, UiPort&
 }
 
 void CDlgSetComModbus::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   port->setEnabled(on);
   linger->setEnabled(on);
 }
 
 bool CDlgSetComModbus::Validate() {
-  return checks_.Int(port, 0, 65535, kPortMessage, Scope::Always) &&
+  return checks_.Int(port, 0, 65535, text::kPortAddressError, Scope::Always) &&
          checks_.UniquePort(port, record_, PortService::ModbusTcp, Scope::Always) &&
          checks_.Int(linger, 0, 3000, text::kLingerTimeError, Scope::Always);
 }

@@ -9,14 +9,13 @@
 
 namespace tk48 {
 namespace {
-constexpr int kEnable = 1;
 constexpr int kChars = 64;
 }  // namespace
 
 CDlgSetComSmtp::CDlgSetComSmtp(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kSmtpPop3));
   SmtpPop3Block& mail = record.COM.SMTP_POP3;
-  const std::initializer_list<int> disableEnable = {text::kDisable, text::kDisable + 1};
+  const std::initializer_list<int> disableEnable = {text::kDisable, text::kEnable};
   charset = ChoiceList(this, {text::kUtf8, text::kIso2022Jp});
   smtpOverSsl = ChoiceList(this, disableEnable);
   smtpAuth = ChoiceList(this, {text::kDisable, text::kAuthAuto, text::kAuthCramMd5, text::kAuthLogin, text::kAuthPlain});
@@ -72,13 +71,13 @@ CDlgSetComSmtp::CDlgSetComSmtp(QWidget* parent, SettingData& record, UiPort& ui)
 
 void CDlgSetComSmtp::UpdateEnables() {
   const bool auth = smtpAuth->currentIndex() > 0;
-  const bool pop = popBeforeSmtp->currentIndex() == kEnable;
+  const bool pop = popBeforeSmtp->currentIndex() == kEnabledEntry;
   smtpId->setEnabled(auth);
   smtpPassword->setEnabled(auth);
   pop3Id->setEnabled(pop);
   pop3Password->setEnabled(pop);
   pop3Server->setEnabled(pop);
-  startTls->setEnabled(smtpOverSsl->currentIndex() == kEnable);
+  startTls->setEnabled(smtpOverSsl->currentIndex() == kEnabledEntry);
 }
 
 bool CDlgSetComSmtp::Validate() {

@@ -10,14 +10,13 @@
 
 namespace tk48 {
 namespace {
-constexpr int kEnable = 1;
 constexpr int kServerChars = 64;
 }  // namespace
 
 CDlgSetComSntp::CDlgSetComSntp(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kSntp));
   SntpBlock& sntp = record.COM.SNTP;
-  mode = ChoiceList(this, {text::kDisable, text::kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   server = EditField(this, 320);
   fields_.Choice(mode, sntp.MODE);
   fields_.Text(server, sntp.SERVER);
@@ -32,7 +31,7 @@ CDlgSetComSntp::CDlgSetComSntp(QWidget* parent, SettingData& record, UiPort& ui)
   Start();
 }
 
-void CDlgSetComSntp::UpdateEnables() { server->setEnabled(mode->currentIndex() == kEnable); }
+void CDlgSetComSntp::UpdateEnables() { server->setEnabled(mode->currentIndex() == kEnabledEntry); }
 
 bool CDlgSetComSntp::Validate() { return checks_.Length(server, kServerChars, text::kServerError, Scope::Always); }
 

@@ -18,10 +18,8 @@
 namespace tk48 {
 namespace {
 
-constexpr int kHttps = 1;
+constexpr int kHttpsEntry = 1;
 constexpr std::int32_t kUse = 1;
-constexpr int kPortMessage = 1280;
-constexpr int kDuplicateLogin = 1291;
 // The standard port of each protocol, in list order.
 constexpr const char* kStandardPorts[] = {"80", "443"};
 
@@ -40,13 +38,13 @@ CDlgSetComWebAuth::CDlgSetComWebAuth(QWidget* parent, SettingData& record, UiPor
   fields_.Int(port, web.PORT);
   // Every pick, the same protocol too, puts the standard port in; Load does not.
   connect(protocol, &QComboBox::activated, this,
-          [this](int picked) { port->setText(kStandardPorts[picked == kHttps ? 1 : 0]); });
+          [this](int picked) { port->setText(kStandardPorts[picked == kHttpsEntry ? 1 : 0]); });
 
   ListSetup list;
   list.rows = static_cast<int>(work_.size());
   list.columns = {
       {text::kColumnId, 50, [](int row) { return QString::number(row + 1); }},
-      {text::kMode, 80, [this](int row) { return Tx(text::kDisable + (work_[row].MODE == kUse ? 1 : 0)); }},
+      {text::kMode, 80, [this](int row) { return Tx(work_[row].MODE == kUse ? text::kEnable : text::kDisable); }},
       {text::kLoginId, 180, [this](int row) { return FromRecord(work_[row].LOGIN); }},
   };
   list.edit = [this](QWidget* parent, int row) {
@@ -72,19 +70,19 @@ CDlgSetComWebAuth::CDlgSetComWebAuth(QWidget* parent, SettingData& record, UiPor
 }
 
 bool CDlgSetComWebAuth::Validate() {
-  return checks_.Int(port, 0, 65535, kPortMessage, Scope::Always) &&
+  return checks_.Int(port, 0, 65535, text::kPortAddressError, Scope::Always) &&
          checks_.UniquePort(port, record_, PortService::Web, Scope::Always);
 }
 
 bool CDlgSetComWebAuth::CrossCheck() {
-  if (protocol->currentIndex() == kHttps && ParseLong(Units(port->text())).value == 80)
+  if (protocol->currentIndex() == kHttpsEntry && ParseLong(Units(port->text())).value == 80)
     return checks_.Refuse(LoadText(text::kPortUnusable));
   // Enabled identities need logins of their own, byte for byte: two empty ones clash too.
   for (std::size_t i = 0; i < work_.size(); ++i) {
     if (work_[i].MODE != kUse) continue;
     for (std::size_t j = i + 1; j < work_.size(); ++j) {
       if (work_[j].MODE == kUse && Bytes(work_[i].LOGIN) == Bytes(work_[j].LOGIN))
-        return checks_.Refuse(FormatText(kDuplicateLogin, std::string(Bytes(work_[i].LOGIN)).c_str()));
+        return checks_.Refuse(FormatText(text::kDuplicateLogin, std::string(Bytes(work_[i].LOGIN)).c_str()));
     }
   }
   return true;

@@ -12,16 +12,14 @@
 
 namespace tk48 {
 namespace {
-constexpr int kEnable = 1;
 constexpr int kLoginChars = 16;
-constexpr int kLoginMessage = 1281, kPasswordMessage = 1282;
 }  // namespace
 
 CDlgSetComWebAuthConf::CDlgSetComWebAuthConf(QWidget* parent, WebAccount& target, int index,
                                              const SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui), target_(target), work_(target) {
   setWindowTitle(QUtf8Text(FormatText(text::kAccountLabel, index + 1)));
-  mode = ChoiceList(this, {text::kDisable, text::kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   login = EditField(this, 160);
   password = EditField(this, 160);
   fields_.Choice(mode, work_.MODE);
@@ -59,15 +57,15 @@ CDlgSetComWebAuthConf::CDlgSetComWebAuthConf(QWidget* parent, WebAccount& target
 }
 
 void CDlgSetComWebAuthConf::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* w : std::initializer_list<QWidget*>{login, password, channelButton, scheduleButton}) w->setEnabled(on);
 }
 
 // Login and password are checked whatever the mode; a change of the mode only
 // checks them while they are in use.
 bool CDlgSetComWebAuthConf::Validate() {
-  return checks_.Ascii(login, kLoginChars, kLoginMessage, 0, 0, Scope::Always) &&
-         checks_.Ascii(password, kLoginChars, kPasswordMessage, 0, 0, Scope::Always);
+  return checks_.Ascii(login, kLoginChars, text::kLoginIdError, 0, 0, Scope::Always) &&
+         checks_.Ascii(password, kLoginChars, text::kPasswordError, 0, 0, Scope::Always);
 }
 
 void CDlgSetComWebAuthConf::Commit() {

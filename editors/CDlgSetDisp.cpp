@@ -28,9 +28,9 @@ CDlgSetDisp::CDlgSetDisp(QWidget* parent, SettingData& record, UiPort& ui)
 
 CDlgSetDispData::CDlgSetDispData(QWidget* parent, SettingData& record, UiPort&)
     : CheckPagesDialog(parent, Tx(text::kDataViewTitle)) {
-  AddPage(text::kPageAi, new CDlgSetDispDataAi(this, record));
-  AddPage(text::kPageDi, new CDlgSetDispDataDi(this, record));
-  AddPage(text::kPagePi, new CDlgSetDispDataPi(this, record));
+  AddPage(text::kAi, new CDlgSetDispDataAi(this, record));
+  AddPage(text::kDi, new CDlgSetDispDataDi(this, record));
+  AddPage(text::kPi, new CDlgSetDispDataPi(this, record));
   AddPage(text::kPageMa, new CDlgSetDispDataMa(this, record));
   AddPage(text::kPageMd, new CDlgSetDispDataMd(this, record));
   AddPage(text::kPageAo, new CDlgSetDispDataAo(this, record));

@@ -29,12 +29,24 @@ struct PenKind {
 const std::array<PenKind, 9>& PenKinds() {
   static const std::array<PenKind, 9> kinds = {{
       {text::kNoneKind, {0, nullptr}, nullptr, false},
-      {text::kPageAi, {1, &FamilyOf(FamilyId::Ai)}, [](const SettingData& r, int i) { return FromRecord(r.IO.AI[i].UNIT); }, true},
-      {text::kPageDi, {2, &FamilyOf(FamilyId::Di)}, nullptr, false},
-      {text::kPagePi, {3, &FamilyOf(FamilyId::Pi)}, [](const SettingData& r, int i) { return FromRecord(r.IO.PI[i].UNIT); }, true},
-      {text::kPageMa, {4, &FamilyOf(FamilyId::Ma)}, [](const SettingData& r, int i) { return FromRecord(r.IO.MA[i].UNIT); }, true},
+      {text::kAi,
+       {1, &FamilyOf(FamilyId::Ai)},
+       [](const SettingData& r, int i) { return FromRecord(r.IO.AI[i].UNIT); },
+       true},
+      {text::kDi, {2, &FamilyOf(FamilyId::Di)}, nullptr, false},
+      {text::kPi,
+       {3, &FamilyOf(FamilyId::Pi)},
+       [](const SettingData& r, int i) { return FromRecord(r.IO.PI[i].UNIT); },
+       true},
+      {text::kPageMa,
+       {4, &FamilyOf(FamilyId::Ma)},
+       [](const SettingData& r, int i) { return FromRecord(r.IO.MA[i].UNIT); },
+       true},
       {text::kPageMd, {5, &FamilyOf(FamilyId::Md)}, nullptr, false},
-      {text::kPageAo, {6, &FamilyOf(FamilyId::Ao)}, [](const SettingData& r, int i) { return FromRecord(r.IO.AO[i].UNIT); }, true},
+      {text::kPageAo,
+       {6, &FamilyOf(FamilyId::Ao)},
+       [](const SettingData& r, int i) { return FromRecord(r.IO.AO[i].UNIT); },
+       true},
       {text::kPageDo, {7, &FamilyOf(FamilyId::Do)}, nullptr, false},
       {text::kPageGdo, {8, &FamilyOf(FamilyId::Gdo)}, nullptr, false},
   }};
@@ -63,7 +75,7 @@ CDlgSetDispTrendPage::CDlgSetDispTrendPage(QWidget* parent, const SettingData& r
   setWindowTitle(QUtf8Text(FormatText(text::kPageN, index + 1)));
   name = EditField(this, 240);
   speed = new QComboBox(this);
-  for (int i = 0; i < kSpeeds; ++i) speed->addItem(Tx(text::kSpeed1Second + i));
+  for (int i = 0; i < kSpeeds; ++i) speed->addItem(Tx(text::kTrendSpeeds[i]));
   hour = new QComboBox(this);
   for (int h = 0; h < 24; ++h) hour->addItem(QString::number(h));
   fields_.Text(name, page.NAME);
@@ -148,9 +160,8 @@ void CDlgSetDispTrendPage::UpdateEnables() {
 
 bool CDlgSetDispTrendPage::LimitsPass(int p) const {
   const Pen& pen = pens[static_cast<std::size_t>(p)];
-  const int upperId = text::kPenUpperLimitError + 2 * p;
-  return checks_.Real(pen.upper, upperId, -kLimit, kLimit, 3, Scope::Always) &&
-         checks_.Real(pen.lower, upperId + 1, -kLimit, kLimit, 3, Scope::Always);
+  return checks_.Real(pen.upper, text::kPenLimitErrors[2 * p], -kLimit, kLimit, 3, Scope::Always) &&
+         checks_.Real(pen.lower, text::kPenLimitErrors[2 * p + 1], -kLimit, kLimit, 3, Scope::Always);
 }
 
 bool CDlgSetDispTrendPage::Validate() {

@@ -16,10 +16,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kAiLabel = 400, kZoneTitle = 460;
-constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
-constexpr int kNameMessage = 295, kCommentMessage = 296, kTimeConstantMessage = 297, kUnitMessage = 298;
-constexpr int kScale0Message = 450, kScale100Message = 451, kScaleIntMessage = 452;
 constexpr double kScaleLimit = 10000000000.0;
 constexpr std::uint8_t kRegisterTypes[] = {3, 4};  // input register (3X), holding register (4X)
 
@@ -32,18 +28,20 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
       ch_(record.IO.AI[index]),
       index_(index),
       zones_(ZonesOf(record.IO.AI[index])) {
-  setWindowTitle(QUtf8Text(FormatText(kAiLabel, index + 1)));
-  kind = ChoiceList(this, {240, 241, 242, 243, 244, 245, 246, 247});
+  setWindowTitle(QUtf8Text(FormatText(text::kAiLabel, index + 1)));
+  kind = ChoiceList(this, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp, text::kControlInput,
+                           text::kTimeKind, text::kDemoSineWave, text::kDemoSquareWave});
   moduleAddress = EditField(this, 60);
   chNo = EditField(this, 60);
   slaveNo = EditField(this, 60);
-  registerType = ChoiceList(this, {260, 261});
+  registerType = ChoiceList(this, {text::kInputRegister, text::kHoldingRegister});
   registerAddress = EditField(this, 80);
-  timeInput = ChoiceList(this, {410, 411, 412, 413, 414, 415});
+  timeInput = ChoiceList(this, {text::kTimeMonth, text::kTimeDay, text::kTimeHour, text::kTimeMinute, text::kTimeSecond,
+                                text::kTimeDayOfWeek});
   name = EditField(this, 200);
   comment = EditField(this, 200);
-  dataType = ChoiceList(this, {420, 421, 422});
-  filter = ChoiceList(this, {280, 281, 282});
+  dataType = ChoiceList(this, {text::kDataPercent, text::kDataInt, text::kDataUint});
+  filter = ChoiceList(this, {text::kNoneKind, text::kMovingAverage, text::kDelayBuffer});
   samples = SampleCountList(this);
   timeConstant = EditField(this, 60);
   scale0 = EditField(this, 120);
@@ -81,13 +79,8 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
   Guard(dataType);
   Guard(filter);
   OnChoice(slmp.device, [this] { slmp.Carry(); });
-  // "Time" reads a whole number from the clock: its fixed values come with the pick.
   OnChoice(kind, [this] {
-    if (kind->currentIndex() != kTime) return;
-    dataType->setCurrentIndex(kInt);
-    scaleInt->setText(QStringLiteral("1.000"));
-    filter->setCurrentIndex(kNoFilter);
-    point->setCurrentIndex(0);
+    if (kind->currentIndex() == kTime) ShowTimeValues();
   });
   connect(zonesButton, &QPushButton::clicked, this, &CDlgSetIoAiCh::EditZones);
 
@@ -128,6 +121,20 @@ CDlgSetIoAiCh::CDlgSetIoAiCh(QWidget* parent, SettingData& record, int index, Ui
   Start();
 }
 
+// "Time" reads a whole number from the clock: its values are fixed, whether
+// picked or read from a file, and OK stores them as shown.
+void CDlgSetIoAiCh::ShowTimeValues() {
+  dataType->setCurrentIndex(kInt);
+  scaleInt->setText(QStringLiteral("1.000"));
+  filter->setCurrentIndex(kNoFilter);
+  point->setCurrentIndex(0);
+}
+
+void CDlgSetIoAiCh::Load() {
+  ItemEditor::Load();
+  if (kind->currentIndex() == kTime) ShowTimeValues();
+}
+
 void CDlgSetIoAiCh::UpdateEnables() {
   const int k = kind->currentIndex();
   SetEnabled({moduleAddress, chNo, slaveNo, registerType, registerAddress, timeInput, name, comment, dataType, filter,
@@ -160,22 +167,23 @@ void CDlgSetIoAiCh::UpdateEnables() {
 bool CDlgSetIoAiCh::Validate() {
   const int k = kind->currentIndex();
   if (k == kIoModule &&
-      (!checks_.Int(moduleAddress, 1, 16, kModuleMessage) || !checks_.Int(chNo, 1, 4, kChNoMessage)))
+      (!checks_.Int(moduleAddress, 1, 16, text::kModuleAddressError) || !checks_.Int(chNo, 1, 4, text::kChNoError)))
     return false;
-  if (k == kModbusTcp &&
-      (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !checks_.Int(registerAddress, 1, 65536, kRegisterMessage)))
+  if (k == kModbusTcp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) ||
+                          !checks_.Int(registerAddress, 1, 65536, text::kRegisterAddressError)))
     return false;
-  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !slmp.Check(checks_))) return false;
-  if (!checks_.Text(name, 16, kNameMessage) || !checks_.Text(comment, 16, kCommentMessage) ||
-      !checks_.Int(timeConstant, 0, 100, kTimeConstantMessage, Scope::Always))
+  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) || !slmp.Check(checks_))) return false;
+  if (!checks_.Text(name, 16, text::kChNameError) || !checks_.Text(comment, 16, text::kChCommentError) ||
+      !checks_.Int(timeConstant, 0, 100, text::kTimeConstantError, Scope::Always))
     return false;
   const int type = dataType->currentIndex();
-  if (type == kPercent && (!checks_.Real(scale0, kScale0Message, -kScaleLimit, kScaleLimit) ||
-                           !checks_.Real(scale100, kScale100Message, -kScaleLimit, kScaleLimit)))
+  if (type == kPercent && (!checks_.Real(scale0, text::kScaling0Error, -kScaleLimit, kScaleLimit) ||
+                           !checks_.Real(scale100, text::kScaling100Error, -kScaleLimit, kScaleLimit)))
     return false;
-  if ((type == kInt || type == kUint) && !checks_.RealNonZero(scaleInt, kScaleIntMessage, -kScaleLimit, kScaleLimit))
+  if ((type == kInt || type == kUint) &&
+      !checks_.RealNonZero(scaleInt, text::kScalingIntError, -kScaleLimit, kScaleLimit))
     return false;
-  return checks_.Text(unit, 8, kUnitMessage);
+  return checks_.Text(unit, 8, text::kEngineeringUnitError);
 }
 
 bool CDlgSetIoAiCh::CrossCheck() {
@@ -186,12 +194,12 @@ bool CDlgSetIoAiCh::CrossCheck() {
 
 void CDlgSetIoAiCh::Commit() {
   ItemEditor::Commit();
-  StoreUnlistedSampleCount(samples, ch_.MOVING_AVERAGE);
   StoreZones(zones_.get(), ch_);
 }
 
 void CDlgSetIoAiCh::EditZones() {
-  zones_.Edit([this](ZoneBlock& copy) { return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_); });
+  zones_.Edit(
+      [this](ZoneBlock& copy) { return RunZoneEditor(this, record_, copy, text::kAiZoneTitle, index_ + 1, ui_); });
 }
 
 ListScreenSetup AiListSetup(SettingData& record, UiPort& ui) {

@@ -53,6 +53,7 @@ class CDlgSetIoAiCh : public ItemEditor {
   const ZoneBlock& Zones() const { return zones_.get(); }
 
  protected:
+  void Load() override;
   void UpdateEnables() override;
   bool Validate() override;
   bool CrossCheck() override;
@@ -60,6 +61,7 @@ class CDlgSetIoAiCh : public ItemEditor {
 
  private:
   void EditZones();
+  void ShowTimeValues();
 
   SettingData& record_;
   AiCh& ch_;

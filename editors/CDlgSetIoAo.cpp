@@ -16,13 +16,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kAoTitle = 27416;  // "AO%02d"
-constexpr int kNameMessage = 295, kCommentMessage = 296, kUnitMessage = 298, kScaleMessage = 651,
-              kInitMessage = 781, kLimitOrderMessage = 937, kLowerMessage = 938, kUpperMessage = 939;
-constexpr int kHoldingRegister = 261, kDisableText = 264, kEnableText = 265, kControlOnBrowser = 27405,
-              kOperationalRange = 27406, kScaling = 725, kInitialValue = 27407, kIoMapping = 27417, kMode = 25310,
-              kType = 25405, kNone = 280, kAnalog = 27414, kDiscrete = 27415, kAi = 501, kMa = 27002,
-              kFixed0 = 27006, kFixed1 = 27007, kDi = 250, kMd = 27000;
 constexpr double kLimit = 10000000000.0;
 constexpr std::uint8_t kHoldingType = 4;  // MOD_TYPE of an AO: holding register (4X)
 
@@ -30,9 +23,18 @@ const ChannelFamily* AnalogFamily(int type) {
   return type == 0 ? &FamilyOf(FamilyId::Ai) : type == 1 ? &FamilyOf(FamilyId::Ma) : nullptr;
 }
 const ChannelFamily* BitFamily(int type) {
-  return type == CDlgSetIoAoMap::kDi   ? &FamilyOf(FamilyId::Di)
-         : type == CDlgSetIoAoMap::kMd ? &FamilyOf(FamilyId::Md)
-                                       : nullptr;
+  return type == CDlgSetIoAoMap::kBitDi   ? &FamilyOf(FamilyId::Di)
+         : type == CDlgSetIoAoMap::kBitMd ? &FamilyOf(FamilyId::Md)
+                                          : nullptr;
+}
+
+// A type list that shows nothing shows entry 0 and its first channel, as a cleared block holds.
+void ShowCleared(QComboBox* type, QComboBox* channel, const SettingData& record,
+                 const ChannelFamily* (*familyOf)(int)) {
+  if (type->currentIndex() >= 0) return;
+  type->setCurrentIndex(0);
+  FillChannels(channel, record, familyOf(0));
+  channel->setCurrentIndex(channel->count() > 0 ? 0 : -1);
 }
 
 // Shows `kind` and channel `no` of a reference in a type list and its channel list.
@@ -50,22 +52,22 @@ void ShowRef(QComboBox* type, QComboBox* channel, const SettingData& record, int
 
 CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
     : ItemEditor(parent, ui),
-      point(this, SlmpWordDevices(), kHoldingRegister),
+      point(this, SlmpWordDevices(), text::kHoldingRegister),
       record_(record),
       ch_(record.IO.AO[index]),
       index_(index),
       mapping_(record.IO.AO[index].IO_MAPPING) {
-  setWindowTitle(QUtf8Text(FormatText(kAoTitle, index + 1)));
+  setWindowTitle(QUtf8Text(FormatText(text::kAoTitle, index + 1)));
   name = EditField(this, 200);
   comment = EditField(this, 200);
-  web = ChoiceList(this, {kDisableText, kEnableText});
+  web = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
   lower = EditField(this, 120);
   upper = EditField(this, 120);
   scale = EditField(this, 120);
   places = NumberList(this, 0, 3);
   unit = EditField(this, 100);
   init = EditField(this, 80);
-  mappingButton = new QPushButton(Tx(kIoMapping), this);
+  mappingButton = new QPushButton(Tx(text::kIoMapping), this);
   mappingButton->setAutoDefault(false);
 
   point.Bind(fields_, ch_);
@@ -90,16 +92,16 @@ CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, Ui
   auto* value = new QFormLayout;
   AddRow(value, text::kColumnChName, name);
   AddRow(value, text::kColumnChComment, comment);
-  AddRow(value, kControlOnBrowser, web);
-  value->addRow(new QLabel(Tx(kOperationalRange), this));
+  AddRow(value, text::kControlOnBrowser, web);
+  value->addRow(new QLabel(Tx(text::kOperationalRange), this));
   AddRow(value, text::kLowerLimit, lower);
   AddRow(value, text::kUpperLimit, upper);
-  Name(lower, SubName(kOperationalRange, text::kLowerLimit));
-  Name(upper, SubName(kOperationalRange, text::kUpperLimit));
-  AddRow(value, kScaling, scale);
+  Name(lower, SubName(text::kOperationalRange, text::kLowerLimit));
+  Name(upper, SubName(text::kOperationalRange, text::kUpperLimit));
+  AddRow(value, text::kScaling, scale);
   AddRow(value, text::kDecimalPlaces, places);
   AddRow(value, text::kEngineeringUnit, unit);
-  AddRow(value, kInitialValue, init);
+  AddRow(value, text::kInitialValue, init);
   value->addRow(mappingButton);
   auto* columns = new QHBoxLayout;
   columns->addLayout(where);
@@ -114,25 +116,25 @@ void CDlgSetIoAoCh::UpdateEnables() {
   point.Enable();
   const bool inUse = point.InUse();
   SetEnabled({name, comment, scale, places, unit, init, mappingButton}, inUse);
-  const bool browser = inUse && mapping_.get().MODE == CDlgSetIoAoMap::kNone;
+  const bool browser = inUse && mapping_.get().MODE == CDlgSetIoAoMap::kModeNone;
   web->setEnabled(browser);
   lower->setEnabled(browser && web->currentIndex() == 1);
   upper->setEnabled(browser && web->currentIndex() == 1);
 }
 
 bool CDlgSetIoAoCh::Validate() {
-  if (!point.Check(checks_, 4) || !checks_.Text(name, 16, kNameMessage, Scope::Always) ||
-      !checks_.Text(comment, 16, kCommentMessage, Scope::Always) ||
-      !checks_.Real(lower, kLowerMessage, -kLimit, kLimit, 3, Scope::Always) ||
-      !checks_.Real(upper, kUpperMessage, -kLimit, kLimit, 3, Scope::Always))
+  if (!point.Check(checks_, 4) || !checks_.Text(name, 16, text::kChNameError, Scope::Always) ||
+      !checks_.Text(comment, 16, text::kChCommentError, Scope::Always) ||
+      !checks_.Real(lower, text::kBrowserLowerLimitError, -kLimit, kLimit, 3, Scope::Always) ||
+      !checks_.Real(upper, text::kBrowserUpperLimitError, -kLimit, kLimit, 3, Scope::Always))
     return false;
   // The limits' order is the OK step's rule, and a guarded change's only while they are in use.
   const bool limitsChecked = !Guarding() || (lower->isEnabled() && upper->isEnabled());
   if (limitsChecked && upper->text().toDouble() <= lower->text().toDouble())
-    return checks_.Refuse(LoadText(kLimitOrderMessage));
-  return checks_.RealNonZero(scale, kScaleMessage, -kLimit, kLimit, 4, Scope::Always) &&
-         checks_.Text(unit, 8, kUnitMessage, Scope::Always) &&
-         checks_.Int(init, -32768, 32767, kInitMessage, Scope::Always);
+    return checks_.Refuse(LoadText(text::kBrowserLimitOrderError));
+  return checks_.RealNonZero(scale, text::kScalingError, -kLimit, kLimit, 4, Scope::Always) &&
+         checks_.Text(unit, 8, text::kEngineeringUnitError, Scope::Always) &&
+         checks_.Int(init, -32768, 32767, text::kInitialValueError, Scope::Always);
 }
 
 bool CDlgSetIoAoCh::CrossCheck() {
@@ -156,15 +158,20 @@ void CDlgSetIoAoCh::EditMapping() {
 CDlgSetIoAoMap::CDlgSetIoAoMap(QWidget* parent, const SettingData& record, AoMapping& block, UiPort& ui)
     : ItemEditor(parent, ui), record_(record), block_(block) {
   setWindowTitle(Tx(text::kAoMappingTitle));
-  mode = ChoiceList(this, {kNone, kAnalog, kDiscrete});
-  analogType = ChoiceList(this, {kAi, kMa});
+  mode = ChoiceList(this, {text::kNoneKind, text::kAnalog, text::kDiscrete});
+  analogType = ChoiceList(this, {text::kAi, text::kMa});
   analogChannel = new QComboBox(this);
   analogChannel->setMinimumContentsLength(24);
   Unguarded(mode);
   OnChoice(mode, [this] {
-    // A new mode starts from a cleared block; the lists keep what they show.
+    // A new mode starts from a cleared block; the lists keep what they show,
+    // and OK stores the chosen mode's part from them. A list that shows
+    // nothing (a kind the lists do not hold) shows the cleared entry.
+    modePicked_ = true;
     block_.ANALOG = {0, 1};
-    for (ChannelRef& bit : block_.BIT) bit = {kLow, 1};
+    for (ChannelRef& bit : block_.BIT) bit = {kBitLow, 1};
+    ShowCleared(analogType, analogChannel, record_, &AnalogFamily);
+    for (std::size_t k = 0; k < 16; ++k) ShowCleared(bitType[k], bitChannel[k], record_, &BitFamily);
   });
   OnChoice(analogType, [this] {
     FillChannels(analogChannel, record_, AnalogFamily(analogType->currentIndex()));
@@ -172,19 +179,19 @@ CDlgSetIoAoMap::CDlgSetIoAoMap(QWidget* parent, const SettingData& record, AoMap
   });
 
   auto* form = new QFormLayout;
-  AddRow(form, kMode, mode);
+  AddRow(form, text::kMode, mode);
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(Tx(kAnalog), this), 0, 0);
-  grid->addWidget(new QLabel(Tx(kType), this), 0, 1);
+  grid->addWidget(new QLabel(Tx(text::kAnalog), this), 0, 0);
+  grid->addWidget(new QLabel(Tx(text::kErrOutType), this), 0, 1);
   grid->addWidget(analogType, 0, 2);
   grid->addWidget(new QLabel(Tx(text::kColumnCh), this), 0, 3);
   grid->addWidget(analogChannel, 0, 4);
-  Name(analogType, SubName(kAnalog, kType));
-  Name(analogChannel, SubName(kAnalog, text::kColumnCh));
-  grid->addWidget(new QLabel(Tx(kDiscrete), this), 1, 0);
+  Name(analogType, SubName(text::kAnalog, text::kErrOutType));
+  Name(analogChannel, SubName(text::kAnalog, text::kColumnCh));
+  grid->addWidget(new QLabel(Tx(text::kDiscrete), this), 1, 0);
   for (int k = 0; k < 16; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
-    bitType[i] = ChoiceList(this, {kFixed0, kFixed1, kDi, kMd});
+    bitType[i] = ChoiceList(this, {text::kFixed0, text::kFixed1, text::kDi, text::kMd});
     bitChannel[i] = new QComboBox(this);
     bitChannel[i]->setMinimumContentsLength(24);
     QComboBox* type = bitType[i];
@@ -197,15 +204,15 @@ CDlgSetIoAoMap::CDlgSetIoAoMap(QWidget* parent, const SettingData& record, AoMap
     grid->addWidget(new QLabel(bit, this), 2 + k, 0);
     grid->addWidget(type, 2 + k, 2);
     grid->addWidget(channel, 2 + k, 4);
-    Name(type, SubName(SubName(Tx(kDiscrete), bit), Tx(kType)));
-    Name(channel, SubName(SubName(Tx(kDiscrete), bit), Tx(text::kColumnCh)));
+    Name(type, SubName(SubName(Tx(text::kDiscrete), bit), Tx(text::kErrOutType)));
+    Name(channel, SubName(SubName(Tx(text::kDiscrete), bit), Tx(text::kColumnCh)));
   }
   OkCancelColumn({form, grid});
   Start();
 }
 
 void CDlgSetIoAoMap::Load() {
-  mode->setCurrentIndex(block_.MODE >= kNone && block_.MODE <= kDiscrete ? block_.MODE : -1);
+  mode->setCurrentIndex(block_.MODE >= kModeNone && block_.MODE <= kModeDiscrete ? block_.MODE : -1);
   ShowRef(analogType, analogChannel, record_, block_.ANALOG.kind, block_.ANALOG.no, 2, &AnalogFamily);
   for (std::size_t k = 0; k < 16; ++k)
     ShowRef(bitType[k], bitChannel[k], record_, block_.BIT[k].kind, block_.BIT[k].no, 4, &BitFamily);
@@ -223,30 +230,31 @@ CDlgSetIoAoMap::Shown CDlgSetIoAoMap::Showing() const {
 
 void CDlgSetIoAoMap::UpdateEnables() {
   const int m = mode->currentIndex();
-  analogType->setEnabled(m == kAnalog);
-  analogChannel->setEnabled(m == kAnalog);
+  analogType->setEnabled(m == kModeAnalog);
+  analogChannel->setEnabled(m == kModeAnalog);
   for (std::size_t k = 0; k < 16; ++k) {
-    bitType[k]->setEnabled(m == kDiscrete);
-    bitChannel[k]->setEnabled(m == kDiscrete && bitType[k]->currentIndex() >= kDi);
+    bitType[k]->setEnabled(m == kModeDiscrete);
+    bitChannel[k]->setEnabled(m == kModeDiscrete && bitType[k]->currentIndex() >= kBitDi);
   }
 }
 
 void CDlgSetIoAoMap::Commit() {
-  // Only what the screen changed is written: an OK without edits keeps every byte.
+  // Without a Mode pick only what the user changed is written, so an OK
+  // without edits keeps every byte. A Mode pick cleared the block: the chosen
+  // mode's part is then stored from the lists, as they show it.
   const Shown s = Showing();
-  const bool modeChanged = s.mode != loaded_.mode;
-  if (modeChanged && s.mode >= 0) block_.MODE = s.mode;
-  if (s.mode == kAnalog && (modeChanged || s.analogType != loaded_.analogType ||
-                            s.analogChannel != loaded_.analogChannel)) {
+  if (modePicked_ && s.mode >= 0) block_.MODE = s.mode;
+  if (s.mode == kModeAnalog &&
+      (modePicked_ || s.analogType != loaded_.analogType || s.analogChannel != loaded_.analogChannel)) {
     if (s.analogType >= 0) block_.ANALOG.kind = s.analogType;
     if (s.analogChannel >= 0) block_.ANALOG.no = static_cast<std::int16_t>(s.analogChannel + 1);
   }
-  if (s.mode != kDiscrete) return;
+  if (s.mode != kModeDiscrete) return;
   for (std::size_t k = 0; k < 16; ++k) {
-    if (!modeChanged && s.bitType[k] == loaded_.bitType[k] && s.bitChannel[k] == loaded_.bitChannel[k]) continue;
+    if (!modePicked_ && s.bitType[k] == loaded_.bitType[k] && s.bitChannel[k] == loaded_.bitChannel[k]) continue;
     if (s.bitType[k] < 0) continue;
     block_.BIT[k].kind = s.bitType[k];
-    block_.BIT[k].no = static_cast<std::int16_t>(s.bitType[k] >= kDi ? s.bitChannel[k] + 1 : 0);
+    block_.BIT[k].no = static_cast<std::int16_t>(s.bitType[k] >= kBitDi ? s.bitChannel[k] + 1 : 0);
   }
 }
 
@@ -258,7 +266,7 @@ ListScreenSetup AoListSetup(SettingData& record, UiPort& ui) {
       record, FamilyOf(FamilyId::Ao),
       [port](QWidget* parent, SettingData& rec, int index) { CDlgSetIoAoCh(parent, rec, index, *port).exec(); },
       Tx(text::kAnalogOutput), port);
-  setup.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(kAoTitle, row + 1)); };
+  setup.list.columns.front().text = [](int row) { return QUtf8Text(FormatText(text::kAoTitle, row + 1)); };
   setup.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
   return setup;
 }

@@ -58,16 +58,18 @@ class CDlgSetIoAoCh : public ItemEditor {
 };
 
 // "AO I/O mapping" on a mapping block: "None", "Analog" (AI or MA and its CH)
-// or "Discrete" (16 bits, each fixed 0, fixed 1, a DI or an MD). A Mode
-// change clears the block; OK stores the chosen mode's part. No check.
+// or "Discrete" (16 bits, each fixed 0, fixed 1, a DI or an MD). A Mode pick
+// clears the block while the lists keep what they show; OK then stores the
+// chosen mode's part from the lists, even when Mode was picked back to the
+// one loaded. No check.
 class CDlgSetIoAoMap : public ItemEditor {
   Q_OBJECT
 
  public:
   CDlgSetIoAoMap(QWidget* parent, const SettingData& record, AoMapping& block, UiPort& ui);
 
-  enum Mode { kNone, kAnalog, kDiscrete };
-  enum BitType { kLow, kHigh, kDi, kMd };
+  enum Mode { kModeNone, kModeAnalog, kModeDiscrete };
+  enum BitType { kBitLow, kBitHigh, kBitDi, kBitMd };
 
   QComboBox* mode;
   QComboBox* analogType;
@@ -92,6 +94,7 @@ class CDlgSetIoAoMap : public ItemEditor {
   const SettingData& record_;
   AoMapping& block_;
   Shown loaded_{};
+  bool modePicked_ = false;  // the user picked a Mode: the block was cleared
 };
 
 ListScreenSetup AoListSetup(SettingData& record, UiPort& ui);

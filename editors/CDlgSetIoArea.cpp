@@ -16,23 +16,23 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 240;
-constexpr int kBasicPage = 310, kUpwardPage = 311, kDownwardPage = 312;
 constexpr int kNameChars = 32, kMessageChars = 32;
 constexpr double kLimit = 10000000000.0;
-// Messages of zone k (index k - 1).
-constexpr int kNameMessage[] = {320, 321, 322, 323, 324};
-constexpr int kUpperMessage[] = {330, 332, 334, 336, 0};
-constexpr int kLowerMessage[] = {0, 331, 333, 325, 337};
-constexpr int kEventMessage[] = {350, 351, 352, 353, 354};
+// The limit messages of zone k (index k - 1): zone 1 has no lower limit, zone 5 no upper one.
+constexpr int kUpperMessage[] = {text::kZone1UpperError, text::kZone2UpperError, text::kZone3UpperError,
+                                 text::kZone4UpperError, 0};
+constexpr int kLowerMessage[] = {0, text::kZone2LowerError, text::kZone3LowerError, text::kZone4LowerError,
+                                 text::kZone5LowerError};
 
 struct ActionButton {
   int textId;
   ActionKind kind;
 };
-constexpr ActionButton kButtons[CDlgSetIoArea::kActionButtons] = {
-    {368, ActionKind::Md}, {369, ActionKind::Do}, {327, ActionKind::Gdo}, {367, ActionKind::ResetPi},
-    {362, ActionKind::ResetMa}};
+constexpr ActionButton kButtons[CDlgSetIoArea::kActionButtons] = {{text::kMdAlarmOutput, ActionKind::Md},
+                                                                  {text::kDoAlarmOutput, ActionKind::Do},
+                                                                  {text::kGdoAlarmOutput, ActionKind::Gdo},
+                                                                  {text::kResetPiAction, ActionKind::ResetPi},
+                                                                  {text::kResetMaAction, ActionKind::ResetMa}};
 
 std::span<std::uint32_t> Bits(AlarmArea& a, ActionKind kind) {
   switch (kind) {
@@ -65,7 +65,7 @@ CDlgSetIoArea::CDlgSetIoArea(QWidget* parent, const SettingData& record, ZoneBlo
     : ItemEditor(parent, ui), record_(record), zones_(zones), owner_(owner) {
   setWindowTitle(QUtf8Text(FormatText(titleId, channelNo)));
 
-  partitions = ChoiceList(this, {kDisable});
+  partitions = ChoiceList(this, {text::kChDisable});
   for (int n = 2; n <= kAreaCount; ++n) partitions->addItem(QString::number(n));
   fields_.Custom(
       partitions, [this] { partitions->setCurrentIndex(zones_.USE_AREAS >= 2 ? zones_.USE_AREAS - 1 : 0); },
@@ -111,7 +111,7 @@ CDlgSetIoArea::CDlgSetIoArea(QWidget* parent, const SettingData& record, ZoneBlo
     }
     basicGrid->addLayout(buttons, k + 1, 5);
   }
-  pages->addTab(basicPage, Tx(kBasicPage));
+  pages->addTab(basicPage, Tx(text::kZoneBasic));
 
   // Upward rows are zones 2 to 5 (entering from below), downward rows zones 1 to 4.
   const auto eventPage = [&](EventRow* rows, int firstZone, bool up) {
@@ -147,8 +147,8 @@ CDlgSetIoArea::CDlgSetIoArea(QWidget* parent, const SettingData& record, ZoneBlo
     }
     return page;
   };
-  pages->addTab(eventPage(upward, 2, true), Tx(kUpwardPage));
-  pages->addTab(eventPage(downward, 1, false), Tx(kDownwardPage));
+  pages->addTab(eventPage(upward, 2, true), Tx(text::kZoneUpward));
+  pages->addTab(eventPage(downward, 1, false), Tx(text::kZoneDownward));
 
   const FootButtons foot = OkCancelButtons();
   okButton = foot.ok;
@@ -195,8 +195,8 @@ bool CDlgSetIoArea::FailOn(Page page) {
 bool CDlgSetIoArea::BasicChecks(int n) {
   // Zone by zone from 2: its name, the upper limit below it, its lower limit.
   for (int k = 2; k <= n; ++k) {
-    if (k == 2 && !checks_.Text(zone[0].name, kNameChars, kNameMessage[0])) return false;
-    if (!checks_.Text(zone[k - 1].name, kNameChars, kNameMessage[k - 1]) ||
+    if (k == 2 && !checks_.Text(zone[0].name, kNameChars, text::kZoneNameErrors[0])) return false;
+    if (!checks_.Text(zone[k - 1].name, kNameChars, text::kZoneNameErrors[k - 1]) ||
         !checks_.Real(zone[k - 2].upper, kUpperMessage[k - 2], -kLimit, kLimit) ||
         !checks_.Real(zone[k - 1].lower, kLowerMessage[k - 1], -kLimit, kLimit))
       return false;
@@ -221,7 +221,7 @@ int CDlgSetIoArea::OrderMessage(int n) const {
 
 bool CDlgSetIoArea::EventChecks(const EventRow* rows, int first, int last, int firstZone) {
   for (int k = first; k <= last; ++k)
-    if (!checks_.Text(rows[k - firstZone].message, kMessageChars, kEventMessage[k - 1])) return false;
+    if (!checks_.Text(rows[k - firstZone].message, kMessageChars, text::kZoneMessageErrors[k - 1])) return false;
   return true;
 }
 

@@ -13,21 +13,19 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDiLabel = 500;
-constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
-constexpr int kNameMessage = 295, kCommentMessage = 296;
 constexpr std::uint8_t kRegisterTypes[] = {1, 0};  // input (1X), coil (0X)
 
 }  // namespace
 
 CDlgSetIoDiCh::CDlgSetIoDiCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
     : ItemEditor(parent, ui), slmp(this, SlmpBitDevices()), record_(record), ch_(record.IO.DI[index]) {
-  setWindowTitle(QUtf8Text(FormatText(kDiLabel, index + 1)));
-  kind = ChoiceList(this, {240, 241, 242, 243, 501, 244, 248});
+  setWindowTitle(QUtf8Text(FormatText(text::kDiLabel, index + 1)));
+  kind = ChoiceList(this, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp, text::kAi,
+                           text::kControlInput, text::kDemo});
   moduleAddress = EditField(this, 60);
   chNo = EditField(this, 60);
   slaveNo = EditField(this, 60);
-  registerType = ChoiceList(this, {262, 263});
+  registerType = ChoiceList(this, {text::kInputBit, text::kCoil});
   registerAddress = EditField(this, 80);
   aiCh = new QComboBox(this);
   FillLabelledChannels(aiCh, record, FamilyOf(FamilyId::Ai));
@@ -103,14 +101,14 @@ void CDlgSetIoDiCh::UpdateEnables() {
 bool CDlgSetIoDiCh::Validate() {
   const int k = kind->currentIndex();
   if (k == kIoModule &&
-      (!checks_.Int(moduleAddress, 1, 16, kModuleMessage) || !checks_.Int(chNo, 1, 16, kChNoMessage)))
+      (!checks_.Int(moduleAddress, 1, 16, text::kModuleAddressError) || !checks_.Int(chNo, 1, 16, text::kChNoError)))
     return false;
-  if (k == kModbusTcp &&
-      (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !checks_.Int(registerAddress, 1, 65536, kRegisterMessage)))
+  if (k == kModbusTcp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) ||
+                          !checks_.Int(registerAddress, 1, 65536, text::kRegisterAddressError)))
     return false;
-  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !slmp.Check(checks_))) return false;
-  return checks_.Text(name, 16, kNameMessage, Scope::Always) &&
-         checks_.Text(comment, 16, kCommentMessage, Scope::Always) && CheckStatusPair(checks_, *on, *off);
+  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) || !slmp.Check(checks_))) return false;
+  return checks_.Text(name, 16, text::kChNameError, Scope::Always) &&
+         checks_.Text(comment, 16, text::kChCommentError, Scope::Always) && CheckStatusPair(checks_, *on, *off);
 }
 
 bool CDlgSetIoDiCh::CrossCheck() { return CheckSlaveRef(checks_, record_.IO.NODE_CONF, kind->currentIndex(), slaveNo); }

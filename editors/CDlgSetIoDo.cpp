@@ -15,7 +15,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kCoil = 263, kInvert = 27187;
 constexpr std::uint8_t kCoilType = 0;  // MOD_TYPE of a DO: coil (0X)
 
 }  // namespace
@@ -24,13 +23,13 @@ CDlgSetIoDoCh::CDlgSetIoDoCh(QWidget* parent, SettingData& record, int index, Ui
     : OutputEditor(parent, ui, record,
                    {record.IO.DO[index].NAME, record.IO.DO[index].COMMENT, record.IO.DO[index].STATUS,
                     record.IO.DO[index].IO_MAPPING, record.IO.DO[index].WEB}),
-      point(this, SlmpBitDevices(), kCoil),
+      point(this, SlmpBitDevices(), text::kCoil),
       record_(record),
       ch_(record.IO.DO[index]),
       index_(index) {
   setWindowTitle(QUtf8Text(FormatText(text::kDoLabel, index + 1)));
-  invert = new QCheckBox(Tx(kInvert), this);
-  Name(invert, Tx(kInvert));
+  invert = new QCheckBox(Tx(text::kDoInvert), this);
+  Name(invert, Tx(text::kDoInvert));
 
   point.Bind(fields_, ch_);
   fields_.Flag(invert, ch_.INVERT);
@@ -41,7 +40,7 @@ CDlgSetIoDoCh::CDlgSetIoDoCh(QWidget* parent, SettingData& record, int index, Ui
 
   auto* where = new QFormLayout;
   point.AddRows(where);
-  const FootButtons foot = OkCancelColumn({where, CommonLayout(), invert});
+  const FootButtons foot = OkCancelColumn({where, CommonLayout(invert)});
   okButton = foot.ok;
   cancelButton = foot.cancel;
   Start();

@@ -15,8 +15,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 264, kEnable = 265, kMode = 25310, kDo = 27004, kMd = 27000;
-
 // The member's family list: NONE, DO, MD.
 const RefKind kMemberKinds[] = {
     {0, nullptr}, {1, &FamilyOf(FamilyId::Do)}, {2, &FamilyOf(FamilyId::Md)}};
@@ -43,7 +41,7 @@ CDlgSetIoGdoCh::CDlgSetIoGdoCh(QWidget* parent, SettingData& record, int index, 
       index_(index) {
   std::copy(std::begin(ch_.CH), std::end(ch_.CH), slots_.begin());
   setWindowTitle(QUtf8Text(FormatText(text::kGdoLabel, index + 1)));
-  mode = ChoiceList(this, {kDisable, kEnable});
+  mode = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
   fields_.Choice(mode, ch_.MODE);
   Guard(mode);
 
@@ -75,7 +73,7 @@ CDlgSetIoGdoCh::CDlgSetIoGdoCh(QWidget* parent, SettingData& record, int index, 
   members->setMinimumHeight(240);
 
   auto* top = new QFormLayout;
-  AddRow(top, kMode, mode);
+  AddRow(top, text::kMode, mode);
   auto* grid = CommonLayout();
   auto* memberColumn = new QVBoxLayout;
   memberColumn->addWidget(FieldLabel(this, text::kGroupedChannels, members));
@@ -120,22 +118,22 @@ void CDlgSetIoGdoCh::Commit() {
 CDlgSetIoGdoIncCh::CDlgSetIoGdoIncCh(QWidget* parent, const SettingData& record, ChannelRef& slot, UiPort& ui)
     : ItemEditor(parent, ui), record_(record), slot_(slot) {
   setWindowTitle(Tx(text::kGroupedChannels));
-  type = ChoiceList(this, {kDisable, kDo, kMd});
+  type = ChoiceList(this, {text::kIoDisable, text::kDo, text::kMd});
   channel = new QComboBox(this);
   channel->setMinimumContentsLength(24);
   ChannelChoice(type, channel, slot, kMemberKinds, record);
   auto* form = new QFormLayout;
-  AddRow(form, 25405, type);
+  AddRow(form, text::kErrOutType, type);
   AddRow(form, text::kColumnCh, channel);
   OkCancelColumn({form});
   Start();
   loadedType_ = type->currentIndex();
 }
 
-void CDlgSetIoGdoIncCh::UpdateEnables() { channel->setEnabled(type->currentIndex() > kNone); }
+void CDlgSetIoGdoIncCh::UpdateEnables() { channel->setEnabled(type->currentIndex() > kTypeNone); }
 
 bool CDlgSetIoGdoIncCh::CrossCheck() {
-  if (type->currentIndex() == kDo && channel->currentIndex() >= 0 &&
+  if (type->currentIndex() == kTypeDo && channel->currentIndex() >= 0 &&
       record_.IO.DO[channel->currentIndex()].IO_MAPPING.kind != 0)
     return checks_.Refuse(LoadText(text::kDoMapped));
   return true;
@@ -144,7 +142,7 @@ bool CDlgSetIoGdoIncCh::CrossCheck() {
 void CDlgSetIoGdoIncCh::Commit() {
   ItemEditor::Commit();
   // "Disable" picked here stores no channel.
-  if (type->currentIndex() == kNone && loadedType_ != kNone) slot_.no = 0;
+  if (type->currentIndex() == kTypeNone && loadedType_ != kTypeNone) slot_.no = 0;
 }
 
 ListScreenSetup GdoListSetup(SettingData& record, UiPort& ui) {

@@ -42,7 +42,7 @@ class CDlgSetIoGdoIncCh : public ItemEditor {
  public:
   CDlgSetIoGdoIncCh(QWidget* parent, const SettingData& record, ChannelRef& slot, UiPort& ui);
 
-  enum Type { kNone, kDo, kMd };
+  enum Type { kTypeNone, kTypeDo, kTypeMd };
   QComboBox* type;
   QComboBox* channel;
 

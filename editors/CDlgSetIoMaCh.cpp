@@ -13,9 +13,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kMaLabel = 700, kZoneTitle = 780;
-constexpr int kNameMessage = 295, kCommentMessage = 296, kUnitMessage = 298, kInitMessage = 781;
-constexpr int kLowerMessage = 938, kUpperMessage = 939, kOrderMessage = 937;
 constexpr double kLimit = 10000000000.0;
 constexpr int kBackupFirst = 127, kBackupLast = 158;  // MA128 to MA159
 
@@ -28,8 +25,8 @@ CDlgSetIoMaCh::CDlgSetIoMaCh(QWidget* parent, SettingData& record, int index, Ui
       index_(index),
       function_(FunctionOf(record.IO.MA[index])),
       zones_(ZonesOf(record.IO.MA[index])) {
-  setWindowTitle(QUtf8Text(FormatText(kMaLabel, index + 1)));
-  function = ChoiceList(this, {710, 711, 712, 713, 714, 715, 716, 717, 718, 719, 720, 721, 722, 723, 724, 725, 726});
+  setWindowTitle(QUtf8Text(FormatText(text::kMaLabel, index + 1)));
+  function = ChoiceList(this, text::kMaFunctions);
   functionButton = new QPushButton(Tx(text::kFunctionSetting), this);
   functionButton->setAutoDefault(false);
   name = EditField(this, 200);
@@ -37,8 +34,8 @@ CDlgSetIoMaCh::CDlgSetIoMaCh(QWidget* parent, SettingData& record, int index, Ui
   point = NumberList(this, 0, 3);
   unit = EditField(this, 100);
   init = EditField(this, 120);
-  backup = ChoiceList(this, {264, 265});
-  web = ChoiceList(this, {380, 381});
+  backup = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
+  web = ChoiceList(this, {text::kBrowserDisable, text::kBrowserEnable});
   webLower = EditField(this, 120);
   webUpper = EditField(this, 120);
   zonesButton = new QPushButton(Tx(text::kAlarmZoneSetting), this);
@@ -101,16 +98,18 @@ void CDlgSetIoMaCh::UpdateEnables() {
 bool CDlgSetIoMaCh::Validate() {
   // Whatever the function and the browser setting.
   constexpr Scope always = Scope::Always;
-  if (!checks_.Text(name, 16, kNameMessage, always) || !checks_.Text(comment, 16, kCommentMessage, always) ||
-      !checks_.Text(unit, 8, kUnitMessage, always) || !checks_.Real(init, kInitMessage, -kLimit, kLimit, 3, always) ||
-      !checks_.Real(webLower, kLowerMessage, -kLimit, kLimit, 3, always) ||
-      !checks_.Real(webUpper, kUpperMessage, -kLimit, kLimit, 3, always))
+  if (!checks_.Text(name, 16, text::kChNameError, always) ||
+      !checks_.Text(comment, 16, text::kChCommentError, always) ||
+      !checks_.Text(unit, 8, text::kEngineeringUnitError, always) ||
+      !checks_.Real(init, text::kInitialValueError, -kLimit, kLimit, 3, always) ||
+      !checks_.Real(webLower, text::kBrowserLowerLimitError, -kLimit, kLimit, 3, always) ||
+      !checks_.Real(webUpper, text::kBrowserUpperLimitError, -kLimit, kLimit, 3, always))
     return false;
   // A guarded change leaves the range order alone while the range is not in use.
   if (Guarding() && !webLower->isEnabled()) return true;
   const double lower = ParseDouble(Units(webLower->text())).value;
   const double upper = ParseDouble(Units(webUpper->text())).value;
-  if (!(upper > lower)) return checks_.Refuse(LoadText(kOrderMessage));
+  if (!(upper > lower)) return checks_.Refuse(LoadText(text::kBrowserLimitOrderError));
   return true;
 }
 
@@ -130,7 +129,7 @@ void CDlgSetIoMaCh::EditZones() {
   // The action lists show this register with its name and comment as typed.
   const ZoneOwner owner{FamilyId::Ma, index_, true, name->text(), comment->text()};
   zones_.Edit([this, &owner](ZoneBlock& copy) {
-    return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_, &owner);
+    return RunZoneEditor(this, record_, copy, text::kMaZoneTitle, index_ + 1, ui_, &owner);
   });
 }
 

@@ -17,7 +17,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kTitle = 727, kFunctionNames = 710;
 constexpr double kLimit = 10000000000.0;
 
 enum class Form : std::uint8_t { Real, Int, Samples, TimeUnit };
@@ -44,12 +43,12 @@ struct FunctionSetup {
   std::initializer_list<PairRule> rules;
 };
 
-const ConstantSetup kK1{false, 1, text::kK1, 731};
-const ConstantSetup kK2{false, 2, text::kK2, 732};
-const ConstantSetup kK3{false, 3, text::kK3, 733};
-const ConstantSetup kA0{true, 0, text::kA0, 738};
-const ConstantSetup kA1{true, 1, text::kA1, 739};
-const ConstantSetup kA2{true, 2, text::kA2, 740};
+const ConstantSetup kK1{false, 1, text::kK1, text::kK1Error};
+const ConstantSetup kK2{false, 2, text::kK2, text::kK2Error};
+const ConstantSetup kK3{false, 3, text::kK3, text::kK3Error};
+const ConstantSetup kA0{true, 0, text::kA0, text::kA0Error};
+const ConstantSetup kA1{true, 1, text::kA1, text::kA1Error};
+const ConstantSetup kA2{true, 2, text::kA2, text::kA2Error};
 
 // Indexed by function; checks run in the order the constants stand here.
 const FunctionSetup kFunctions[kMaFunctionCount] = {
@@ -59,29 +58,40 @@ const FunctionSetup kFunctions[kMaFunctionCount] = {
     {text::kEquationDiv, 2, false, {kK1, kK2, kA0, kA1, kA2}, {}},
     {text::kFormulaSqrt, 1, false, {kK1}, {}},
     {0, 1, false, {{false, 1, text::kMovingAverageSamples, 0, Form::Samples}}, {}},
-    {0, 1, false, {{false, 1, text::kTimeConstant, 297, Form::Int, 0, 100}}, {}},
+    {0, 1, false, {{false, 1, text::kTimeConstant, text::kTimeConstantError, Form::Int, 0, 100}}, {}},
     {text::kEquationMax, 1, false, {}, {}},
     {text::kEquationMin, 1, false, {}, {}},
     {text::kFormulaExp, 1, false, {}, {}},
     {text::kEquationLog, 1, false, {}, {}},
     {text::kEquationLn, 1, false, {}, {}},
-    {0, 1, true,
-     {{false, 1, text::kCounterRate, 747, Form::Int, 0, 10000},
+    {0,
+     1,
+     true,
+     {{false, 1, text::kCounterRate, text::kCounterRateError, Form::Int, 0, 10000},
       {false, 2, text::kTimeUnit, 0, Form::TimeUnit},
-      {false, 3, text::kLowEndCutoutPercent, 746, Form::Real, 0, 120},
-      {false, 4, text::kZeroEu, 748},
-      {false, 5, text::kSpanEu, 749}},
-     {{4, 5, 750, false}}},
-    {text::kFormulaPower, 1, false, {{false, 1, text::kExponent, 731}}, {}},
-    {text::kFormulaF, 1, true,
-     {{false, 1, text::kRefTemp, 731}, {false, 2, text::kZValue, 732, Form::Real, 0.001, kLimit}}, {}},
-    {0, 1, false,
-     {{false, 1, text::kInputZero, 751},
-      {false, 2, text::kInputSpan, 752},
-      {false, 3, text::kOutputZero, 754, Form::Real, -2000, 12000},
-      {false, 4, text::kOutputSpan, 755, Form::Real, -2000, 12000}},
-     {{1, 2, 753, false}, {3, 4, 756, false}}},
-    {0, 1, false, {{false, 1, text::kLowerLimit, 757}, {false, 2, text::kUpperLimit, 758}}, {{1, 2, 759, true}}},
+      {false, 3, text::kLowEndCutoutPercent, text::kLowEndCutoutPercentError, Form::Real, 0, 120},
+      {false, 4, text::kZeroEu, text::kZeroEuError},
+      {false, 5, text::kSpanEu, text::kSpanEuError}},
+     {{4, 5, text::kZeroEqualsSpanError, false}}},
+    {text::kFormulaPower, 1, false, {{false, 1, text::kExponent, text::kK1Error}}, {}},
+    {text::kFormulaF,
+     1,
+     true,
+     {{false, 1, text::kRefTemp, text::kK1Error}, {false, 2, text::kZValue, text::kK2Error, Form::Real, 0.001, kLimit}},
+     {}},
+    {0,
+     1,
+     false,
+     {{false, 1, text::kInputZero, text::kInputZeroError},
+      {false, 2, text::kInputSpan, text::kInputSpanError},
+      {false, 3, text::kOutputZero, text::kOutputZeroError, Form::Real, -2000, 12000},
+      {false, 4, text::kOutputSpan, text::kOutputSpanError, Form::Real, -2000, 12000}},
+     {{1, 2, text::kInputZeroEqualsSpanError, false}, {3, 4, text::kOutputZeroEqualsSpanError, false}}},
+    {0,
+     1,
+     false,
+     {{false, 1, text::kLowerLimit, text::kLowerLimitError}, {false, 2, text::kUpperLimit, text::kUpperLimitError}},
+     {{1, 2, text::kLimiterOrderError, true}}},
 };
 
 // The defaults a function starts with (K index, value).
@@ -99,7 +109,7 @@ constexpr Default kDefaults[] = {
 };
 
 // "AI", "DI", "PI", "MA" by the stored kind.
-constexpr int kKindTexts[] = {501, 250, 27001, 27002};
+constexpr int kKindTexts[] = {text::kAi, text::kDi, text::kPi, text::kMa};
 
 const RefKind* Kinds(bool noDi) {
   static const RefKind all[] = {{0, &FamilyOf(FamilyId::Ai)},
@@ -130,7 +140,7 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
                                  UiPort& ui)
     : ItemEditor(parent, ui), function_(std::clamp(function, 1, kMaFunctionCount - 1)) {
   const FunctionSetup& setup = kFunctions[function_];
-  setWindowTitle(QUtf8Text(FormatText(kTitle, LoadText(kFunctionNames + function_).data())));
+  setWindowTitle(QUtf8Text(FormatText(text::kMaFunctionTitle, LoadText(text::kMaFunctions[function_]).data())));
   auto* form = new QFormLayout;
   if (setup.equationId) {
     auto* equation = new QLabel(Tx(setup.equationId), this);
@@ -162,15 +172,17 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
         break;
       }
       case Form::Int: {
-        // Shown as the stored real cut toward zero, whatever its size.
+        // Shown as the stored real cut toward zero, whatever its size, and
+        // stored so on OK: a delay of 4.7 shows and keeps "4".
         QLineEdit* edit = EditField(this, 120);
         fields_.Custom(
             edit, [edit, t] { edit->setText(QString::asprintf("%.0f", std::trunc(*t) + 0.0)); },
             [edit] { return edit->text(); },
             [edit, t] {
               const auto parsed = ParseLong(Units(edit->text()));
-              if (parsed.Whole(Units(edit->text()).size())) *t = parsed.value;
-            });
+              if (parsed.Whole(Units(edit->text()).size())) *t = static_cast<double>(parsed.value);
+            },
+            [t] { return std::trunc(*t) == *t; });
         constant[n] = edit;
         break;
       }
@@ -181,15 +193,13 @@ CDlgSetIoMaFunc::CDlgSetIoMaFunc(QWidget* parent, const SettingData& record, int
         break;
       }
       case Form::TimeUnit: {
-        QComboBox* list = ChoiceList(this, {413, 412, 411});
+        QComboBox* list = ChoiceList(this, {text::kTimeMinute, text::kTimeHour, text::kTimeDay});
+        // A unit outside the list shows "Minute", and OK stores it so.
+        const auto listed = [t] { return *t == 0 || *t == 1 || *t == 2; };
         fields_.Custom(
-            list,
-            [list, t] {
-              const bool listed = *t == 0 || *t == 1 || *t == 2;
-              list->setCurrentIndex(listed ? static_cast<int>(*t) : 0);
-            },
+            list, [list, t, listed] { list->setCurrentIndex(listed() ? static_cast<int>(*t) : 0); },
             [list] { return QString::number(list->currentIndex()); },
-            [list, t] { *t = std::max(list->currentIndex(), 0); });
+            [list, t] { *t = std::max(list->currentIndex(), 0); }, listed);
         constant[n] = list;
         break;
       }

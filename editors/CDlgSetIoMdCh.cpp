@@ -14,9 +14,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kMdLabel = 800;
-constexpr int kK1Message = 731, kNameMessage = 295, kCommentMessage = 296;
-constexpr int kRunLengthMessage = 817, kNoCountMessage = 819;
 constexpr int kBackupFirst = 127, kBackupLast = 158;  // MD128 to MD159
 constexpr int kFirstCount = 3, kLastCount = 16;
 
@@ -29,10 +26,10 @@ const RefKind* InputKinds() {
 
 CDlgSetIoMdCh::CDlgSetIoMdCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
     : ItemEditor(parent, ui), ch_(record.IO.MD[index]), index_(index) {
-  setWindowTitle(QUtf8Text(FormatText(kMdLabel, index + 1)));
-  function = ChoiceList(this, {810, 811, 812, 813, 814, 815, 816});
+  setWindowTitle(QUtf8Text(FormatText(text::kMdLabel, index + 1)));
+  function = ChoiceList(this, text::kMdFunctions);
   const std::span<const RefKind> kinds(InputKinds(), 2);
-  const auto typeList = [this] { return ChoiceList(this, {250, text::kFamilyMd}); };
+  const auto typeList = [this] { return ChoiceList(this, {text::kDi, text::kFamilyMd}); };
   input1Type = typeList();
   input1Ch = new QComboBox(this);
   input2Type = typeList();
@@ -45,8 +42,8 @@ CDlgSetIoMdCh::CDlgSetIoMdCh(QWidget* parent, SettingData& record, int index, Ui
   k1 = EditField(this, 60);
   name = EditField(this, 200);
   comment = EditField(this, 200);
-  backup = ChoiceList(this, {264, 265});
-  web = ChoiceList(this, {380, 381});
+  backup = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
+  web = ChoiceList(this, {text::kBrowserDisable, text::kBrowserEnable});
 
   fields_.Choice(function, ch_.TYPE);
   Guard(function);
@@ -123,13 +120,13 @@ void CDlgSetIoMdCh::UpdateEnables() {
 
 bool CDlgSetIoMdCh::Validate() {
   if (contCount->isEnabled()) {
-    if (contCount->currentIndex() <= 0) return checks_.Refuse(LoadText(kNoCountMessage));
+    if (contCount->currentIndex() <= 0) return checks_.Refuse(LoadText(text::kNoCountError));
     const int start = std::max(contStart->currentIndex(), 0) + 1;
     const int count = contCount->currentIndex() + kFirstCount - 1;
-    if (start + count - 1 > FamilyOf(FamilyId::Md).count) return checks_.Refuse(LoadText(kRunLengthMessage));
+    if (start + count - 1 > FamilyOf(FamilyId::Md).count) return checks_.Refuse(LoadText(text::kRunLengthError));
   }
-  return checks_.Int(k1, 0, 999, kK1Message) && checks_.Text(name, 16, kNameMessage) &&
-         checks_.Text(comment, 16, kCommentMessage) && CheckStatusPair(checks_, *on, *off);
+  return checks_.Int(k1, 0, 999, text::kK1Error) && checks_.Text(name, 16, text::kChNameError) &&
+         checks_.Text(comment, 16, text::kChCommentError) && CheckStatusPair(checks_, *on, *off);
 }
 
 void CDlgSetIoMdCh::Commit() {

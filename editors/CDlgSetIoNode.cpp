@@ -9,14 +9,6 @@
 #include "resources/text_ids.h"
 
 namespace tk48 {
-namespace {
-
-constexpr int kColumnSlave = 200, kColumnPort = 202, kColumnAddress = 205, kColumnType = 206;
-constexpr int kCannotPaste = 147;
-
-
-}  // namespace
-
 ListScreenSetup SlaveListSetup(SettingData& record, UiPort& ui) {
   NodeConf* nodes = &record.IO.NODE_CONF;
   SettingData* r = &record;
@@ -26,17 +18,19 @@ ListScreenSetup SlaveListSetup(SettingData& record, UiPort& ui) {
   setup.title = Tx(text::kIoSlaveSetting);
   setup.list.rows = kNodeCount;
   setup.list.columns = {
-      {kColumnSlave, 60, [](int row) { return QUtf8Text(FormatText(text::kSlaveLabel, row)); }},
-      {kColumnType, 100,
+      {text::kSlaveColumn, 60, [](int row) { return QUtf8Text(FormatText(text::kSlaveLabel, row)); }},
+      {text::kSlaveTypeColumn, 100,
        [nodes, hasAddress](int row) {
          if (hasAddress(row))
            return Tx(nodes->NODE_TYPE[row] == kSlaveSlmp ? text::kSlaveSlmp : text::kSlaveModbusTcp);
          return SharesConnection(*nodes, row) ? QUtf8Text(FormatText(text::kSlaveLabel, nodes->SHAR_ID[row]))
                                               : QString();
        }},
-      {kColumnAddress, 120,
-       [nodes, hasAddress](int row) { return hasAddress(row) ? ReformattedAddress(FromRecord(nodes->NODE[row])) : QString(); }},
-      {kColumnPort, 100,
+      {text::kIpAddressColumn, 120,
+       [nodes, hasAddress](int row) {
+         return hasAddress(row) ? ReformattedAddress(FromRecord(nodes->NODE[row])) : QString();
+       }},
+      {text::kPortNoColumn, 100,
        [nodes, hasAddress](int row) { return hasAddress(row) ? QString::number(nodes->PORT[row]) : QString(); }},
   };
   setup.list.edit = [r, port](QWidget* parent, int row) {
@@ -46,7 +40,7 @@ ListScreenSetup SlaveListSetup(SettingData& record, UiPort& ui) {
   setup.list.paste = [nodes](int from, int to) { CopySlave(*nodes, from, to); };
   setup.list.pasteAllowed = [nodes, port](int from, int to) {
     if (!PasteRefused(*nodes, from, to)) return true;
-    port->Message(LoadText(kCannotPaste), Icon::Error);
+    port->Message(LoadText(text::kCannotPaste), Icon::Error);
     return false;
   };
   setup.buttons = {{text::kCommunication, [r, port](QWidget* parent, int) {

@@ -8,20 +8,13 @@
 #include "resources/text_ids.h"
 
 namespace tk48 {
-namespace {
-
-constexpr int kPauseMessage = 215, kTimeoutMessage = 216, kSlmpTimeoutMessage = 217;
-constexpr int kDisable = 1270;
-
-}  // namespace
-
 CDlgSetIoNodeCom::CDlgSetIoNodeCom(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kCommunication));
   NodeConf& nodes = record.IO.NODE_CONF;
   interval = EditField(this, 80);
   timeout = EditField(this, 80);
   slmpTimeout = EditField(this, 80);
-  transaction = ChoiceList(this, {kDisable, kDisable + 1});
+  transaction = ChoiceList(this, {text::kTransactionDisable, text::kTransactionEnable});
   fields_.Int(interval, nodes.INTERVAL);
   fields_.Int(timeout, nodes.TIMEOUT);
   fields_.Int(slmpTimeout, nodes.SLMP_TIMEOUT);
@@ -42,8 +35,9 @@ CDlgSetIoNodeCom::CDlgSetIoNodeCom(QWidget* parent, SettingData& record, UiPort&
 }
 
 bool CDlgSetIoNodeCom::Validate() {
-  return checks_.Int(interval, 100, 10000, kPauseMessage) && checks_.Int(timeout, 1, 10, kTimeoutMessage) &&
-         checks_.Int(slmpTimeout, 1, 60, kSlmpTimeoutMessage);
+  return checks_.Int(interval, 100, 10000, text::kPausePeriodError) &&
+         checks_.Int(timeout, 1, 10, text::kModbusTimeoutError) &&
+         checks_.Int(slmpTimeout, 1, 60, text::kSlmpTimeoutError);
 }
 
 }  // namespace tk48

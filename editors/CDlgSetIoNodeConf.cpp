@@ -14,12 +14,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kNodeIdMessage = 210, kPortMessage = 211, kDeletedSlave = 212;
-constexpr int kToSlmp = 222, kToModbusTcp = 223;
-constexpr int kNetworkMessage = 218, kStationMessage = 219, kProcessorMessage = 220, kMultidropMessage = 221;
-constexpr int kSharingMessage = 145;
-constexpr int kSharingDisable = 382, kNone = 2500;
-
 std::span<const RefKind> ErrOutKinds() {
   static const RefKind kinds[] = {{0, nullptr},
                                   {1, &FamilyOf(FamilyId::Md)},
@@ -40,10 +34,10 @@ CDlgSetIoNodeConf::CDlgSetIoNodeConf(QWidget* parent, SettingData& record, int s
   slaveType = ChoiceList(this, {text::kSlaveModbusTcp, text::kSlaveSlmp});
   address = new IpAddressEdit(this);
   nodeNo = EditField(this, 60);
-  sharing = ChoiceList(this, {kSharingDisable});
+  sharing = ChoiceList(this, {text::kSharingDisable});
   for (int k = 0; k < slave; ++k) sharing->addItem(QUtf8Text(FormatText(text::kSlaveLabel, k)));
   port = EditField(this, 80);
-  errType = ChoiceList(this, {kNone, text::kFamilyMd, text::kFamilyDo, text::kFamilyGdo});
+  errType = ChoiceList(this, {text::kOutputNone, text::kFamilyMd, text::kFamilyDo, text::kFamilyGdo});
   errCh = new QComboBox(this);
   networkNo = EditField(this, 60);
   stationNo = EditField(this, 60);
@@ -53,11 +47,13 @@ CDlgSetIoNodeConf::CDlgSetIoNodeConf(QWidget* parent, SettingData& record, int s
   // The type and sharing lists first: the address binding reads them.
   fields_.Choice(slaveType, nodes_.NODE_TYPE[slave]);
   std::int8_t* shared = &nodes_.SHAR_ID[slave];
+  // A slave numbered at or above this one (or any other stray number) shows
+  // "Disable", and OK stores it so.
   fields_.Custom(
-      sharing,
-      [this, shared] { sharing->setCurrentIndex(*shared >= 0 && *shared < slave_ ? *shared + 1 : 0); },
+      sharing, [this, shared] { sharing->setCurrentIndex(*shared >= 0 && *shared < slave_ ? *shared + 1 : 0); },
       [this] { return QStringLiteral("%1/%2").arg(slaveType->currentIndex()).arg(sharing->currentIndex()); },
-      [this, shared] { *shared = static_cast<std::int8_t>(Slmp() ? kNotShared : sharing->currentIndex() - 1); });
+      [this, shared] { *shared = static_cast<std::int8_t>(Slmp() ? kNotShared : sharing->currentIndex() - 1); },
+      [this, shared] { return *shared == kNotShared || (*shared >= 0 && *shared < slave_); });
   char(*node)[32] = &nodes_.NODE[slave];
   fields_.Custom(
       address, [this, node] { address->SetAddress(FromRecord(*node)); },
@@ -84,8 +80,8 @@ CDlgSetIoNodeConf::CDlgSetIoNodeConf(QWidget* parent, SettingData& record, int s
   Guard(sharing);
 
   auto* form = new QFormLayout;
-  AddRow(form, 206, slaveType);
-  AddRow(form, 205, address);
+  AddRow(form, text::kSlaveTypeColumn, slaveType);
+  AddRow(form, text::kIpAddressColumn, address);
   AddRow(form, text::kNodeNo, nodeNo);
   AddRow(form, text::kConnectionSharing, sharing);
   AddRow(form, text::kPortAddress, port);
@@ -133,28 +129,29 @@ bool CDlgSetIoNodeConf::SharingOk() {
   const bool sharesOther = !Slmp() && shared >= 0;
   if (sharesOther && (shared >= slave_ || nodes_.NODE_TYPE[shared] != kSlaveModbusTcp ||
                       SharesConnection(nodes_, shared)))
-    return checks_.Refuse(LoadText(kSharingMessage));
-  if ((Slmp() || sharesOther) && IsShared(nodes_, slave_)) return checks_.Refuse(LoadText(kSharingMessage));
+    return checks_.Refuse(LoadText(text::kSharingError));
+  if ((Slmp() || sharesOther) && IsShared(nodes_, slave_)) return checks_.Refuse(LoadText(text::kSharingError));
   return true;
 }
 
 bool CDlgSetIoNodeConf::Validate() {
   if (Slmp()) {
-    if (!checks_.Int(networkNo, 0, 255, kNetworkMessage) || !checks_.Int(stationNo, 1, 255, kStationMessage) ||
-        !checks_.Hex(processorNo, 0, 0xFFFF, kProcessorMessage) ||
-        !checks_.Int(multidropNo, 0, 255, kMultidropMessage))
+    if (!checks_.Int(networkNo, 0, 255, text::kNetworkNoError) ||
+        !checks_.Int(stationNo, 1, 255, text::kStationNoError) ||
+        !checks_.Hex(processorNo, 0, 0xFFFF, text::kProcessorNoError) ||
+        !checks_.Int(multidropNo, 0, 255, text::kMultidropNoError))
       return false;
-  } else if (!checks_.Int(nodeNo, 0, 255, kNodeIdMessage)) {
+  } else if (!checks_.Int(nodeNo, 0, 255, text::kNodeIdError)) {
     return false;
   }
-  return SharingOk() && checks_.Int(port, 0, 65535, kPortMessage, Scope::Always);
+  return SharingOk() && checks_.Int(port, 0, 65535, text::kSlavePortError, Scope::Always);
 }
 
 bool CDlgSetIoNodeConf::CrossCheck() {
   disableChannels_ = false;
   const bool deleted = (Slmp() || sharing->currentIndex() == 0) && address->IsBlank();
   if (deleted && HasChannelsOfDeleted(record_.IO, slave_)) {
-    if (ui_.Message(LoadText(kDeletedSlave), Icon::Information, Buttons::OkCancel) != Answer::Ok) {
+    if (ui_.Message(LoadText(text::kDeletedSlave), Icon::Information, Buttons::OkCancel) != Answer::Ok) {
       if (nodes_.NODE[slave_][0] != '\0') address->SetAddress(FromRecord(nodes_.NODE[slave_]));
       return false;
     }
@@ -162,8 +159,8 @@ bool CDlgSetIoNodeConf::CrossCheck() {
   }
   const std::int32_t oldKind = Slmp() ? kTypeModbusTcp : kTypeSlmp;
   if (HasChannelsOn(record_.IO, slave_, oldKind) &&
-      ui_.Message(FormatText(Slmp() ? kToSlmp : kToModbusTcp, slave_), Icon::None, Buttons::OkCancel) !=
-          Answer::Ok) {
+      ui_.Message(FormatText(Slmp() ? text::kSlaveHasModbusChannels : text::kSlaveHasSlmpChannels, slave_), Icon::None,
+                  Buttons::OkCancel) != Answer::Ok) {
     disableChannels_ = false;
     return false;
   }

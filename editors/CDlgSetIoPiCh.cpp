@@ -18,11 +18,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kPiLabel = 600, kZoneTitle = 680;
-constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
-constexpr int kNameMessage = 295, kCommentMessage = 296, kTimeConstantMessage = 297, kUnitMessage = 298;
-constexpr int kRangeOrderMessage = 650, kScaleMessage = 651, kLowerMessage = 652, kUpperMessage = 653;
-constexpr int kRateMessage = 654, kDropoutMessage = 655;
 constexpr double kScaleLimit = 10000000000.0;
 constexpr std::uint8_t kRegisterTypes[] = {3, 4};  // input register (3X), holding register (4X)
 
@@ -40,12 +35,13 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(QWidget* parent, SettingData& record, int index, Ui
       ch_(record.IO.PI[index]),
       index_(index),
       zones_(ZonesOf(record.IO.PI[index])) {
-  setWindowTitle(QUtf8Text(FormatText(kPiLabel, index + 1)));
-  kind = ChoiceList(this, {240, 241, 242, 243, 250, 244, 249, 288, 248});
+  setWindowTitle(QUtf8Text(FormatText(text::kPiLabel, index + 1)));
+  kind = ChoiceList(this, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp, text::kDi,
+                           text::kControlInput, text::kAnalogAccumulation, text::kBinaryAccumulation, text::kDemo});
   moduleAddress = EditField(this, 60);
   chNo = EditField(this, 60);
   slaveNo = EditField(this, 60);
-  registerType = ChoiceList(this, {260, 261});
+  registerType = ChoiceList(this, {text::kInputRegister, text::kHoldingRegister});
   registerAddress = EditField(this, 80);
   swap = new QCheckBox(Tx(text::kInvert), this);
   slmpSwap = new QCheckBox(Tx(text::kInvert), this);
@@ -56,19 +52,19 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(QWidget* parent, SettingData& record, int index, Ui
   scale = EditField(this, 120);
   point = NumberList(this, 0, 3);
   unit = EditField(this, 100);
-  mode = ChoiceList(this, {610, 611});
+  mode = ChoiceList(this, {text::kAccumulation, text::kEngineeringUnitValue});
   range = new QCheckBox(Tx(text::kEnableBox), this);
   lower = EditField(this, 100);
   upper = EditField(this, 100);
-  modeTcp = ChoiceList(this, {610, 611, 612});
-  modeDi = ChoiceList(this, {604, 605, 606, 607});
-  filter = ChoiceList(this, {280, 281, 282});
+  modeTcp = ChoiceList(this, {text::kAccumulation, text::kEngineeringUnitValue, text::kFloat});
+  modeDi = ChoiceList(this, {text::kOn, text::kOff, text::kUp, text::kDown});
+  filter = ChoiceList(this, {text::kNoneKind, text::kMovingAverage, text::kDelayBuffer});
   samples = SampleCountList(this);
   timeConstant = EditField(this, 60);
   analogCh = new QComboBox(this);
   FillLabelledChannels(analogCh, record, FamilyOf(FamilyId::Ai));
   rate = EditField(this, 80);
-  timeUnit = ChoiceList(this, {413, 412, 411});
+  timeUnit = ChoiceList(this, {text::kTimeMinute, text::kTimeHour, text::kTimeDay});
   dropout = EditField(this, 80);
   binaryCh = new QComboBox(this);
   FillLabelledChannels(binaryCh, record, FamilyOf(FamilyId::Ai));
@@ -137,16 +133,16 @@ CDlgSetIoPiCh::CDlgSetIoPiCh(QWidget* parent, SettingData& record, int index, Ui
   AddRow(source, text::kDiChNo, diCh);
   AddRow(source, text::kModeDi, modeDi);
   AddRow(source, text::kAiChNo, analogCh);
-  Name(analogCh, SubName(249, text::kAiChNo));
+  Name(analogCh, SubName(text::kAnalogAccumulation, text::kAiChNo));
   AddRow(source, text::kCounterRate, rate);
   AddRow(source, text::kTimeUnit, timeUnit);
   AddRow(source, text::kLowEndCutout, dropout);
   AddRow(source, text::kAiChNo, binaryCh);
-  Name(binaryCh, SubName(288, text::kAiChNo));
+  Name(binaryCh, SubName(text::kBinaryAccumulation, text::kAiChNo));
   auto* value = new QFormLayout;
   AddRow(value, text::kColumnChName, name);
   AddRow(value, text::kColumnChComment, comment);
-  AddRow(value, text::kPulseScaling, scale);
+  AddRow(value, text::kScaling, scale);
   AddRow(value, text::kDecimalPlaces, point);
   AddRow(value, text::kEngineeringUnit, unit);
   AddRow(value, text::kModeIoModule, mode);
@@ -215,41 +211,44 @@ void CDlgSetIoPiCh::UpdateEnables() {
 
 bool CDlgSetIoPiCh::Validate() {
   const int k = kind->currentIndex();
-  if (k == kIoModule && (!checks_.Int(moduleAddress, 1, 16, kModuleMessage) || !checks_.Int(chNo, 1, 2, kChNoMessage)))
+  if (k == kIoModule &&
+      (!checks_.Int(moduleAddress, 1, 16, text::kModuleAddressError) || !checks_.Int(chNo, 1, 2, text::kChNoError)))
     return false;
-  if (k == kModbusTcp &&
-      (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !checks_.Int(registerAddress, 1, 65535, kRegisterMessage)))
+  if (k == kModbusTcp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) ||
+                          !checks_.Int(registerAddress, 1, 65535, text::kRegisterAddressError)))
     return false;
-  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, kSlaveMessage) || !slmp.Check(checks_))) return false;
+  if (k == kSlmp && (!checks_.Int(slaveNo, 0, 31, text::kSlaveAddressError) || !slmp.Check(checks_))) return false;
   // The rest whatever the kind.
   constexpr Scope always = Scope::Always;
-  return checks_.Text(name, 16, kNameMessage, always) && checks_.Text(comment, 16, kCommentMessage, always) &&
-         checks_.RealNonZero(scale, kScaleMessage, -kScaleLimit, kScaleLimit, 3, always) &&
-         checks_.Text(unit, 8, kUnitMessage, always) &&
-         checks_.UInt(lower, 0, 4294967295u, kLowerMessage, always) &&
-         checks_.UInt(upper, 0, 4294967295u, kUpperMessage, always) &&
-         checks_.Int(timeConstant, 0, 100, kTimeConstantMessage, always) &&
-         checks_.Int(rate, 0, 10000, kRateMessage, always) && checks_.Int(dropout, 0, 12000, kDropoutMessage, always);
+  return checks_.Text(name, 16, text::kChNameError, always) &&
+         checks_.Text(comment, 16, text::kChCommentError, always) &&
+         checks_.RealNonZero(scale, text::kScalingError, -kScaleLimit, kScaleLimit, 3, always) &&
+         checks_.Text(unit, 8, text::kEngineeringUnitError, always) &&
+         checks_.UInt(lower, 0, 4294967295u, text::kPulseLowerLimitError, always) &&
+         checks_.UInt(upper, 0, 4294967295u, text::kPulseUpperLimitError, always) &&
+         checks_.Int(timeConstant, 0, 100, text::kTimeConstantError, always) &&
+         checks_.Int(rate, 0, 10000, text::kAccumulationRateError, always) &&
+         checks_.Int(dropout, 0, 12000, text::kLowEndCutoutError, always);
 }
 
 bool CDlgSetIoPiCh::CrossCheck() {
   const int k = kind->currentIndex();
   if (!CheckSlaveRef(checks_, record_.IO.NODE_CONF, k, slaveNo)) return false;
   // Wherever the pulse range is in use, its lower limit must stay below the upper.
-  if (RangeInUse() && UnsignedOf(lower) >= UnsignedOf(upper)) return checks_.Refuse(LoadText(kRangeOrderMessage));
+  if (RangeInUse() && UnsignedOf(lower) >= UnsignedOf(upper))
+    return checks_.Refuse(LoadText(text::kPulseRangeOrderError));
   return k == kDisable || ZonesInOrder(checks_, zones_.get());
 }
 
 void CDlgSetIoPiCh::Commit() {
   ItemEditor::Commit();
-  StoreUnlistedSampleCount(samples, ch_.MOVING_AVERAGE);
   StoreZones(zones_.get(), ch_);
 }
 
 void CDlgSetIoPiCh::EditZones() {
   const ZoneOwner owner{FamilyId::Pi, index_, kind->currentIndex() > kDisable, name->text(), comment->text()};
   zones_.Edit([this, &owner](ZoneBlock& copy) {
-    return RunZoneEditor(this, record_, copy, kZoneTitle, index_ + 1, ui_, &owner);
+    return RunZoneEditor(this, record_, copy, text::kPiZoneTitle, index_ + 1, ui_, &owner);
   });
 }
 

@@ -17,7 +17,6 @@ namespace {
 
 // Kinds of a process reference; a type list's entries map onto these.
 constexpr int kNone = 0, kAi = 1, kPi = 2, kMa = 3, kDi = 4, kMd = 5;
-constexpr int kAiText = 501, kDiText = 250;
 constexpr int kNameChars = 32;
 constexpr int kNoneStoresNo = 1;
 
@@ -37,7 +36,7 @@ std::span<const RefKind> DiscreteKinds() {
 std::span<const RefKind> AnalogKinds() { return AllKinds().first(4); }
 
 QComboBox* TypeList(QWidget* parent, std::span<const RefKind> kinds) {
-  static constexpr int kTexts[] = {text::kOutputNone, kAiText, text::kPiName, text::kMaName, kDiText, text::kMdName};
+  static constexpr int kTexts[] = {text::kOutputNone, text::kAi, text::kPi, text::kMa, text::kDi, text::kMd};
   auto* list = new QComboBox(parent);
   for (const RefKind& k : kinds) list->addItem(Tx(kTexts[k.kind]));
   return list;
@@ -106,10 +105,12 @@ CDlgSetOpemonProc::CDlgSetOpemonProc(QWidget* parent, SettingData& record, int i
     row.text->setReadOnly(true);
     row.text->setFocusPolicy(Qt::NoFocus);
     Name(row.text, SubName(group + QLatin1Char(' ') + label, Tx(text::kOpemonDisplayComment)));
+    row.colourCaption = new QLabel(Tx(text::kOpemonColor), this);
+    row.commentCaption = new QLabel(Tx(text::kOpemonDisplayComment), this);
     grid->addWidget(row.label, line, 0);
-    grid->addWidget(new QLabel(Tx(text::kOpemonColor), this), line, 1);
+    grid->addWidget(row.colourCaption, line, 1);
     grid->addWidget(row.swatch, line, 2);
-    grid->addWidget(new QLabel(Tx(text::kOpemonDisplayComment), this), line, 3);
+    grid->addWidget(row.commentCaption, line, 3);
     grid->addWidget(row.text, line++, 4);
   };
   for (int k = 0; k < 5; ++k) {
@@ -174,8 +175,7 @@ void CDlgSetOpemonProc::UpdateEnables() {
     subChannel[k]->setEnabled(first != kNone && subType[k]->currentIndex() > 0);
   }
   statusOffShown_ = discrete;
-  statusOff.label->setVisible(discrete);
-  statusOff.text->setVisible(discrete);
+  statusOff.SetVisible(discrete);
   ShowPreviews();
 }
 

@@ -3,11 +3,12 @@
 // screen. The process screen shows, beside each channel, the colours and
 // display texts the channels themselves hold (zones of AI, PI and MA; the ON
 // and OFF states of DI and MD); it never changes them.
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <initializer_list>
 
 #include "editors/item_editor.h"
 #include "editors/list_screen.h"
@@ -33,6 +34,13 @@ struct PreviewRow {
   QLabel* label;
   PreviewSwatch* swatch;
   QLineEdit* text;
+  QLabel* colourCaption;   // "Color"
+  QLabel* commentCaption;  // "Display comment"
+  // The whole row, captions included, on or off the screen.
+  void SetVisible(bool on) const {
+    for (QWidget* w : std::initializer_list<QWidget*>{label, colourCaption, swatch, commentCaption, text})
+      w->setVisible(on);
+  }
 };
 
 class CDlgSetOpemonProc : public ItemEditor {

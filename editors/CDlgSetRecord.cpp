@@ -13,9 +13,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
-
 bool RunSetRecordEvent(QWidget* parent, SettingData& record, UiPort& ui) {
   CDlgSetRecordEvent dialog(parent, record, ui);
   return dialog.exec() == QDialog::Accepted;
@@ -52,7 +49,7 @@ CDlgSetRecord::CDlgSetRecord(QWidget* parent, SettingData& record, UiPort& ui)
 CDlgSetRecordEvent::CDlgSetRecordEvent(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kRecordEvent));
   EventBlock& event = record.RECORD.EVENT;
-  auto disableEnable = [this] { return ChoiceList(this, {kDisable, kDisable + 1}); };
+  auto disableEnable = [this] { return ChoiceList(this, {text::kDisable, text::kEnable}); };
   auto charSet = [this] { return ChoiceList(this, {text::kSjis, text::kUtf8}); };
   autoDelete = disableEnable();
   eventMode = disableEnable();
@@ -84,8 +81,8 @@ CDlgSetRecordEvent::CDlgSetRecordEvent(QWidget* parent, SettingData& record, UiP
 }
 
 void CDlgSetRecordEvent::UpdateEnables() {
-  eventCode->setEnabled(eventMode->currentIndex() == kEnable);
-  scheduleCode->setEnabled(scheduleMode->currentIndex() == kEnable);
+  eventCode->setEnabled(eventMode->currentIndex() == kEnabledEntry);
+  scheduleCode->setEnabled(scheduleMode->currentIndex() == kEnabledEntry);
 }
 
 bool RunSetRecord(QWidget* parent, SettingData& record, UiPort& ui) {

@@ -15,8 +15,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
 constexpr int kHeaderChars = 1024;
 constexpr int kRateSec = 0, kRateMin = 1, kRateHour = 2;
 // The storing rates the device takes (the reader refuses any other).
@@ -33,7 +31,7 @@ QComboBox* ValueList(QWidget* parent, std::span<const int> values) {
   return list;
 }
 
-QComboBox* DisableEnable(QWidget* parent) { return ChoiceList(parent, {kDisable, kDisable + 1}); }
+QComboBox* DisableEnable(QWidget* parent) { return ChoiceList(parent, {text::kDisable, text::kEnable}); }
 
 }  // namespace
 
@@ -57,16 +55,17 @@ CDlgSetRecordLoggingHead::CDlgSetRecordLoggingHead(QWidget* parent, HeaderLines&
 
 void CDlgSetRecordLoggingHead::Load() {
   ItemEditor::Load();
-  mode->setCurrentIndex((lines_.LINE & bit_) ? kEnable : 0);
+  mode->setCurrentIndex((lines_.LINE & bit_) ? kEnabledEntry : 0);
 }
 
-void CDlgSetRecordLoggingHead::UpdateEnables() { header->setEnabled(mode->currentIndex() == kEnable); }
+void CDlgSetRecordLoggingHead::UpdateEnables() { header->setEnabled(mode->currentIndex() == kEnabledEntry); }
 
 bool CDlgSetRecordLoggingHead::Validate() { return checks_.Text(header, kHeaderChars, text::kHeaderLineError); }
 
 void CDlgSetRecordLoggingHead::Commit() {
   ItemEditor::Commit();
-  lines_.LINE = static_cast<std::uint16_t>(mode->currentIndex() == kEnable ? lines_.LINE | bit_ : lines_.LINE & ~bit_);
+  lines_.LINE =
+      static_cast<std::uint16_t>(mode->currentIndex() == kEnabledEntry ? lines_.LINE | bit_ : lines_.LINE & ~bit_);
 }
 
 HourTable LoggingHours(const LoggingBlock& logging) {
@@ -113,7 +112,7 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
   LoggingBlock& log = logging_;
   mode = DisableEnable(this);
   for (int i = 0; i < 3; ++i) {
-    lineButtons[i] = new QPushButton(Tx(text::kLine1 + i), this);
+    lineButtons[i] = new QPushButton(Tx(text::kHeaderLines[i]), this);
     lineButtons[i]->setAutoDefault(false);
     connect(lineButtons[i], &QPushButton::clicked, this, [this, i] {
       headers_.Edit([this, i](HeaderLines& copy) {
@@ -180,8 +179,8 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
   auto* week = new QGroupBox(Tx(text::kDayOfWeek), this);
   auto* weekRow = new QHBoxLayout(week);
   for (int d = 0; d < 7; ++d) {
-    days[d] = new QCheckBox(Tx(text::kSun + d), week);
-    Name(days[d], SubName(text::kDayOfWeek, text::kSun + d));
+    days[d] = new QCheckBox(Tx(text::kWeekdaysShort[d]), week);
+    Name(days[d], SubName(text::kDayOfWeek, text::kWeekdaysShort[d]));
     fields_.Bit(days[d], log.WDAY, d);
     weekRow->addWidget(days[d]);
   }
@@ -196,7 +195,7 @@ CDlgSetRecordLogging::CDlgSetRecordLogging(QWidget* parent, SettingData& record,
 }
 
 void CDlgSetRecordLogging::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* w : std::initializer_list<QWidget*>{lineButtons[0], lineButtons[1], lineButtons[2], penButton,
                                                      autoStart, autoDelete, charCode, rate, dateline})
     w->setEnabled(on);

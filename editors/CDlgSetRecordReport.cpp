@@ -14,8 +14,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
 constexpr int kTitleChars = 32;
 constexpr int kTitleLabels[3] = {text::kDailyReport, text::kMonthlyReport, text::kYearlyReport};
 constexpr int kTitleErrors[3] = {text::kDailyTitleError, text::kMonthlyTitleError, text::kYearlyTitleError};
@@ -46,15 +44,15 @@ CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, U
       templates_(BitsOf(record.RECORD.REPORT)) {
   setWindowTitle(Tx(text::kReportForm));
   ReportBlock& rep = report_;
-  mode = ChoiceList(this, {kDisable, kDisable + 1});
-  autoDelete = ChoiceList(this, {kDisable, kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
+  autoDelete = ChoiceList(this, {text::kDisable, text::kEnable});
   charCode = ChoiceList(this, {text::kSjis, text::kUtf8});
   char (*texts[3])[97] = {&rep.TITLE_DAY, &rep.TITLE_MON, &rep.TITLE_YEAR};
   std::int32_t* sends[3] = {&rep.SEND_DAY, &rep.SEND_MON, &rep.SEND_YEAR};
   for (int i = 0; i < 3; ++i) {
     titles[i] = EditField(this, 260);
     fields_.Text(titles[i], *texts[i]);
-    send[i] = ChoiceList(this, {kDisable, text::kUponUpdating, text::kUponSaving});
+    send[i] = ChoiceList(this, {text::kDisable, text::kUponUpdating, text::kUponSaving});
     fields_.Choice(send[i], *sends[i]);
   }
   penButton = new QPushButton(Tx(text::kPenInformation), this);
@@ -106,7 +104,7 @@ CDlgSetRecordReport::CDlgSetRecordReport(QWidget* parent, SettingData& record, U
 }
 
 void CDlgSetRecordReport::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* w : std::initializer_list<QWidget*>{autoDelete, charCode, titles[0], titles[1], titles[2], penButton,
                                                      templateButton, send[0], send[1], send[2], dayStart, monthStart,
                                                      yearStart})

@@ -10,7 +10,6 @@
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
 #include "editors/list_screen.h"
-#include "editors/mail_texts.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -29,11 +28,9 @@ void OpenCalendar(QWidget* p, SettingData& r, UiPort& ui) { RunSetRepCalendar(p,
 void OpenError(QWidget* p, SettingData& r, UiPort& ui) { CDlgSetRepError(p, r, ui).exec(); }
 
 constexpr MenuEntry kMailMenu[] = {
-    {text::mail::kAddressList, &OpenAddresses},
-    {text::mail::kMailTemplate, &OpenForms},
-    {text::mail::kRegularReport, &OpenTime},
-    {text::mail::kDeliveryFailureOutput, &OpenError},
-    {text::mail::kEmailingCalendar, &OpenCalendar},
+    {text::kAddressList, &OpenAddresses},     {text::kMailTemplate, &OpenForms},
+    {text::kRegularReport, &OpenTime},        {text::kDeliveryFailureOutput, &OpenError},
+    {text::kEmailingCalendar, &OpenCalendar},
 };
 
 }  // namespace
@@ -44,9 +41,9 @@ CDlgSetRep::CDlgSetRep(QWidget* parent, SettingData& record, UiPort& ui)
     : MenuScreen(parent, text::kEmail, kMailMenu, record, ui) {}
 
 CDlgSetRepError::CDlgSetRepError(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
-  setWindowTitle(Tx(text::mail::kDeliveryFailureOutput));
+  setWindowTitle(Tx(text::kDeliveryFailureOutput));
   MailError& error = record.MAIL_REPORT.ERROR;
-  mode = ChoiceList(this, {text::kOutputNone, text::mail::kOn, text::mail::kOn + 1});
+  mode = ChoiceList(this, {text::kOutputNone, text::kOn, text::kOff});
   type = ChoiceList(this, {text::kPageMd, text::kPageDo, text::kPageGdo});
   channel = new QComboBox(this);
   fields_.Choice(mode, error.MODE);

@@ -7,7 +7,6 @@
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
 #include "resources/strings.h"
-#include "editors/mail_texts.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
@@ -29,14 +28,14 @@ void StoreMailBook(const MailBook& book, SettingData& record) {
 
 CDlgSetRepAddrConf::CDlgSetRepAddrConf(QWidget* parent, MailBook& book, int index, UiPort& ui)
     : ItemEditor(parent, ui) {
-  setWindowTitle(QUtf8Text(FormatText(text::mail::kNo02d, index + 1)));
+  setWindowTitle(QUtf8Text(FormatText(text::kNo02d, index + 1)));
   name = EditField(this, 320);
   address = EditField(this, 320);
   fields_.Text(name, book.NAME[index]);
   fields_.Text(address, book.ADDRESS[index]);
   auto* form = new QFormLayout;
   AddRow(form, text::kName, name);
-  AddRow(form, text::mail::kAddress, address);
+  AddRow(form, text::kAddress, address);
   OkCancelColumn({form});
   Start();
 }
@@ -52,12 +51,12 @@ ListScreenSetup AddressListSetup(SettingData& record, MailBook& book, UiPort& ui
   MailBook* b = &book;
   UiPort* port = &ui;
   ListScreenSetup setup;
-  setup.title = Tx(text::mail::kAddressList);
+  setup.title = Tx(text::kAddressList);
   setup.list.rows = kMailAddressCount;
   setup.list.columns = {
-      {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(text::mail::kNo02d, row + 1)); }},
+      {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(text::kNo02d, row + 1)); }},
       {text::kName, 200, [b](int row) { return FromRecord(b->NAME[row]); }},
-      {text::mail::kAddress, 260, [b](int row) { return FromRecord(b->ADDRESS[row]); }},
+      {text::kAddress, 260, [b](int row) { return FromRecord(b->ADDRESS[row]); }},
   };
   setup.list.edit = [b, port](QWidget* parent, int row) { CDlgSetRepAddrConf(parent, *b, row, *port).exec(); };
   setup.list.paste = [b](int from, int to) {

@@ -13,7 +13,6 @@
 
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
-#include "editors/mail_texts.h"
 #include "model/day_marks.h"
 #include "model/defaults.h"
 #include "resources/strings.h"
@@ -22,7 +21,6 @@
 namespace tk48 {
 namespace {
 
-namespace mt = text::mail;
 constexpr int kLastYear = kCalendarFirstYear + kCalendarYears - 1;
 constexpr int kWeeks = 6, kWeekdays = 7;
 constexpr int kNational = 7;  // the "祝" box after "Sun" .. "Sat"
@@ -35,7 +33,7 @@ bool Marked(const std::uint32_t (&masks)[kCalendarYears][12], int year, int mont
 int FirstCell(int year, int month) { return Weekday(year, month, 1); }
 
 QString MonthTitle(int year, int month) {
-  return Tx(mt::kJanuary + month - 1) + QUtf8Text(FormatText(text::kCalendarYearSuffix, year));
+  return Tx(text::kMonths[month] - 1) + QUtf8Text(FormatText(text::kCalendarYearSuffix, year));
 }
 
 void Paint(QWidget* cell, QColor colour) {
@@ -92,7 +90,8 @@ CDlgSetRepCalendarConf::CDlgSetRepCalendarConf(QWidget* parent, CalendarMarks& m
     : ItemEditor(parent, ui) {
   setWindowTitle(MonthTitle(year, month));
   auto* grid = new QGridLayout;
-  for (int d = 0; d < kWeekdays; ++d) grid->addWidget(new QLabel(Tx(text::kSun + d), this), 0, d, Qt::AlignCenter);
+  for (int d = 0; d < kWeekdays; ++d)
+    grid->addWidget(new QLabel(Tx(text::kWeekdaysShort[d]), this), 0, d, Qt::AlignCenter);
   const int first = FirstCell(year, month);
   const int days = MonthDays(year, month);
   std::uint32_t& workDay = marks.WORK_DAY[year - kCalendarFirstYear][month - 1];
@@ -107,10 +106,10 @@ CDlgSetRepCalendarConf::CDlgSetRepCalendarConf(QWidget* parent, CalendarMarks& m
       continue;
     }
     column->addWidget(new QLabel(QString::number(day), box));
-    auto* off = new QCheckBox(Tx(mt::kNonBusinessDay), box);
-    auto* hol = new QCheckBox(Tx(mt::kHoliday), box);
-    Name(off, SubName(QString::number(day), Tx(mt::kNonBusinessDay)));
-    Name(hol, SubName(QString::number(day), Tx(mt::kHoliday)));
+    auto* off = new QCheckBox(Tx(text::kNonBusinessDay), box);
+    auto* hol = new QCheckBox(Tx(text::kHoliday), box);
+    Name(off, SubName(QString::number(day), Tx(text::kNonBusinessDay)));
+    Name(hol, SubName(QString::number(day), Tx(text::kHoliday)));
     column->addWidget(off);
     column->addWidget(hol);
     fields_.Bit(off, workDay, day - 1);
@@ -134,34 +133,34 @@ void CDlgSetRepCalendarConf::UpdateEnables() {
 
 CDlgSetRepCalendar::CDlgSetRepCalendar(QWidget* parent, SettingData& record, UiPort& ui)
     : ItemEditor(parent, ui), calendar_(record.MAIL_REPORT.CALENDAR), marks_{} {
-  setWindowTitle(Tx(mt::kEmailingCalendar));
+  setWindowTitle(Tx(text::kEmailingCalendar));
   std::memcpy(marks_.WORK_DAY, calendar_.WORK_DAY, sizeof marks_.WORK_DAY);
   std::memcpy(marks_.HOLIDAY, calendar_.HOLIDAY, sizeof marks_.HOLIDAY);
 
-  auto* hours = new QGroupBox(Tx(mt::kBusinessHour), this);
+  auto* hours = new QGroupBox(Tx(text::kBusinessHour), this);
   auto* hourGrid = new QGridLayout(hours);
   for (int i = 0; i < 6; ++i) {
     Period& p = periods[static_cast<std::size_t>(i)];
     p = {NumberList(this, 0, 23), NumberList(this, 0, 59), NumberList(this, 0, 23), NumberList(this, 0, 59)};
     fields_.Time(p.startHour, p.startMinute, calendar_.WORK_HOUR[i].START);
     fields_.Time(p.endHour, p.endMinute, calendar_.WORK_HOUR[i].END);
-    const QString period = Tx(mt::kBusinessHour) + QString::number(i + 1);
+    const QString period = Tx(text::kBusinessHour) + QString::number(i + 1);
     QComboBox* const lists[4] = {p.startHour, p.startMinute, p.endHour, p.endMinute};
     hourGrid->addWidget(new QLabel(QString::number(i + 1), hours), i + 1, 0);
     for (int k = 0; k < 4; ++k) {
-      Name(lists[k], SubName(period, Tx(text::kStartHour + k)));
+      Name(lists[k], SubName(period, Tx(text::kBusinessHourColumns[k])));
       hourGrid->addWidget(lists[k], i + 1, k + 1);
     }
   }
-  for (int k = 0; k < 4; ++k) hourGrid->addWidget(new QLabel(Tx(text::kStartHour + k), hours), 0, k + 1);
+  for (int k = 0; k < 4; ++k) hourGrid->addWidget(new QLabel(Tx(text::kBusinessHourColumns[k]), hours), 0, k + 1);
 
   auto* days = new QGroupBox(Tx(text::kBusinessDaySetting), this);
   auto* dayGrid = new QGridLayout(days);
-  const int rowLabels[2] = {mt::kNonBusinessDay, mt::kHoliday};
+  const int rowLabels[2] = {text::kNonBusinessDay, text::kHoliday};
   for (int row = 0; row < 2; ++row) {
     dayGrid->addWidget(new QLabel(Tx(rowLabels[row]), days), row, 0);
     for (int b = 0; b < 8; ++b) {
-      const int label = b < kNational ? text::kSun + b : text::kNationalDay;
+      const int label = b < kNational ? text::kWeekdaysShort[b] : text::kNationalDay;
       auto* box = new QCheckBox(Tx(label), days);
       Name(box, SubName(rowLabels[row], label));
       dayBoxes[static_cast<std::size_t>(row)][static_cast<std::size_t>(b)] = box;
@@ -183,7 +182,7 @@ CDlgSetRepCalendar::CDlgSetRepCalendar(QWidget* parent, SettingData& record, UiP
 
   auto* monthGrid = new QGridLayout;
   for (int m = 1; m <= 12; ++m) {
-    auto* button = new QPushButton(Tx(mt::kJanuary + m - 1), this);
+    auto* button = new QPushButton(Tx(text::kMonths[m] - 1), this);
     button->setAutoDefault(false);
     auto* display = new CDlgSetRepCalendarDsp(this);
     connect(button, &QPushButton::clicked, this, [this, m] {

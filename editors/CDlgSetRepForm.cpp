@@ -10,16 +10,12 @@
 #include "editors/channel_families.h"
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
-#include "editors/mail_texts.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
 
-namespace mt = text::mail;
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
 constexpr int kSubjectChars = 32;
 constexpr int kBodyChars = 256;
 // The periods that name a business hour: within, out of, non-business hours.
@@ -37,8 +33,8 @@ const RefKind kAttachKinds[] = {
     {7, &FamilyOf(FamilyId::Do)},
     {8, &FamilyOf(FamilyId::Gdo)},
 };
-constexpr int kAttachTypeTexts[] = {kDisable, 501, 250, 27001, text::kPageMa, text::kPageMd,
-                                    text::kPageAo, text::kPageDo, text::kPageGdo};
+constexpr int kAttachTypeTexts[] = {text::kDisable, text::kAi,     text::kDi,     text::kPi,     text::kPageMa,
+                                    text::kPageMd,  text::kPageAo, text::kPageDo, text::kPageGdo};
 
 QPushButton* SubButton(QWidget* parent, int textId) {
   auto* button = new QPushButton(Tx(textId), parent);
@@ -79,18 +75,18 @@ CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int
       form_(record.MAIL_REPORT.FORM[index]),
       recipients_(RecipientsOf(record.MAIL_REPORT.FORM[index])),
       attachments_(AttachmentsOf(record.MAIL_REPORT.FORM[index])) {
-  setWindowTitle(QUtf8Text(FormatText(mt::kNo02d, index + 1)));
+  setWindowTitle(QUtf8Text(FormatText(text::kNo02d, index + 1)));
   MailForm& f = form_;
-  mode = ChoiceList(this, {kDisable, kDisable + 1});
-  recipientsButton = SubButton(this, mt::kAddressList);
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
+  recipientsButton = SubButton(this, text::kAddressList);
   subject = EditField(this, 320);
   body = new QPlainTextEdit(this);
-  period = ChoiceList(this, {mt::kAnyTime, mt::kAnyTime + 1, mt::kNonBusinessDay, mt::kAnyTime + 2, mt::kAnyTime + 3,
-                             mt::kAnyTime + 4, mt::kAnyTime + 5});
+  period = ChoiceList(this, {text::kAnyTime, text::kBusinessDay, text::kNonBusinessDay, text::kWithinBusinessHours,
+                             text::kOutOfBusinessHours, text::kNonBusinessHours, text::kPause});
   businessHour = NumberList(this, 1, 6);
   channelsButton = SubButton(this, text::kChooseChannels);
-  file = ChoiceList(this, {text::kOutputNone, text::kDailyReport, text::kDailyReport + 1, text::kDailyReport + 2});
-  successMode = ChoiceList(this, {text::kOutputNone, mt::kOn, mt::kOn + 1});
+  file = ChoiceList(this, {text::kOutputNone, text::kDailyReport, text::kMonthlyReport, text::kYearlyReport});
+  successMode = ChoiceList(this, {text::kOutputNone, text::kOn, text::kOff});
   successType = ChoiceList(this, {text::kPageMd, text::kPageDo, text::kPageGdo});
   successChannel = new QComboBox(this);
 
@@ -121,24 +117,24 @@ CDlgSetRepFormConf::CDlgSetRepFormConf(QWidget* parent, SettingData& record, int
   AddRow(form, text::kMode, mode);
   form->addRow(Tx(text::kMailTo), recipientsButton);
   AddRow(form, text::kColumnSubject, subject);
-  AddRow(form, mt::kBodyText, body);
-  AddRow(form, mt::kEnabledTimePeriod, period);
-  AddRow(form, mt::kBusinessHourNo, businessHour);
-  form->addRow(Tx(mt::kAttachedChData), channelsButton);
-  AddRow(form, mt::kAttachedFile, file);
-  AddRow(form, mt::kDeliverySuccessOutput, successMode);
+  AddRow(form, text::kBodyText, body);
+  AddRow(form, text::kEnabledTimePeriod, period);
+  AddRow(form, text::kBusinessHourNo, businessHour);
+  form->addRow(Tx(text::kAttachedChData), channelsButton);
+  AddRow(form, text::kAttachedFile, file);
+  AddRow(form, text::kDeliverySuccessOutput, successMode);
   auto* output = new QHBoxLayout;
   output->addWidget(successType);
   output->addWidget(successChannel);
   form->addRow(QString(), output);
-  Name(successType, SubName(mt::kDeliverySuccessOutput, text::kType));
-  Name(successChannel, SubName(mt::kDeliverySuccessOutput, text::kColumnCh));
+  Name(successType, SubName(text::kDeliverySuccessOutput, text::kType));
+  Name(successChannel, SubName(text::kDeliverySuccessOutput, text::kColumnCh));
   OkCancelColumn({form});
   Start();
 }
 
 void CDlgSetRepFormConf::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   for (QWidget* w : std::initializer_list<QWidget*>{recipientsButton, subject, body, period, channelsButton, file,
                                                      successMode})
     w->setEnabled(on);
@@ -162,10 +158,10 @@ void CDlgSetRepFormConf::Commit() {
 CDlgSetRepDstConf::CDlgSetRepDstConf(QWidget* parent, std::int32_t& stored, int index, UiPort& ui)
     : ItemEditor(parent, ui) {
   setWindowTitle(QUtf8Text(FormatText(text::kTwoDigits, index + 1)));
-  to = ChoiceList(this, {text::kOutputNone, mt::kTo});
+  to = ChoiceList(this, {text::kOutputNone, text::kTo});
   fields_.Choice(to, stored);
   auto* form = new QFormLayout;
-  AddRow(form, mt::kTo, to);
+  AddRow(form, text::kTo, to);
   OkCancelColumn({form});
   Start();
 }
@@ -173,7 +169,7 @@ CDlgSetRepDstConf::CDlgSetRepDstConf(QWidget* parent, std::int32_t& stored, int 
 CDlgSetRepChConf::CDlgSetRepChConf(QWidget* parent, ChannelRef& ref, int index, const SettingData& record,
                                    UiPort& ui)
     : ItemEditor(parent, ui) {
-  setWindowTitle(QUtf8Text(FormatText(mt::kCh02d, index + 1)));
+  setWindowTitle(QUtf8Text(FormatText(text::kCh02d, index + 1)));
   type = new QComboBox(this);
   for (int id : kAttachTypeTexts) type->addItem(Tx(id));
   channel = new QComboBox(this);
@@ -193,12 +189,12 @@ ListScreenSetup FormListSetup(SettingData& record, UiPort& ui) {
   SettingData* r = &record;
   UiPort* port = &ui;
   ListScreenSetup setup;
-  setup.title = Tx(mt::kMailTemplate);
+  setup.title = Tx(text::kMailTemplate);
   setup.list.rows = kMailTemplateCount;
   setup.list.columns = {
-      {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(mt::kNo02d, row + 1)); }},
+      {text::kColumnNo, 60, [](int row) { return QUtf8Text(FormatText(text::kNo02d, row + 1)); }},
       {text::kMode, 80,
-       [r](int row) { return Tx(r->MAIL_REPORT.FORM[row].MODE == kEnable ? kDisable + 1 : kDisable); }},
+       [r](int row) { return Tx(r->MAIL_REPORT.FORM[row].MODE == kEnabledEntry ? text::kEnable : text::kDisable); }},
       {text::kColumnSubject, 300, [r](int row) { return FromRecord(r->MAIL_REPORT.FORM[row].TITLE); }},
   };
   setup.list.edit = [r, port](QWidget* parent, int row) { CDlgSetRepFormConf(parent, *r, row, *port).exec(); };
@@ -211,13 +207,13 @@ ListScreenSetup RecipientChooserSetup(const SettingData& record, MailRecipients&
   MailRecipients* d = &dst;
   UiPort* port = &ui;
   ListScreenSetup setup;
-  setup.title = Tx(mt::kAddressList);
+  setup.title = Tx(text::kAddressList);
   setup.list.rows = 64;
   setup.list.columns = {
       {text::kColumnNo, 50, [](int row) { return QUtf8Text(FormatText(text::kTwoDigits, row + 1)); }},
       {text::kName, 160, [book](int row) { return FromRecord(book->MAIL_NAME[row]); }},
-      {mt::kAddress, 220, [book](int row) { return FromRecord(book->MAIL_ADDRESS[row]); }},
-      {mt::kTo, 60, [d](int row) { return d->DST[row] == 1 ? Tx(mt::kTo) : Tx(text::kOutputNone); }},
+      {text::kAddress, 220, [book](int row) { return FromRecord(book->MAIL_ADDRESS[row]); }},
+      {text::kTo, 60, [d](int row) { return d->DST[row] == 1 ? Tx(text::kTo) : Tx(text::kOutputNone); }},
   };
   setup.list.edit = [d, port](QWidget* parent, int row) { CDlgSetRepDstConf(parent, d->DST[row], row, *port).exec(); };
   setup.list.paste = [d](int from, int to) { d->DST[to] = d->DST[from]; };
@@ -233,7 +229,7 @@ ListScreenSetup ChannelChooserSetup(const SettingData& record, MailAttachments& 
   setup.title = Tx(text::kAttachChData);
   setup.list.rows = kAttachedChannels;
   setup.list.columns = {
-      {text::kColumnCh, 60, [](int row) { return QUtf8Text(FormatText(mt::kCh02d, row + 1)); }},
+      {text::kColumnCh, 60, [](int row) { return QUtf8Text(FormatText(text::kCh02d, row + 1)); }},
       {text::kType, 80, [a](int row) { return TypeText(a->CH[row]); }},
       {text::kColumnChName, 240, [r, a](int row) { return ChannelText(*r, a->CH[row]); }},
   };

@@ -7,17 +7,13 @@
 #include "editors/editor_text.h"
 #include "editors/editor_widgets.h"
 #include "editors/list_screen.h"
-#include "editors/mail_texts.h"
 #include "editors/standard_lists.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
 
-namespace mt = text::mail;
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
-constexpr HourListTexts kSendTimes{text::kSetTimeToSend, text::kRecordReport, text::kMailSend, mt::kSendTimeTitle};
+constexpr HourListTexts kSendTimes{text::kSetTimeToSend, text::kRecordReport, text::kMailSend, text::kSendTimeTitle};
 
 TemplateBits BitsOf(const MailTime& time) {
   TemplateBits bits{};
@@ -50,11 +46,11 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
       time_(record.MAIL_REPORT.TIME),
       templates_(BitsOf(record.MAIL_REPORT.TIME)),
       hours_(SendTimesOf(record.MAIL_REPORT.TIME)) {
-  setWindowTitle(Tx(mt::kRegularReport));
-  mode = ChoiceList(this, {kDisable, kDisable + 1});
+  setWindowTitle(Tx(text::kRegularReport));
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   fields_.Choice(mode, time_.MODE);
   Unguarded(mode);
-  templateButton = new QPushButton(Tx(mt::kChooseTemplate), this);
+  templateButton = new QPushButton(Tx(text::kChooseTemplate), this);
   templateButton->setAutoDefault(false);
   connect(templateButton, &QPushButton::clicked, this, [this, &record] {
     templates_.Edit([this, &record](TemplateBits& copy) {
@@ -63,8 +59,8 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
   });
   auto* dayRow = new QHBoxLayout;
   for (int d = 0; d < 7; ++d) {
-    days[d] = new QCheckBox(Tx(text::kSun + d), this);
-    Name(days[d], SubName(mt::kDayOfWeek, text::kSun + d));
+    days[d] = new QCheckBox(Tx(text::kWeekdaysShort[d]), this);
+    Name(days[d], SubName(text::kDayOfWeek, text::kWeekdaysShort[d]));
     fields_.Bit(days[d], time_.WDAY, d);
     dayRow->addWidget(days[d]);
   }
@@ -81,14 +77,14 @@ CDlgSetRepTime::CDlgSetRepTime(QWidget* parent, SettingData& record, UiPort& ui)
   auto* form = new QFormLayout;
   AddRow(form, text::kMode, mode);
   form->addRow(Tx(text::kMailTemplateNo), templateButton);
-  form->addRow(Tx(mt::kDayOfWeek), dayRow);
-  form->addRow(Tx(mt::kTimeToSend), timeButton);
+  form->addRow(Tx(text::kDayOfWeek), dayRow);
+  form->addRow(Tx(text::kTimeToSend), timeButton);
   OkCancelColumn({form});
   Start();
 }
 
 void CDlgSetRepTime::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   templateButton->setEnabled(on);
   timeButton->setEnabled(on);
   for (QCheckBox* day : days) day->setEnabled(on);

@@ -14,10 +14,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
-constexpr int kNoneText = 2500;
-constexpr int kDiText = 250;
 constexpr int kNameChars = 32;
 
 std::span<const RefKind> MenteKinds() {
@@ -55,7 +51,7 @@ CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record,
                                      UiPort& ui)
     : ItemEditor(parent, ui) {
   setWindowTitle(QUtf8Text(FormatText(text::kUnitTitle, index + 1)));
-  mode = ChoiceList(this, {kDisable, kDisable + 1});
+  mode = ChoiceList(this, {text::kDisable, text::kEnable});
   name = EditField(this, 260);
   fields_.Choice(mode, unit.MODE);
   fields_.Text(name, unit.NAME);
@@ -74,8 +70,8 @@ CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record,
     days[d] = new QComboBox(week);
     days[d]->addItems(patterns);
     fields_.Choice(days[d], unit.BASIC[d].PTN);
-    weekForm->addRow(FieldLabel(week, text::kSun + d, days[d]), days[d]);
-    Name(days[d], SubName(text::kBasicAssignment, text::kSun + d));
+    weekForm->addRow(FieldLabel(week, text::kWeekdaysShort[d], days[d]), days[d]);
+    Name(days[d], SubName(text::kBasicAssignment, text::kWeekdaysShort[d]));
   }
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -85,7 +81,7 @@ CDlgSetSchUnitReg::CDlgSetSchUnitReg(QWidget* parent, const SettingData& record,
 }
 
 void CDlgSetSchUnitReg::UpdateEnables() {
-  const bool on = mode->currentIndex() == kEnable;
+  const bool on = mode->currentIndex() == kEnabledEntry;
   name->setEnabled(on);
   for (QComboBox* day : days) day->setEnabled(on);
 }
@@ -104,7 +100,7 @@ ListScreenSetup UnitListSetup(SettingData& record, UiPort& ui) {
       {text::kUnitName, 260,
        [r](int row) {
          const ScheduleUnit& unit = r->SCHEDULE.UNIT[row];
-         return unit.MODE == kEnable ? FromRecord(unit.NAME) : QString();
+         return unit.MODE == kEnabledEntry ? FromRecord(unit.NAME) : QString();
        }},
   };
   setup.list.edit = [r, &ui](QWidget* parent, int row) {
@@ -117,7 +113,7 @@ ListScreenSetup UnitListSetup(SettingData& record, UiPort& ui) {
 
 CDlgSetSchInputConf::CDlgSetSchInputConf(QWidget* parent, SettingData& record, UiPort& ui) : ItemEditor(parent, ui) {
   setWindowTitle(Tx(text::kMaintenanceSwSetting));
-  type = ChoiceList(this, {kNoneText, kDiText, text::kMdName});
+  type = ChoiceList(this, {text::kOutputNone, text::kDi, text::kMd});
   channel = new QComboBox(this);
   MenteInput& input = record.SCHEDULE.MENTE.INPUT;
   ChannelChoice(type, channel, input.CH.kind, input.CH.no, MenteKinds(), record, std::int16_t{0});

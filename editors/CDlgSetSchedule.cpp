@@ -13,11 +13,9 @@
 namespace tk48 {
 namespace {
 
-constexpr int kNoneText = 2500;
 constexpr int kNone = 0, kDo = 1, kGdo = 2;  // CH kinds: NONE, DO, GDO, MD
 constexpr int kEndOfDay = 24;
 constexpr int kNameChars = 32;
-constexpr int kNumberTitle = 180;  // "No.%d"
 
 std::span<const RefKind> OutputKinds() {
   static const RefKind kinds[] = {
@@ -44,8 +42,8 @@ QString Number(int row) { return QString::number(row + 1); }
 
 CDlgSetSchConf::CDlgSetSchConf(QWidget* parent, const SettingData& record, PatternOut& out, int index, UiPort& ui)
     : ItemEditor(parent, ui), record_(record) {
-  setWindowTitle(QUtf8Text(FormatText(kNumberTitle, index + 1)));
-  type = ChoiceList(this, {kNoneText, text::kDoName, text::kGdoName, text::kMdName});
+  setWindowTitle(QUtf8Text(FormatText(text::kPatternOutputTitle, index + 1)));
+  type = ChoiceList(this, {text::kOutputNone, text::kDo, text::kGdo, text::kMd});
   channel = new QComboBox(this);
   startHour = NumberList(this, 0, 23);
   startMinute = NumberList(this, 0, 59);
@@ -110,7 +108,7 @@ bool CDlgSetSchConf::CrossCheck() {
 CDlgSetSchPattern::CDlgSetSchPattern(QWidget* parent, const SettingData& record, SchedulePattern& pattern, int index,
                                      UiPort& ui)
     : ItemEditor(parent, ui), pattern_(pattern) {
-  setWindowTitle(QUtf8Text(FormatText(kNumberTitle, index + 1)));
+  setWindowTitle(QUtf8Text(FormatText(text::kPatternOutputTitle, index + 1)));
   std::copy(std::begin(pattern.OUT), std::end(pattern.OUT), outs_.begin());
   name = EditField(this, 260);
   fields_.Text(name, pattern.PTN_NAME);

@@ -15,21 +15,15 @@ namespace tk48 {
 namespace {
 
 constexpr int kNameChars = 32;
-constexpr int kNameMessages[3] = {160, 161, 162};
-constexpr int kZoneHourMessage = 163;
-constexpr int kZoneMinuteMessage = 164;
-constexpr int kDstSameMonth = 165;
-constexpr int kEnable = 1;  // "Enable" in the Disable / Enable lists
-constexpr int kJapanese = 120, kDisable = 131, kLastWeek = 133, kSunday = 150;
 
 CDlgSetSystem::DstRow MakeDstRow(QWidget* parent, FieldBindings& fields, DstPoint& point) {
   CDlgSetSystem::DstRow row{
       NumberList(parent, 1, 12),
       NumberList(parent, 1, 4),
-      ChoiceList(parent, {kSunday, kSunday + 1, kSunday + 2, kSunday + 3, kSunday + 4, kSunday + 5, kSunday + 6}),
+      ChoiceList(parent, text::kWeekdays),
       NumberList(parent, 0, 23),
   };
-  row.week->addItem(Tx(kLastWeek));  // week 5
+  row.week->addItem(Tx(text::kLastWeek));  // week 5
   fields.Choice(row.month, point.MON, 1);
   fields.Choice(row.week, point.WEEK1, 1);
   fields.Choice(row.weekday, point.WEEK2);
@@ -61,11 +55,11 @@ CDlgSetSystem::CDlgSetSystem(QWidget* parent, SettingData& record, UiPort& ui) :
     name[i] = EditField(this, 320);
     fields_.Text(name[i], *names[i]);
   }
-  language = ChoiceList(this, {kJapanese, kJapanese + 1});
+  language = ChoiceList(this, {text::kJapanese, text::kEnglish});
   zoneHour = EditField(this, 60);
   zoneMinute = EditField(this, 60);
-  timeAve = ChoiceList(this, {kDisable, kDisable + 1});
-  dstMode = ChoiceList(this, {kDisable, kDisable + 1});
+  timeAve = ChoiceList(this, {text::kDisable, text::kEnable});
+  dstMode = ChoiceList(this, {text::kDisable, text::kEnable});
   start = MakeDstRow(this, fields_, sys.DST.START);
   end = MakeDstRow(this, fields_, sys.DST.END);
   fields_.Choice(language, sys.LANGUAGE);
@@ -120,7 +114,7 @@ CDlgSetSystem::CDlgSetSystem(QWidget* parent, SettingData& record, UiPort& ui) :
   Start();
 }
 
-bool CDlgSetSystem::DstInUse() const { return dstMode->currentIndex() == kEnable; }
+bool CDlgSetSystem::DstInUse() const { return dstMode->currentIndex() == kEnabledEntry; }
 
 void CDlgSetSystem::UpdateEnables() {
   const bool dst = DstInUse();
@@ -130,16 +124,15 @@ void CDlgSetSystem::UpdateEnables() {
 }
 
 bool CDlgSetSystem::Validate() {
-  return checks_.Text(name[0], kNameChars, kNameMessages[0]) &&
-         checks_.Text(name[1], kNameChars, kNameMessages[1]) &&
-         checks_.Text(name[2], kNameChars, kNameMessages[2]) &&
-         checks_.Int(zoneHour, -12, 13, kZoneHourMessage) &&
-         checks_.Int(zoneMinute, 0, 59, kZoneMinuteMessage);
+  return checks_.Text(name[0], kNameChars, text::kSystemNameErrors[0]) &&
+         checks_.Text(name[1], kNameChars, text::kSystemNameErrors[1]) &&
+         checks_.Text(name[2], kNameChars, text::kSystemNameErrors[2]) &&
+         checks_.Int(zoneHour, -12, 13, text::kZoneHourError) && checks_.Int(zoneMinute, 0, 59, text::kZoneMinuteError);
 }
 
 bool CDlgSetSystem::CrossCheck() {
   if (DstInUse() && start.month->currentIndex() == end.month->currentIndex())
-    return checks_.Refuse(LoadText(kDstSameMonth));
+    return checks_.Refuse(LoadText(text::kDstSameMonth));
   return true;
 }
 

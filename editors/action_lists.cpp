@@ -12,9 +12,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kOff = 365, kOn = 366, kEnable = 363, kDisable = 364;
-constexpr int kMdTitle = 368, kDoTitle = 369, kGdoTitle = 327, kPiTitle = 367, kMaTitle = 362;
-
 struct ActionTable {
   FamilyId family;
   int titleId;
@@ -25,11 +22,11 @@ struct ActionTable {
 
 // In the order of ActionKind.
 constexpr ActionTable kActions[] = {
-    {FamilyId::Md, kMdTitle, text::kColumnOutput, kOff, kOn},
-    {FamilyId::Do, kDoTitle, text::kColumnOutput, kOff, kOn},
-    {FamilyId::Gdo, kGdoTitle, text::kColumnOutput, kOff, kOn},
-    {FamilyId::Pi, kPiTitle, text::kColumnReset, kDisable, kEnable},
-    {FamilyId::Ma, kMaTitle, text::kColumnReset, kDisable, kEnable},
+    {FamilyId::Md, text::kMdAlarmOutput, text::kColumnOutput, text::kActionOff, text::kActionOn},
+    {FamilyId::Do, text::kDoAlarmOutput, text::kColumnOutput, text::kActionOff, text::kActionOn},
+    {FamilyId::Gdo, text::kGdoAlarmOutput, text::kColumnOutput, text::kActionOff, text::kActionOn},
+    {FamilyId::Pi, text::kResetPiAction, text::kColumnReset, text::kActionDisable, text::kActionEnable},
+    {FamilyId::Ma, text::kResetMaAction, text::kColumnReset, text::kActionDisable, text::kActionEnable},
 };
 
 }  // namespace

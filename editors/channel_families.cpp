@@ -41,14 +41,10 @@ constexpr ChannelFamily Make(int labelId) {
 
 // In the order of FamilyId.
 constexpr ChannelFamily kFamilies[] = {
-    Make<&IoSection::AI, InUse::Type>(400),
-    Make<&IoSection::DI, InUse::Type>(500),
-    Make<&IoSection::PI, InUse::Type>(600),
-    Make<&IoSection::MA, InUse::Always>(700),
-    Make<&IoSection::MD, InUse::Always>(800),
-    Make<&IoSection::AO, InUse::Type>(text::kAoLabel),
-    Make<&IoSection::DO, InUse::Type>(text::kDoLabel),
-    Make<&IoSection::GDO, InUse::Mode>(text::kGdoLabel),
+    Make<&IoSection::AI, InUse::Type>(text::kAiLabel),   Make<&IoSection::DI, InUse::Type>(text::kDiLabel),
+    Make<&IoSection::PI, InUse::Type>(text::kPiLabel),   Make<&IoSection::MA, InUse::Always>(text::kMaLabel),
+    Make<&IoSection::MD, InUse::Always>(text::kMdLabel), Make<&IoSection::AO, InUse::Type>(text::kAoLabel),
+    Make<&IoSection::DO, InUse::Type>(text::kDoLabel),   Make<&IoSection::GDO, InUse::Mode>(text::kGdoLabel),
 };
 
 }  // namespace

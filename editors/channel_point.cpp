@@ -8,15 +8,12 @@
 namespace tk48 {
 namespace {
 
-constexpr int kModuleMessage = 291, kChNoMessage = 292, kSlaveMessage = 293, kRegisterMessage = 294;
-constexpr int kDisable = 240, kIoModule = 241, kModbusTcp = 242, kSlmp = 243;
-
 std::int32_t Number(const QLineEdit* field) { return field->text().toInt(); }
 
 }  // namespace
 
 ChannelPoint::ChannelPoint(QWidget* parent, std::span<const SlmpDevice> devices, int registerTypeId)
-    : kind(ChoiceList(parent, {kDisable, kIoModule, kModbusTcp, kSlmp})),
+    : kind(ChoiceList(parent, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp})),
       moduleAddress(EditField(parent, 60)),
       chNo(EditField(parent, 60)),
       slaveNo(EditField(parent, 60)),
@@ -48,10 +45,13 @@ void ChannelPoint::Enable() {
 bool ChannelPoint::Check(const FieldChecks& checks, int chNoMax) const {
   switch (Kind()) {
     case kTypeCard:
-      return checks.Int(moduleAddress, 1, 16, kModuleMessage) && checks.Int(chNo, 1, chNoMax, kChNoMessage);
+      return checks.Int(moduleAddress, 1, 16, text::kModuleAddressError) &&
+             checks.Int(chNo, 1, chNoMax, text::kChNoError);
     case kTypeModbusTcp:
-      return checks.Int(slaveNo, 0, 31, kSlaveMessage) && checks.Int(registerAddress, 1, 65536, kRegisterMessage);
-    case kTypeSlmp: return checks.Int(slaveNo, 0, 31, kSlaveMessage) && slmp.Check(checks);
+      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) &&
+             checks.Int(registerAddress, 1, 65536, text::kRegisterAddressError);
+    case kTypeSlmp:
+      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) && slmp.Check(checks);
     default: return true;
   }
 }

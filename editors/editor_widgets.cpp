@@ -12,6 +12,12 @@ QComboBox* ChoiceList(QWidget* parent, std::initializer_list<int> textIds) {
   return list;
 }
 
+QComboBox* ChoiceList(QWidget* parent, text::TextRange texts) {
+  auto* list = new QComboBox(parent);
+  for (int k = 0; k < texts.count; ++k) list->addItem(Tx(texts[k]));
+  return list;
+}
+
 QComboBox* NumberList(QWidget* parent, int first, int last) {
   auto* list = new QComboBox(parent);
   for (int n = first; n <= last; ++n) list->addItem(QString::number(n));

@@ -13,10 +13,16 @@
 #include <QPushButton>
 #include <initializer_list>
 
+#include "resources/text_ids.h"
+
 namespace tk48 {
+
+// The entry of "Enable" in a "Disable", "Enable" list, which stores 1 (USE).
+inline constexpr int kEnabledEntry = 1;
 
 // A drop-down list filled with string-table entries, in order.
 QComboBox* ChoiceList(QWidget* parent, std::initializer_list<int> textIds);
+QComboBox* ChoiceList(QWidget* parent, text::TextRange texts);
 // A drop-down list holding the plain numbers first..last.
 QComboBox* NumberList(QWidget* parent, int first, int last);
 // A one-line edit field.

@@ -4,7 +4,10 @@
 // as the file writes them, lists selected by value); Commit writes a field
 // back only when the user changed what Load showed, so an OK without edits
 // leaves the record byte-identical (a stored 0.0625 stays 0.0625 although the
-// screen shows "0.062"). A changed field is written with the C conversions,
+// screen shows "0.062"). A field whose stored value it cannot show shows what
+// its Load rule says (a moving-average count of 10 shows "4"), and Commit
+// writes that as if the user had picked it: what OK stores is what the screen
+// showed. A changed field is written with the C conversions,
 // fields not in use included, except one held by its skipped check
 // (FieldChecks) or one whose text does not convert cleanly: that keeps the
 // record's value, never "abc" as 0 or a wrapped number.
@@ -150,17 +153,21 @@ class FieldBindings {
 
   // A field with rules of its own (a value made of several fields, a list
   // whose entries depend on the item): `load` shows the record, `shown` tells
-  // what the screen shows, `commit` writes it when that changed.
+  // what the screen shows, `commit` writes it when that changed. `holds`, when
+  // given, tells whether the record holds what Load showed; when it does not,
+  // Commit writes the shown value without an edit.
   void Custom(const QWidget* field, std::function<void()> load, std::function<QString()> shown,
-              std::function<void()> commit) {
-    Add(nullptr, field, std::move(load), std::move(shown), std::move(commit));
+              std::function<void()> commit, std::function<bool()> holds = {}) {
+    Add(nullptr, field, std::move(load), std::move(shown), std::move(commit), std::move(holds));
   }
 
-  // A colour (0x00RRGGBB): written only when the user picked one.
+  // A colour (0x00RRGGBB): written when the user picked one, and when the
+  // record holds bits above the colour, which the swatch cannot show.
   void Colour(ColourSwatch* swatch, std::uint32_t& target) {
     auto* t = &target;
-    Add(t, swatch, [=] { swatch->SetColour(*t); }, [=] { return QString::number(swatch->Picks()); },
-        [=] { *t = swatch->Colour(); });
+    Add(
+        t, swatch, [=] { swatch->SetColour(*t); }, [=] { return QString::number(swatch->Picks()); },
+        [=] { *t = swatch->Colour(); }, [=] { return (*t & 0xFF000000u) == 0; });
   }
 
   // An h:mm time as its hour and minute lists (entry index = value; an end
@@ -245,8 +252,15 @@ class FieldBindings {
   void Load() {
     for (auto& b : bindings_) {
       b.load();
-      b.loaded = b.shown();
+      // A null text differs from every shown one: a field whose record does
+      // not hold what it shows is written on OK.
+      b.loaded = !b.holds || b.holds() ? b.shown() : QString();
     }
+  }
+  // Takes every field as edited, so that Commit writes each as the screen
+  // shows it: what an OK stores when the user confirms every value as shown.
+  void TakeAllAsEdited() {
+    for (auto& b : bindings_) b.loaded = QString();
   }
   // The screen field bound to the record field at `target` (a bit set: its
   // first bit's box), or nullptr: the search puts the focus there.
@@ -269,10 +283,11 @@ class FieldBindings {
     std::function<void()> commit;
     QString loaded;
     const void* target;  // the bound record field (a custom binding: none)
+    std::function<bool()> holds;  // empty: the record always holds what is shown
   };
   void Add(const void* target, const QWidget* field, std::function<void()> load, std::function<QString()> shown,
-           std::function<void()> commit) {
-    bindings_.push_back({field, std::move(load), std::move(shown), std::move(commit), {}, target});
+           std::function<void()> commit, std::function<bool()> holds = {}) {
+    bindings_.push_back({field, std::move(load), std::move(shown), std::move(commit), {}, target, std::move(holds)});
   }
   // A text that converted cleanly and fits the field; anything else keeps the record.
   template <class T, class Parsed>

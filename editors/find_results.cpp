@@ -54,14 +54,15 @@ QVariant FindModel::data(const QModelIndex& index, int role) const {
     case kPath: return Utf8(hit.path);
     case kSection: return Utf8(PathSection(hit.path));
     case kValue: return Utf8(hit.value);
-    case kInUse: return Tx(hit.inUse ? text::kInUseYes : text::kInUseYes + 1);
+    case kInUse:
+      return Tx(hit.inUse ? text::kInUseYes : text::kInUseNo);
     default: return {};
   }
 }
 
 QVariant FindModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) return {};
-  return Tx(text::kColumnPath + section);
+  return Tx(text::kFindColumns[section]);
 }
 
 FindResults::FindResults(QWidget* parent, SettingData& record, UiPort& ui)

@@ -10,7 +10,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kDisable = 131;  // "Disable", "Enable"
 constexpr std::int32_t kUse = 1;
 
 QString TwoDigits(int n) { return QUtf8Text(FormatText(text::kTwoDigits, n)); }
@@ -20,7 +19,7 @@ QString TwoDigits(int n) { return QUtf8Text(FormatText(text::kTwoDigits, n)); }
 HourOffsetScreen::HourOffsetScreen(QWidget* parent, HourRow& row, int hour, const HourListTexts& texts, UiPort& ui)
     : ItemEditor(parent, ui) {
   setWindowTitle(QUtf8Text(FormatText(texts.offsetTitle, hour)));
-  flag = ChoiceList(this, {kDisable, kDisable + 1});
+  flag = ChoiceList(this, {text::kDisable, text::kEnable});
   minutes = EditField(this, 60);
   seconds = EditField(this, 60);
   fields_.Choice(flag, row.MODE);
@@ -55,7 +54,7 @@ ListScreenSetup HourListSetup(HourTable& hours, const HourListTexts& texts, UiPo
   setup.list.rows = static_cast<int>(hours.size());
   setup.list.columns = {
       {text::kHour, 60, [](int row) { return TwoDigits(row); }},
-      {texts.flagColumn, 80, [h](int row) { return Tx((*h)[row].MODE == kUse ? kDisable + 1 : kDisable); }},
+      {texts.flagColumn, 80, [h](int row) { return Tx((*h)[row].MODE == kUse ? text::kEnable : text::kDisable); }},
       {text::kOffsetMin, 90, [h](int row) { return TwoDigits((*h)[row].MIN); }},
       {text::kOffsetSec, 90, [h](int row) { return TwoDigits((*h)[row].SEC); }},
   };

@@ -24,7 +24,6 @@
 
 #include "editors/editor_widgets.h"
 #include "editors/field_bindings.h"
-#include "editors/editor_widgets.h"
 #include "editors/field_checks.h"
 #include "editors/keys.h"
 
@@ -42,6 +41,13 @@ class ItemEditor : public QDialog {
   void OkStep();
   // The OK button and the other routes to accept() run the OK step.
   void accept() override { OkStep(); }
+  // The OK step with every field taken as edited: what OK stores when the user
+  // confirms each value as the screen shows it. Tests hold an OK without
+  // edits against it.
+  void OkStepAsShown() {
+    fields_.TakeAllAsEdited();
+    OkStep();
+  }
   // The screen field that edits the record field at `target`, or nullptr.
   QWidget* FieldOf(const void* target) const { return const_cast<QWidget*>(fields_.FieldOf(target)); }
 

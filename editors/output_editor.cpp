@@ -11,11 +11,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kStatusOn = 27158, kStatusOff = 27159, kDisplayComment = 27160, kColor = 27099, kType = 25405,
-              kIoMapping = 27417, kControlOnBrowser = 27405;
-constexpr int kNameMessage = 295, kCommentMessage = 296, kOnTextMessage = 510, kOffTextMessage = 514;
-constexpr int kDisable = 264, kEnable = 265, kDi = 250, kMd = 27000;
-
 // The mapping's family list: NONE, DI, MD.
 const RefKind kMappingKinds[] = {
     {0, nullptr}, {1, &FamilyOf(FamilyId::Di)}, {2, &FamilyOf(FamilyId::Md)}};
@@ -30,10 +25,10 @@ OutputEditor::OutputEditor(QWidget* parent, UiPort& ui, const SettingData& recor
   onColour = new ColourSwatch(this, ui);
   offText = EditField(this, 120);
   offColour = new ColourSwatch(this, ui);
-  mappingType = ChoiceList(this, {kDisable, kDi, kMd});
+  mappingType = ChoiceList(this, {text::kIoDisable, text::kDi, text::kMd});
   mappingChannel = new QComboBox(this);
   mappingChannel->setMinimumContentsLength(24);
-  web = ChoiceList(this, {kDisable, kEnable});
+  web = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
 
   fields_.Text(name, item.name);
   fields_.Text(comment, item.comment);
@@ -46,7 +41,7 @@ OutputEditor::OutputEditor(QWidget* parent, UiPort& ui, const SettingData& recor
   Unguarded(web);
 }
 
-QGridLayout* OutputEditor::CommonLayout() {
+QGridLayout* OutputEditor::CommonLayout(QWidget* beforeMapping) {
   auto* grid = new QGridLayout;
   int row = 0;
   auto add = [&](QWidget* label, QWidget* field) {
@@ -60,23 +55,25 @@ QGridLayout* OutputEditor::CommonLayout() {
     QLineEdit* text;
     ColourSwatch* colour;
   };
-  for (const State& s : {State{kStatusOn, onText, onColour}, State{kStatusOff, offText, offColour}}) {
+  for (const State& s :
+       {State{text::kOutputStatusOn, onText, onColour}, State{text::kOutputStatusOff, offText, offColour}}) {
     grid->addWidget(new QLabel(Tx(s.label), this), row, 0);
-    grid->addWidget(new QLabel(Tx(kDisplayComment), this), row, 1);
+    grid->addWidget(new QLabel(Tx(text::kDisplayComment), this), row, 1);
     grid->addWidget(s.text, row, 2);
-    grid->addWidget(new QLabel(Tx(kColor), this), row, 3);
+    grid->addWidget(new QLabel(Tx(text::kStatusColour), this), row, 3);
     grid->addWidget(s.colour, row++, 4);
-    Name(s.text, SubName(s.label, kDisplayComment));
-    Name(s.colour, SubName(s.label, kColor));
+    Name(s.text, SubName(s.label, text::kDisplayComment));
+    Name(s.colour, SubName(s.label, text::kStatusColour));
   }
-  grid->addWidget(new QLabel(Tx(kIoMapping), this), row, 0);
-  grid->addWidget(new QLabel(Tx(kType), this), row, 1);
+  if (beforeMapping) grid->addWidget(beforeMapping, row++, 0, 1, 5);
+  grid->addWidget(new QLabel(Tx(text::kIoMapping), this), row, 0);
+  grid->addWidget(new QLabel(Tx(text::kErrOutType), this), row, 1);
   grid->addWidget(mappingType, row, 2);
   grid->addWidget(new QLabel(Tx(text::kColumnCh), this), row, 3);
   grid->addWidget(mappingChannel, row++, 4);
-  Name(mappingType, SubName(kIoMapping, kType));
-  Name(mappingChannel, SubName(kIoMapping, text::kColumnCh));
-  add(FieldLabel(this, kControlOnBrowser, web), web);
+  Name(mappingType, SubName(text::kIoMapping, text::kErrOutType));
+  Name(mappingChannel, SubName(text::kIoMapping, text::kColumnCh));
+  add(FieldLabel(this, text::kControlOnBrowser, web), web);
   return grid;
 }
 
@@ -88,10 +85,10 @@ void OutputEditor::EnableCommon(bool on) {
 }
 
 bool OutputEditor::CheckTexts() const {
-  return checks_.Text(name, 16, kNameMessage, Scope::Always) &&
-         checks_.Text(comment, 16, kCommentMessage, Scope::Always) &&
-         checks_.Text(onText, 8, kOnTextMessage, Scope::Always) &&
-         checks_.Text(offText, 8, kOffTextMessage, Scope::Always);
+  return checks_.Text(name, 16, text::kChNameError, Scope::Always) &&
+         checks_.Text(comment, 16, text::kChCommentError, Scope::Always) &&
+         checks_.Text(onText, 8, text::kOnDisplayCommentError, Scope::Always) &&
+         checks_.Text(offText, 8, text::kOffDisplayCommentError, Scope::Always);
 }
 
 bool OutputEditor::MappingRuleApplies() const {

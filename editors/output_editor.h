@@ -46,8 +46,9 @@ class OutputEditor : public ItemEditor {
   };
   OutputEditor(QWidget* parent, UiPort& ui, const SettingData& record, const Item& item);
 
-  // Name, comment, states, mapping and browser rows.
-  QGridLayout* CommonLayout();
+  // Name, comment, states, mapping and browser rows; `beforeMapping`, when
+  // given, stands on a row of its own between the states and the mapping.
+  QGridLayout* CommonLayout(QWidget* beforeMapping = nullptr);
   // Everything shared off, or on by the rules: mapping CH with a mapping,
   // "Control on browser" without one.
   void EnableCommon(bool on);

@@ -12,11 +12,6 @@
 namespace tk48 {
 namespace {
 
-constexpr int kNoneText = 2500;
-constexpr int kAiText = 501, kDiText = 250;
-constexpr int kOff = 365;      // "OFF", "ON"
-constexpr int kDisable = 131;  // "Disable", "Enable"
-constexpr int kEnable = 1;
 constexpr int kFixedValueMode = 1, kFixedCharsMode = 2;  // ERR_MODE: PRE, FIXV, FIXC
 constexpr int kFixedChars = 8;
 constexpr double kLimit = 10000000000.0;
@@ -43,33 +38,31 @@ int TypeIndex(const PenTypes& types, std::int32_t value) {
   return -1;
 }
 
-QComboBox* SamplingList(QWidget* parent) {
-  return ChoiceList(parent, {text::kMomentaryValue, text::kAverageValue, text::kPeakMax, text::kPeakMin});
-}
+QComboBox* SamplingList(QWidget* parent) { return ChoiceList(parent, text::kSamplingMethods); }
 
 }  // namespace
 
 const PenTypes& LoggingPenTypes() {
   static const PenTypes types = MakeTypes({
-      {kNoneText, PenGroup::None, nullptr},
-      {kAiText, PenGroup::Analog, Family(FamilyId::Ai)},
-      {kDiText, PenGroup::Discrete, Family(FamilyId::Di)},
-      {text::kPiName, PenGroup::Analog, Family(FamilyId::Pi)},
-      {text::kMaName, PenGroup::BandGated, Family(FamilyId::Ma)},
-      {text::kMdName, PenGroup::Bare, Family(FamilyId::Md)},
-      {text::kAoName, PenGroup::BandGated, Family(FamilyId::Ao)},
-      {text::kDoName, PenGroup::Bare, Family(FamilyId::Do)},
-      {text::kGdoName, PenGroup::Bare, Family(FamilyId::Gdo)},
+      {text::kOutputNone, PenGroup::None, nullptr},
+      {text::kAi, PenGroup::Analog, Family(FamilyId::Ai)},
+      {text::kDi, PenGroup::Discrete, Family(FamilyId::Di)},
+      {text::kPi, PenGroup::Analog, Family(FamilyId::Pi)},
+      {text::kMa, PenGroup::BandGated, Family(FamilyId::Ma)},
+      {text::kMd, PenGroup::Bare, Family(FamilyId::Md)},
+      {text::kAo, PenGroup::BandGated, Family(FamilyId::Ao)},
+      {text::kDo, PenGroup::Bare, Family(FamilyId::Do)},
+      {text::kGdo, PenGroup::Bare, Family(FamilyId::Gdo)},
   });
   return types;
 }
 
 const PenTypes& ReportPenTypes() {
   static const PenTypes types = MakeTypes({
-      {kNoneText, PenGroup::None, nullptr},
-      {kAiText, PenGroup::Analog, Family(FamilyId::Ai)},
-      {text::kPiName, PenGroup::Analog, Family(FamilyId::Pi)},
-      {text::kMaName, PenGroup::BandGated, Family(FamilyId::Ma)},
+      {text::kOutputNone, PenGroup::None, nullptr},
+      {text::kAi, PenGroup::Analog, Family(FamilyId::Ai)},
+      {text::kPi, PenGroup::Analog, Family(FamilyId::Pi)},
+      {text::kMa, PenGroup::BandGated, Family(FamilyId::Ma)},
   });
   return types;
 }
@@ -91,12 +84,12 @@ PenScreen::PenScreen(QWidget* parent, const SettingData& record, PenFields pen, 
   channel = new QComboBox(this);
   sampling = SamplingList(this);
   if (pen.BASE) base = ChoiceList(this, {text::kSum, text::kAverage, text::kMaximum, text::kMinimum});
-  bandMode = ChoiceList(this, {kDisable, kDisable + 1});
+  bandMode = ChoiceList(this, {text::kDisable, text::kEnable});
   upper = EditField(this, 140);
   lower = EditField(this, 140);
   errorMode = ChoiceList(this, {text::kPreviousValue, text::kFixedValue, text::kFixedCharacters});
   fixedValue = EditField(this, 140);
-  onOff = ChoiceList(this, {kOff, kOff + 1});
+  onOff = ChoiceList(this, {text::kActionOff, text::kActionOn});
   fixedChars = EditField(this, 140);
 
   // Sampling, the fixed value and the OFF/ON list depend on the type: Load and Commit.
@@ -112,7 +105,7 @@ PenScreen::PenScreen(QWidget* parent, const SettingData& record, PenFields pen, 
   fields_.Real(lower, pen.BAND.LOWER);
   fields_.Choice(errorMode, pen.ERR_MODE);
   fields_.Text(fixedChars, pen.ERR_CHAR);
-  GuardMode(bandMode, kEnable);
+  GuardMode(bandMode, kEnabledEntry);
   Guard(errorMode);
 
   auto* top = new QFormLayout;
@@ -168,7 +161,7 @@ void PenScreen::Load() {
 
 void PenScreen::UpdateEnables() {
   const PenGroup group = Group();
-  const bool bandOn = bandMode->currentIndex() == kEnable;
+  const bool bandOn = bandMode->currentIndex() == kEnabledEntry;
   const int mode = errorMode->currentIndex();
   channel->setEnabled(group != PenGroup::None);
   const bool sampled = IsAnalog(group);
@@ -262,7 +255,7 @@ ListScreenSetup PenListSetup(const SettingData& record, std::span<Pen, 128> pens
        [p](int row) {
          const Pen& pen = p[row];
          if (pen.PEN_TYPE == 0 || pen.SAMPLING < 0 || pen.SAMPLING > 3) return QString();
-         return Tx(text::kMomentaryValue + pen.SAMPLING);
+         return Tx(text::kSamplingMethods[pen.SAMPLING]);
        }},
       {text::kType, 60,
        [p, t](int row) {

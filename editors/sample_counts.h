@@ -1,7 +1,7 @@
 #pragma once
 // The moving-average sample counts a filter offers ("4" to "64"), for the AI
 // and PI filters and the MA moving average: a count the list does not hold
-// shows "4".
+// shows "4", and OK stores 4.
 #include <QComboBox>
 #include <algorithm>
 #include <cstdint>
@@ -23,19 +23,15 @@ T ShownSampleCount(const QComboBox* list) {
   return static_cast<T>(kSampleCounts[std::max(list->currentIndex(), 0)]);
 }
 
-// Binds `list` to the stored count `target` (written when the user picks).
+// Binds `list` to the stored count `target`: written when the user picks, and
+// on OK when the list does not hold the stored count (it shows "4").
 template <class T>
 void BindSampleCount(FieldBindings& fields, QComboBox* list, T& target) {
   T* t = &target;
   fields.Custom(
       list, [list, t] { list->setCurrentIndex(SampleIndex(static_cast<double>(*t))); },
-      [list] { return QString::number(list->currentIndex()); }, [list, t] { *t = ShownSampleCount<T>(list); });
-}
-
-// After the commit: a stored count the list does not hold is written as shown.
-template <class T>
-void StoreUnlistedSampleCount(const QComboBox* list, T& target) {
-  if (!SampleListed(static_cast<double>(target))) target = ShownSampleCount<T>(list);
+      [list] { return QString::number(list->currentIndex()); }, [list, t] { *t = ShownSampleCount<T>(list); },
+      [t] { return SampleListed(static_cast<double>(*t)); });
 }
 
 }  // namespace tk48

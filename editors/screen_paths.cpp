@@ -11,16 +11,11 @@
 #include "editors/editor_text.h"
 #include "editors/item_editor.h"
 #include "editors/list_screen.h"
-#include "editors/mail_texts.h"
 #include "model/field_path.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
-
-namespace mt = text::mail;
-
-constexpr int kIoMapping = 27417;  // the AO screen's "I/O mapping" button
 
 constexpr RouteStep Press(int textId) { return {RouteStep::Button, textId, 0, 0}; }
 constexpr RouteStep Row(int number, int first) { return {RouteStep::Row, 0, number, first}; }
@@ -53,7 +48,7 @@ const PathRow kPathRows[] = {
     {"IO.MA[#].INPUT.*", "CDlgSetIoMaCh", 1, {Press(text::kFunctionSetting)}, 1},
     {"IO.MA[#].*", "CDlgSetIoMaCh", 1, {}, 0},
     {"IO.MD[#].*", "CDlgSetIoMdCh", 1, {}, 0},
-    {"IO.AO[#].IO_MAPPING.*", "CDlgSetIoAoCh", 1, {Press(kIoMapping)}, 1},
+    {"IO.AO[#].IO_MAPPING.*", "CDlgSetIoAoCh", 1, {Press(text::kIoMapping)}, 1},
     {"IO.AO[#].*", "CDlgSetIoAoCh", 1, {}, 0},
     {"IO.DO[#].*", "CDlgSetIoDoCh", 1, {}, 0},
     {"IO.GDO[#].CH[#]", "CDlgSetIoGdoCh", 1, {Row(1, 1)}, 1},
@@ -70,10 +65,10 @@ const PathRow kPathRows[] = {
     {"COM.SMTP_POP3.*", "CDlgSetComSmtp", -1, {}, 0},
     {"COM.FTPC.*", "CDlgSetComFtpc", -1, {}, 0},
     // e-mail
-    {"MAIL_REPORT.FORM[#].DST[#]", "CDlgSetRepFormConf", 1, {Press(mt::kAddressList), Row(1, 1)}, 2},
+    {"MAIL_REPORT.FORM[#].DST[#]", "CDlgSetRepFormConf", 1, {Press(text::kAddressList), Row(1, 1)}, 2},
     {"MAIL_REPORT.FORM[#].CH[#]", "CDlgSetRepFormConf", 1, {Press(text::kChooseChannels), Row(1, 1)}, 2},
     {"MAIL_REPORT.FORM[#].*", "CDlgSetRepFormConf", 1, {}, 0},
-    {"MAIL_REPORT.TIME.MAIL[#]", "CDlgSetRepTime", -1, {Press(mt::kChooseTemplate)}, 1},
+    {"MAIL_REPORT.TIME.MAIL[#]", "CDlgSetRepTime", -1, {Press(text::kChooseTemplate)}, 1},
     {"MAIL_REPORT.TIME.REPORT_TIME[#].*", "CDlgSetRepTime", -1, {Press(text::kSetTimeToSend), Row(0, 0)}, 2},
     {"MAIL_REPORT.TIME.*", "CDlgSetRepTime", -1, {}, 0},
     {"MAIL_REPORT.ERROR.*", "CDlgSetRepError", -1, {}, 0},

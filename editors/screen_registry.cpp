@@ -89,7 +89,7 @@ class AiZoneScreen : private AiZonesHeld, public CDlgSetIoArea {
  public:
   AiZoneScreen(const ScreenEnv& env, int item)
       : AiZonesHeld{ZonesOf(env.record.IO.AI[item])},
-        CDlgSetIoArea(env.parent, env.record, zones, 460, item + 1, env.ui),
+        CDlgSetIoArea(env.parent, env.record, zones, text::kAiZoneTitle, item + 1, env.ui),
         channel_(env.record.IO.AI[item]) {}
 
  protected:

@@ -4,13 +4,9 @@
 #include "editors/checks/slave_checks.h"
 #include "editors/editor_text.h"
 #include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
-namespace {
-
-constexpr int kDecimalMessage = 303, kHexMessage = 304;
-
-}  // namespace
 
 SlmpDeviceChoice::SlmpDeviceChoice(QWidget* parent, std::span<const SlmpDevice> devices)
     : device(new QComboBox(parent)), decimal(new QLineEdit(parent)), hex(new QLineEdit(parent)), devices_(devices) {
@@ -45,6 +41,10 @@ void SlmpDeviceChoice::Bind(FieldBindings& fields, std::uint16_t& code, std::uin
                             std::function<bool()> slmpKind) {
   std::uint16_t* c = &code;
   std::uint32_t* n = &number;
+  // A code the list does not hold shows the first entry; an SLMP channel
+  // stores that entry's code on OK, so that what it reads is what it shows
+  // (and what the duplicate checks compare). Another kind keeps its code
+  // (0 for a new channel) while the list is not in use.
   fields.Custom(
       device,
       [this, c] {
@@ -55,7 +55,8 @@ void SlmpDeviceChoice::Bind(FieldBindings& fields, std::uint16_t& code, std::uin
       [this, c, slmpKind] {
         if (slmpKind() && device->currentIndex() >= 0)
           *c = devices_[static_cast<std::size_t>(device->currentIndex())].code;
-      });
+      },
+      [this, c, slmpKind] { return !slmpKind() || SlmpDeviceIndex(devices_, *c) >= 0; });
   // Load runs in binding order: the list is set before the boxes.
   fields.Custom(
       decimal, [this, n] { Show(*n); },
@@ -79,8 +80,8 @@ void SlmpDeviceChoice::Enable(bool on) {
 }
 
 bool SlmpDeviceChoice::Check(const FieldChecks& checks) const {
-  return checks.Hex(hex, 0, 0xFFFFFFFFu, kHexMessage, Scope::Always) &&
-         checks.UInt(decimal, 0, 0xFFFFFFFFu, kDecimalMessage, Scope::Always);
+  return checks.Hex(hex, 0, 0xFFFFFFFFu, text::kSlmpDeviceNoHexError, Scope::Always) &&
+         checks.UInt(decimal, 0, 0xFFFFFFFFu, text::kSlmpDeviceNoDecError, Scope::Always);
 }
 
 bool CheckSlaveRef(const FieldChecks& checks, const NodeConf& nodes, std::int32_t kind, const QLineEdit* slaveNo) {

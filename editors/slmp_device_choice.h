@@ -24,7 +24,8 @@ class SlmpDeviceChoice {
 
   // Binds code and number. The code is written from the list only while
   // `slmpKind` says the channel reads an SLMP device, and only when the screen
-  // changed; a code the list does not hold shows the first entry.
+  // changed; a code the list does not hold shows the first entry, which an
+  // SLMP channel's OK stores.
   void Bind(FieldBindings& fields, std::uint16_t& code, std::uint32_t& number, std::function<bool()> slmpKind);
   // After the user picked another device (ItemEditor::OnChoice).
   void Carry();

@@ -13,14 +13,13 @@ namespace tk48 {
 namespace {
 
 constexpr int kDisplayChars = 8, kMessageChars = 32, kDelayMax = 999;
-constexpr int kResetPiText = 367, kResetMaText = 362;
 
 struct StateTexts {
   int title, delay, displayMessage, delayMessage, messageMessage;
 };
 constexpr StateTexts kStates[] = {
-    {text::kStatusOn, text::kOnDelay, 510, 511, 513},
-    {text::kStatusOff, text::kOffDelay, 514, 512, 515},
+    {text::kStatusOn, text::kOnDelay, text::kOnDisplayCommentError, text::kOnDelayError, text::kOnMessageError},
+    {text::kStatusOff, text::kOffDelay, text::kOffDisplayCommentError, text::kOffDelayError, text::kOffMessageError},
 };
 
 }  // namespace
@@ -36,8 +35,8 @@ StatusGroup::StatusGroup(QWidget* parent, State state, StatusBlock& block, Field
   message = EditField(this, 200);
   delay = EditField(this, 60);
   templates = new QPushButton(Tx(text::kChooseTemplate), this);
-  resetPi = new QPushButton(Tx(kResetPiText), this);
-  resetMa = new QPushButton(Tx(kResetMaText), this);
+  resetPi = new QPushButton(Tx(text::kResetPiAction), this);
+  resetMa = new QPushButton(Tx(text::kResetMaAction), this);
 
   fields.Text(display, block.DISP_STRING);
   fields.Colour(colour, block.DISP_COLOR);

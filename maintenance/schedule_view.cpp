@@ -32,7 +32,7 @@ std::vector<UnitRow> UnitRows(const SettingData& record) {
 }
 
 std::string WeekdayText(int weekday) {
-  return std::string(LoadText(ValidWeekday(weekday) ? text::kSunday + weekday : text::kUnknownWeekday));
+  return std::string(LoadText(ValidWeekday(weekday) ? text::kWeekdays[weekday] : text::kUnknownWeekday));
 }
 
 std::string OneTimeDateText(const ScheduleDay& d) {

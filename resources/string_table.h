@@ -83,7 +83,9 @@ inline constexpr StringEntry kStringTable[] = {
     // network session errors
     {233, "Failed"},
     // device access settings
-    {234, "One or more ID/password is blank or unchanged.\nSetting new ID/password recommended.\nMake sure before continuing."},
+    {234,
+     "One or more ID/password is blank or unchanged.\nSetting new ID/password recommended.\nMake sure before "
+     "continuing."},
     // input channel settings
     {240, "Disable"},
     {241, "I/O module"},
@@ -393,7 +395,9 @@ inline constexpr StringEntry kStringTable[] = {
     {21415, "Discarding present setting to return to main menu"},
     {21416, "tk48gcfg.xml"},
     {21417, "Failed to save file."},
-    {21418, "One or more ID/password is blank or unchanged.\nSetting new ID/password recommended.\nID/password setting available in next window."},
+    {21418,
+     "One or more ID/password is blank or unchanged.\nSetting new ID/password recommended.\nID/password setting "
+     "available in next window."},
     {21419, "Set ID and password."},
     {21420, "Web server"},
     {21421, "FTP server"},
@@ -1231,7 +1235,16 @@ inline constexpr StringEntry kStringTable[] = {
     {27460, "Upon updating of file"},
     {27461, "Upon saving of file"},
     // the SLMP device names, one per line (csv/slmp_devices.cpp)
-    {27462, "Special register (SD)\nData register (D)\nLink register (W)\nTimer current value (TN)\nRetentive timer current value (STN)\nCounter current value (CN)\nLink special register (SW)\nIndex register (Z)\nFile register (R) Block switching method\nFile register (ZR) Serial number access method\nModule refresh register (RD)\nLong timer current value (LTN)\nLong retentive timer current value (LSTN)\nLong counter current value (LCN)\nLong index register (LZ)\nSpecial relay (SM)\nInput (X)\nOutput (Y)\nInternal relay (M)\nLatch relay (L)\nAnnunciator (F)\nEdge relay (V)\nLink relay (B)\nTimer contact (TS)\nTimer coil (TC)\nLong timer contact (LTS)\nLong timer coil (LTC)\nRetentive timer contact (STS)\nRetentive timer coil (STC)\nLong retentive timer contact (LSTS)\nLong retentive timer coil (LSTC)\nCounter contact (CS)\nCounter coil (CC)\nLong counter contact (LCS)\nLong counter coil (LCC)\nLink special relay (SB)\nStep relay (S)"},
+    {27462,
+     "Special register (SD)\nData register (D)\nLink register (W)\nTimer current value (TN)\nRetentive timer current "
+     "value (STN)\nCounter current value (CN)\nLink special register (SW)\nIndex register (Z)\nFile register (R) Block "
+     "switching method\nFile register (ZR) Serial number access method\nModule refresh register (RD)\nLong timer "
+     "current value (LTN)\nLong retentive timer current value (LSTN)\nLong counter current value (LCN)\nLong index "
+     "register (LZ)\nSpecial relay (SM)\nInput (X)\nOutput (Y)\nInternal relay (M)\nLatch relay (L)\nAnnunciator "
+     "(F)\nEdge relay (V)\nLink relay (B)\nTimer contact (TS)\nTimer coil (TC)\nLong timer contact (LTS)\nLong timer "
+     "coil (LTC)\nRetentive timer contact (STS)\nRetentive timer coil (STC)\nLong retentive timer contact (LSTS)\nLong "
+     "retentive timer coil (LSTC)\nCounter contact (CS)\nCounter coil (CC)\nLong counter contact (LCS)\nLong counter "
+     "coil (LCC)\nLink special relay (SB)\nStep relay (S)"},
     // CSV dialog
     {27463, "Select all"},
     // CSV import error log
@@ -1251,7 +1264,9 @@ inline constexpr StringEntry kStringTable[] = {
     // hardening: texts of our own
     {27520, "\nControl characters cannot be used."},
     {27521, "Cannot write the setting data: %s holds a control character that a configuration file cannot carry."},
-    {27522, "The device was still processing when the wait for its result ended: the outcome is unknown. Check the device before trying again."},
+    {27522,
+     "The device was still processing when the wait for its result ended: the outcome is unknown. Check the device "
+     "before trying again."},
 
     // the network screen's own messages
     {27550, "Setting error: %s\nManual setting needs an address of four numbers from 0 to 255."},
@@ -1271,7 +1286,8 @@ inline constexpr StringEntry kStringTable[] = {
     {27609, "Compare"},
     {27610, "Close"},
     {27611, "Folder: %s"},
-    {27612, "The backup of this configuration could not be written to\n%s\n(%s).\nThe transfer itself is not affected."},
+    {27612,
+     "The backup of this configuration could not be written to\n%s\n(%s).\nThe transfer itself is not affected."},
     {27613, "%s (%s)"},
     {27614, "Changes from the backup of %s to the current configuration:"},
     {27615, "Changes from the backup of %s to the backup of %s:"},
@@ -1315,10 +1331,15 @@ inline constexpr StringEntry kStringTable[] = {
     {27690, ", "},
     {27691, "%s..."},
     // a serial port refused for lack of permission
-    {27700, "%s: permission denied.\nTo open it your user must be in the group \"%s\" that owns the device: sudo usermod -aG %s $USER, then log out and in again."},
+    {27700,
+     "%s: permission denied.\nTo open it your user must be in the group \"%s\" that owns the device: sudo usermod -aG "
+     "%s $USER, then log out and in again."},
     // the field reference and the user guide
     {27750, "TK48GCFG configuration file: field reference"},
-    {27751, "Every field of the configuration file, one row per pattern: a part \"[a..b]\" stands for each number from a to b. Values are written as the Format column shows; texts carry the escapes #D (line break), #W (\"), ## (#), #A (&), #S ('), #L (<) and #G (>)."},
+    {27751,
+     "Every field of the configuration file, one row per pattern: a part \"[a..b]\" stands for each number from a to "
+     "b. Values are written as the Format column shows; texts carry the escapes #D (line break), #W (\"), ## (#), #A "
+     "(&), #S ('), #L (<) and #G (>)."},
     {27752, "%zu fields in %zu patterns."},
     {27753, "Path"},
     {27754, "Kind"},
@@ -1333,7 +1354,10 @@ inline constexpr StringEntry kStringTable[] = {
     {27763, "-10000000000 to 10000000000, at most %d characters"},
     {27764, "%s, read as a real (the fraction is dropped)"},
     {27770, "TK48GCFG user guide"},
-    {27771, "The configurator edits the TK48-G setting data on screens grouped as the buttons of the \"Configuration\" screen show them. Each screen below is pictured with the default settings, followed by the fields it holds. The field reference (reference.md) lists every field of the configuration file."},
+    {27771,
+     "The configurator edits the TK48-G setting data on screens grouped as the buttons of the \"Configuration\" screen "
+     "show them. Each screen below is pictured with the default settings, followed by the fields it holds. The field "
+     "reference (reference.md) lists every field of the configuration file."},
     {27772, "Fields:"},
     {27773, "List columns: %s"},
     {27774, "From the main window"},
@@ -1352,6 +1376,8 @@ inline constexpr StringEntry kStringTable[] = {
     {27850, "Where is %s used"},
     {27851, "No configuration screen edits %s: it belongs to the device's direct network settings."},
     {27852, "Find"},
+    // screen texts of our own, where a screen shows a text the CSV writes otherwise
+    {27900, "Pen setting %d"},
 };
 
 namespace detail {

@@ -1,8 +1,18 @@
 #pragma once
 // Names of string-table entries (resources/string_table.h) that code refers to.
-// Load them with LoadText or FormatText (resources/strings.h).
+// Load them with LoadText or FormatText (resources/strings.h). Every text id
+// the program uses is named here and nowhere else, and code writes it
+// qualified (text::kAnalog): a local name of the same spelling can then never
+// stand in for it. A test holds every name against the table.
 
 namespace tk48::text {
+
+// A run of consecutive entries, such as the texts of a list in order.
+struct TextRange {
+  int first;
+  int count;
+  constexpr int operator[](int k) const { return first + k; }
+};
 
 // device result messages (a device result code of 210 shows kDeviceError)
 inline constexpr int kDeviceProcessing = 1;
@@ -56,6 +66,7 @@ inline constexpr int kCsvLogClose = 27472;
 inline constexpr int kCsvLogOpenError = 27473;
 inline constexpr int kCsvLogName = 27474;
 inline constexpr int kCsvLogSeparator = 27475;
+inline constexpr int kCsvSlmpDeviceNames = 27462;  // the SLMP devices' CSV names, one a line
 
 // configuration files
 inline constexpr int kFileSaved = 5101;
@@ -175,6 +186,17 @@ inline constexpr int kFailedToReceive = 22307;
 inline constexpr int kResultPollFailed = 22308;
 inline constexpr int kSlmpDeviceNotSupported = 22309;
 
+// the channel families by their names (MD, PI, MA, AO, DO, GDO stand in that
+// order from 27000); the number lists of a few screens
+inline constexpr int kAi = 501;
+inline constexpr int kDi = 250;
+inline constexpr int kMd = 27000;
+inline constexpr int kPi = 27001;
+inline constexpr int kMa = 27002;
+inline constexpr int kAo = 27003;
+inline constexpr int kDo = 27004;
+inline constexpr int kGdo = 27005;
+
 // channel list columns
 inline constexpr int kColumnCh = 230;
 inline constexpr int kColumnChName = 231;
@@ -193,6 +215,14 @@ inline constexpr int kPreferredDns = 25161;
 inline constexpr int kAlternateDns = 25162;
 inline constexpr int kRestartNote = 25163;
 inline constexpr int kNoAccessBlocks = 25164;
+inline constexpr int kManualSetting = 1250;  // then "Automatic setting (DHCP)"
+inline constexpr int kDhcpSetting = 1251;
+inline constexpr int kPortAddressError = 1280;
+inline constexpr int kLoginIdError = 1281;
+inline constexpr int kPasswordError = 1282;
+inline constexpr int kAccountNumber = 1290;   // "(ID%d)"
+inline constexpr int kDuplicateLogin = 1291;  // "Login ID: %s duplicated"
+inline constexpr int kWeakAccounts = 234;
 // the network screen refuses an address a device would drop off the network with
 inline constexpr int kAddressNeeded = 27550;
 inline constexpr int kAddressMalformed = 27551;
@@ -255,6 +285,13 @@ inline constexpr int kEnd = 25312;
 inline constexpr int kMonth = 25313;
 inline constexpr int kWeek = 25314;
 inline constexpr int kDayOfWeek = 25315;
+inline constexpr TextRange kSystemNameErrors{160, 3};  // "Setting error: Name", "Name 2", "Name 3"
+inline constexpr int kZoneHourError = 163;
+inline constexpr int kZoneMinuteError = 164;
+inline constexpr int kDstSameMonth = 165;
+inline constexpr int kJapanese = 120;  // then "English"
+inline constexpr int kEnglish = 121;
+inline constexpr int kLastWeek = 133;  // "Last"
 
 // record: logging, event and report
 inline constexpr int kLowerLimitError = 757;
@@ -263,9 +300,7 @@ inline constexpr int kRecordLogging = 27113;
 inline constexpr int kRecordEvent = 27123;
 inline constexpr int kRecordReport = 27071;
 inline constexpr int kHeader = 27115;
-inline constexpr int kLine1 = 26504;
-inline constexpr int kLine2 = 26505;
-inline constexpr int kLine3 = 26506;
+inline constexpr TextRange kHeaderLines{26504, 3};  // "Line 1" .. "Line 3"
 inline constexpr int kPen = 26507;
 inline constexpr int kPenInformation = 27106;
 inline constexpr int kAutoStart = 27116;
@@ -279,13 +314,7 @@ inline constexpr int kMinShort = 27078;
 inline constexpr int kChooseHourAndOffset = 27120;
 inline constexpr int kDateline = 27122;
 inline constexpr int kDayStartTimeError = 26520;
-inline constexpr int kSun = 26521;
-inline constexpr int kMon = 26522;
-inline constexpr int kTue = 26523;
-inline constexpr int kWed = 26524;
-inline constexpr int kThu = 26525;
-inline constexpr int kFri = 26526;
-inline constexpr int kSat = 26527;
+inline constexpr TextRange kWeekdaysShort{26521, 7};  // "Sun" .. "Sat"
 inline constexpr int kLineTitle = 27114;
 inline constexpr int kHeaderLineError = 26529;
 inline constexpr int kOffsetMin = 27072;
@@ -295,10 +324,7 @@ inline constexpr int kTimeDelayMinError = 26533;
 inline constexpr int kTimeDelaySecError = 26534;
 inline constexpr int kPenLabel = 26535;
 inline constexpr int kColumnSampling = 26536;
-inline constexpr int kMomentaryValue = 27440;
-inline constexpr int kAverageValue = 27441;
-inline constexpr int kPeakMax = 27442;
-inline constexpr int kPeakMin = 27443;
+inline constexpr TextRange kSamplingMethods{27440, 4};  // "Momentary value" .. a pen's SAMPLING
 inline constexpr int kSamplingMethod = 27108;
 inline constexpr int kDataRange = 27110;
 inline constexpr int kErrorMode = 27112;
@@ -327,12 +353,6 @@ inline constexpr int kSum = 27456;
 inline constexpr int kAverage = 27457;
 inline constexpr int kMaximum = 27458;
 inline constexpr int kMinimum = 27459;
-inline constexpr int kPiName = 27001;
-inline constexpr int kMaName = 27002;
-inline constexpr int kMdName = 27000;
-inline constexpr int kAoName = 27003;
-inline constexpr int kDoName = 27004;
-inline constexpr int kGdoName = 27005;
 
 // scheduler
 inline constexpr int kPatternSetting = 27129;
@@ -346,6 +366,7 @@ inline constexpr int kGdoMapped = 26608;
 inline constexpr int kStartEndError = 26609;
 inline constexpr int kUnitName = 27134;
 inline constexpr int kUnitTitle = 26611;
+inline constexpr int kPatternOutputTitle = 180;  // "No.%d"
 inline constexpr int kUnitNameLabel = 26612;
 inline constexpr int kBasicAssignment = 27135;
 inline constexpr int kUnitNameError = 26614;
@@ -363,6 +384,74 @@ inline constexpr int kMappedMember = 26108;
 inline constexpr int kGdoInScheduler = 26109;
 inline constexpr int kDoMapped = 26110;
 inline constexpr int kAoMappingTitle = 26111;
+inline constexpr int kAoTitle = 27416;  // "AO%02d"
+inline constexpr int kIoMapping = 27417;
+inline constexpr int kDoInvert = 27187;        // "Invert"
+inline constexpr int kOutputStatusOn = 27158;  // "Status (ON)", then "Status (OFF)"
+inline constexpr int kOutputStatusOff = 27159;
+inline constexpr int kOnDisplayCommentError = 510;
+inline constexpr int kOffDisplayCommentError = 514;
+inline constexpr int kOnDelayError = 511;
+inline constexpr int kOffDelayError = 512;
+inline constexpr int kOnMessageError = 513;
+inline constexpr int kOffMessageError = 515;
+
+// alarm zones, discrete states and their action lists
+inline constexpr int kZoneBasic = 310;  // the zone editor pages: then "Upward", "Downward"
+inline constexpr int kZoneUpward = 311;
+inline constexpr int kZoneDownward = 312;
+inline constexpr TextRange kZoneNameErrors{320, 5};  // zone 1 .. 5
+inline constexpr int kZone1UpperError = 330;
+inline constexpr int kZone2LowerError = 331;
+inline constexpr int kZone2UpperError = 332;
+inline constexpr int kZone3LowerError = 333;
+inline constexpr int kZone3UpperError = 334;
+inline constexpr int kZone4UpperError = 336;
+inline constexpr int kZone4LowerError = 325;
+inline constexpr int kZone5LowerError = 337;
+inline constexpr TextRange kZoneMessageErrors{350, 5};  // zone 1 .. 5
+inline constexpr int kZone1AboveZone2Error = 340;
+inline constexpr int kZone2AboveZone3Error = 341;
+inline constexpr int kZone2EmptyError = 342;
+inline constexpr int kZone3AboveZone4Error = 343;
+inline constexpr int kZone3EmptyError = 344;
+inline constexpr int kZone4AboveZone5Error = 345;
+inline constexpr int kZone4EmptyError = 346;
+inline constexpr int kResetMaAction = 362;  // "Reset function value (MA)"
+inline constexpr int kActionEnable = 363;
+inline constexpr int kActionDisable = 364;
+inline constexpr int kActionOff = 365;
+inline constexpr int kActionOn = 366;
+inline constexpr int kResetPiAction = 367;  // "Reset totalized value (PI)"
+inline constexpr int kMdAlarmOutput = 368;
+inline constexpr int kDoAlarmOutput = 369;
+inline constexpr int kGdoAlarmOutput = 327;
+
+// the views of who uses a channel
+inline constexpr int kWhoSlave = 200;        // "Slave"
+inline constexpr int kWhoIoFunction = 1005;  // "I/O (%s)"
+inline constexpr int kWhoEmail = 1006;
+inline constexpr int kWhoTemplate = 1007;  // "Template "
+inline constexpr int kDeliveryFailureOutput = 1008;
+inline constexpr int kWhoCommunication = 1009;
+inline constexpr int kWhoFtpFailed = 1010;
+inline constexpr int kWhoSlaveNo = 1011;  // "Slave %d"
+inline constexpr int kWhoErrorOutput = 1012;
+inline constexpr int kWhoZone = 1004;         // "Zone %d"
+inline constexpr int kWhoMemberNo = 335;      // "No.%d"
+inline constexpr int kWhoPatternOutNo = 180;  // "No.%d"
+inline constexpr int kWhoPattern = 181;       // "Schduler (PAT No.%d)"
+inline constexpr int kWhoScheduler = 329;
+inline constexpr int kWhoMaintenanceSw = 328;
+inline constexpr int kWhoLoggingCommand =
+    820;  // the FTP client's transmission commands: logging, event, system, communication
+inline constexpr int kWhoEventCommand = 821;
+inline constexpr int kWhoSystemCommand = 822;
+inline constexpr int kWhoComLogCommand = 823;
+inline constexpr int kAnalog = 27414;
+inline constexpr int kDiscrete = 27415;
+inline constexpr int kFixed0 = 27006;  // "0 (fixed value)", then "1 (fixed value)"
+inline constexpr int kFixed1 = 27007;
 inline constexpr int kGroupedChannels = 26112;
 
 // communication: the menu, the web server and its rights, the network services
@@ -447,7 +536,139 @@ inline constexpr int kFtpSubfolderError = 26400;
 inline constexpr int kFunction = 1002;
 inline constexpr int kColumnDetail = 1003;
 inline constexpr int kOutputNone = 2500;  // "None"
-inline constexpr int kDisable = 131;     // "Disable", then "Enable"
+inline constexpr int kDisable = 131;
+inline constexpr int kEnable = 132;
+// the setting-error messages the channel screens share
+inline constexpr int kSlaveAddressMissing = 290;
+inline constexpr int kModuleAddressError = 291;
+inline constexpr int kChNoError = 292;
+inline constexpr int kSlaveAddressError = 293;
+inline constexpr int kRegisterAddressError = 294;
+inline constexpr int kChNameError = 295;
+inline constexpr int kChCommentError = 296;
+inline constexpr int kTimeConstantError = 297;
+inline constexpr int kEngineeringUnitError = 298;
+inline constexpr int kSlmpDeviceNoDecError = 303;
+inline constexpr int kSlmpDeviceNoHexError = 304;
+inline constexpr int kSlaveIsSlmp = 305;
+inline constexpr int kSlaveIsModbusTcp = 306;
+inline constexpr int kScalingError = 651;
+inline constexpr int kInitialValueError = 781;
+inline constexpr int kBrowserLimitOrderError = 937;
+inline constexpr int kBrowserLowerLimitError = 938;
+inline constexpr int kBrowserUpperLimitError = 939;
+
+// the lists of the input and output channels
+inline constexpr int kChDisable = 240;  // "CH setting": then "I/O module", "Modbus/TCP", "SLMP", ...
+inline constexpr int kIoModule = 241;
+inline constexpr int kModbusTcp = 242;
+inline constexpr int kSlmp = 243;
+inline constexpr int kControlInput = 244;
+inline constexpr int kTimeKind = 245;
+inline constexpr int kDemoSineWave = 246;
+inline constexpr int kDemoSquareWave = 247;
+inline constexpr int kDemo = 248;
+inline constexpr int kAnalogAccumulation = 249;
+inline constexpr int kBinaryAccumulation = 288;
+inline constexpr int kInputRegister = 260;
+inline constexpr int kHoldingRegister = 261;
+inline constexpr int kInputBit = 262;  // "Input (1X)"
+inline constexpr int kCoil = 263;
+inline constexpr int kIoDisable = 264;  // then "Enable": control on browser, memory at power loss
+inline constexpr int kIoEnable = 265;
+inline constexpr int kBrowserDisable = 380;  // then "Enable": control on browser of MA and MD
+inline constexpr int kBrowserEnable = 381;
+inline constexpr int kMovingAverage = 281;
+inline constexpr int kDelayBuffer = 282;
+inline constexpr int kTimeMonth = 410;  // the time inputs: then day, hour, minute, second, day of week
+inline constexpr int kTimeDay = 411;
+inline constexpr int kTimeHour = 412;
+inline constexpr int kTimeMinute = 413;
+inline constexpr int kTimeSecond = 414;
+inline constexpr int kTimeDayOfWeek = 415;
+inline constexpr int kDataPercent = 420;  // then "Int (integer)", "Uint (unsigned integer)"
+inline constexpr int kDataInt = 421;
+inline constexpr int kDataUint = 422;
+
+// analog inputs (AI)
+inline constexpr int kAiLabel = 400;  // "AI%03d"
+inline constexpr int kAiZoneTitle = 460;
+inline constexpr int kScaling0Error = 450;
+inline constexpr int kScaling100Error = 451;
+inline constexpr int kScalingIntError = 452;
+
+// I/O slaves
+inline constexpr int kSlaveColumn = 200;  // "Slave"
+inline constexpr int kPortNoColumn = 202;
+inline constexpr int kIpAddressColumn = 205;
+inline constexpr int kSlaveTypeColumn = 206;
+inline constexpr int kCannotPaste = 147;
+inline constexpr int kSharingError = 145;
+inline constexpr int kNodeIdError = 210;
+inline constexpr int kSlavePortError = 211;
+inline constexpr int kDeletedSlave = 212;
+inline constexpr int kSlaveHasModbusChannels = 222;  // with the slave's number
+inline constexpr int kSlaveHasSlmpChannels = 223;
+inline constexpr int kNetworkNoError = 218;
+inline constexpr int kStationNoError = 219;
+inline constexpr int kProcessorNoError = 220;
+inline constexpr int kMultidropNoError = 221;
+inline constexpr int kSharingDisable = 382;  // "Disable", then "Slave %d" for each slave below
+inline constexpr int kPausePeriodError = 215;
+inline constexpr int kModbusTimeoutError = 216;
+inline constexpr int kSlmpTimeoutError = 217;
+inline constexpr int kTransactionDisable = 1270;  // then "Enable"
+inline constexpr int kTransactionEnable = 1271;
+
+// discrete inputs (DI)
+inline constexpr int kDiLabel = 500;  // "DI%03d"
+
+// pulse inputs (PI)
+inline constexpr int kPiLabel = 600;  // "PI%03d"
+inline constexpr int kPiZoneTitle = 680;
+inline constexpr int kOn = 604;  // the DI measuring modes: "ON", "OFF", "UP", "DOWN"
+inline constexpr int kOff = 605;
+inline constexpr int kUp = 606;
+inline constexpr int kDown = 607;
+inline constexpr int kAccumulation = 610;  // the measuring modes: then "Engineering unit value", "Float"
+inline constexpr int kEngineeringUnitValue = 611;
+inline constexpr int kFloat = 612;
+inline constexpr int kPulseRangeOrderError = 650;
+inline constexpr int kPulseLowerLimitError = 652;
+inline constexpr int kPulseUpperLimitError = 653;
+inline constexpr int kAccumulationRateError = 654;
+inline constexpr int kLowEndCutoutError = 655;
+
+// analog function registers (MA)
+inline constexpr int kMaLabel = 700;  // "MA%03d"
+inline constexpr int kMaZoneTitle = 780;
+inline constexpr TextRange kMaFunctions{710, 17};  // "Disable", "Addition/Subtraction" .. "Upper/lower signal limiter"
+inline constexpr int kMaFunctionTitle = 727;       // "Function setting (%s)"
+inline constexpr int kK1Error = 731;
+inline constexpr int kK2Error = 732;
+inline constexpr int kK3Error = 733;
+inline constexpr int kA0Error = 738;
+inline constexpr int kA1Error = 739;
+inline constexpr int kA2Error = 740;
+inline constexpr int kLowEndCutoutPercentError = 746;
+inline constexpr int kCounterRateError = 747;
+inline constexpr int kZeroEuError = 748;
+inline constexpr int kSpanEuError = 749;
+inline constexpr int kZeroEqualsSpanError = 750;
+inline constexpr int kInputZeroError = 751;
+inline constexpr int kInputSpanError = 752;
+inline constexpr int kInputZeroEqualsSpanError = 753;
+inline constexpr int kOutputZeroError = 754;
+inline constexpr int kOutputSpanError = 755;
+inline constexpr int kOutputZeroEqualsSpanError = 756;
+inline constexpr int kLimiterOrderError = 759;
+
+// digital function registers (MD)
+inline constexpr int kMdLabel = 800;              // "MD%03d"
+inline constexpr TextRange kMdFunctions{810, 7};  // "None", "Equal" .. "RUN"
+inline constexpr int kRunLengthError = 817;
+inline constexpr int kNoCountError = 819;
+
 // I/O slaves, analog inputs, alarm zones and their action lists
 inline constexpr int kSlaveSetting = 25400;
 inline constexpr int kNodeNo = 25401;
@@ -518,7 +739,7 @@ inline constexpr int kOnDelay = 25757;
 inline constexpr int kOffDelay = 25758;
 inline constexpr int kChooseTemplate = 25759;
 inline constexpr int kDiChNo = 25760;
-inline constexpr int kPulseScaling = 25761;
+inline constexpr int kScaling = 25761;
 inline constexpr int kModeIoModule = 25762;
 inline constexpr int kPulseRangeConfig = 25763;
 inline constexpr int kEnableBox = 25764;
@@ -575,7 +796,7 @@ inline constexpr int kEquation = 25819;
 inline constexpr int kSchedulerLogCommand = 25820;
 
 // maintenance commands, packages and schedule maintenance
-inline constexpr int kSunday = 150;  // weekday names, 150 Sunday to 156 Saturday
+inline constexpr TextRange kWeekdays{150, 7};  // "Sunday" .. "Saturday"
 inline constexpr int kIllegalDateTime = 27200;
 inline constexpr int kMacFailure = 27201;
 inline constexpr int kMacFormat = 27202;
@@ -716,6 +937,32 @@ inline constexpr int kSchTabDo = 27365;
 inline constexpr int kSchOutputs = 27366;
 
 // e-mail: address list, templates, regular report, calendar
+inline constexpr int kAddressList = 27052;
+inline constexpr int kNo02d = 27053;  // "No.%02d"
+inline constexpr int kAddress = 27054;
+inline constexpr int kTo = 27055;
+inline constexpr int kNonBusinessDay = 27056;
+inline constexpr int kMailTemplate = 27060;
+inline constexpr int kBodyText = 27061;
+inline constexpr int kEnabledTimePeriod = 27062;
+inline constexpr int kBusinessHourNo = 27063;
+inline constexpr int kAttachedChData = 27064;
+inline constexpr int kCh02d = 27065;  // "CH%02d"
+inline constexpr int kAttachedFile = 27066;
+inline constexpr int kDeliverySuccessOutput = 27067;
+inline constexpr int kTimeToSend = 27069;
+inline constexpr int kSendTimeTitle = 27070;  // "Set time to send: %d (hour)"
+inline constexpr int kRegularReport = 27074;
+inline constexpr int kEmailingCalendar = 27075;
+inline constexpr int kBusinessHour = 27076;
+inline constexpr int kHoliday = 27091;
+inline constexpr TextRange kMonths{27079, 12};  // "January" .. "December"
+inline constexpr int kAnyTime = 27434;          // the enabled time periods, with kNonBusinessDay third
+inline constexpr int kBusinessDay = 27435;
+inline constexpr int kWithinBusinessHours = 27436;
+inline constexpr int kOutOfBusinessHours = 27437;
+inline constexpr int kNonBusinessHours = 27438;
+inline constexpr int kPause = 27439;
 inline constexpr int kRecipientNameError = 26700;
 inline constexpr int kQuoteCannotBeUsed = 26701;   // "Setting error: \"\" cannot be used"
 inline constexpr int kMailAddressError = 26702;
@@ -732,7 +979,7 @@ inline constexpr int kBusinessDaySetting = 26712;
 inline constexpr int kCalendarSet = 26713;         // "Set"
 inline constexpr int kCalendarYear = 26714;
 inline constexpr int kCalendarYearSuffix = 26715;  // " %d " after the month's name
-inline constexpr int kStartHour = 26716;           // then start minute, end hour, end minute
+inline constexpr TextRange kBusinessHourColumns{26716, 4};  // start hour, start minute, end hour, end minute
 
 // process operation monitor
 inline constexpr int kOpemonStatusOff = 26900;
@@ -781,26 +1028,22 @@ inline constexpr int kCutValue = 27691;           // a long value shown cut
 // Graph/Display screens.
 inline constexpr int kDispData = 27102;           // "Data"
 inline constexpr int kDispTrend = 27092;          // "Trend"
-inline constexpr int kPageAi = 501;               // "AI"
-inline constexpr int kPageDi = 250;               // "DI"
-inline constexpr int kPagePi = 27001;             // "PI"
 inline constexpr int kDataViewTitle = 26800;      // "Data view setting"
 inline constexpr int kTrendPageListTitle = 26801; // "Trend page setting"
 inline constexpr int kPageNameError = 26802;      // "Setting error: Page name"
-inline constexpr int kPenUpperLimitError = 26803; // pen p's upper limit: + 2 (p - 1); its lower limit: + 1
+inline constexpr TextRange kPenLimitErrors{26803, 8};  // pen 1 upper, pen 1 lower, .. pen 4 lower
 inline constexpr int kColumnPage = 26811;         // "Page"
 inline constexpr int kPageN = 27093;              // "Page%d"
 inline constexpr int kPageName = 27094;
 inline constexpr int kTrendSpeed = 27095;
-inline constexpr int kPenSettingN = 27096;        // "Pen setting%d"
+inline constexpr int kPenSettingN = 27900;  // "Pen setting %d": a trend pen's group
 inline constexpr int kIoType = 27097;
 inline constexpr int kThickLine = 27098;
 inline constexpr int kPenColor = 27099;
 inline constexpr int kPenLowerLimit = 27100;
 inline constexpr int kPenUpperLimit = 27101;
-inline constexpr int kSpeed1Second = 27444;       // then the speeds in keyword order to "1 day"
-inline constexpr int kNoneKind = 280;             // "None"
-inline constexpr int kKindMd = 27000;             // "MD"; then "PI", "MA", "AO", "DO", "GDO"
+inline constexpr TextRange kTrendSpeeds{27444, 11};  // "1 second" .. "1 day", in keyword order
+inline constexpr int kNoneKind = 280;                // "None"
 
 // the field reference and the user guide
 inline constexpr int kReferenceTitle = 27750;
@@ -822,8 +1065,9 @@ inline constexpr int kGuideMainWindow = 27774;
 inline constexpr int kGuideOther = 27775;
 // the search of the configuration and "Where is it used"
 inline constexpr int kFindPlaceholder = 27840;
-inline constexpr int kColumnPath = 27841;         // then "Section", "Value", "In use"
-inline constexpr int kInUseYes = 27845;           // then "No"
+inline constexpr TextRange kFindColumns{27841, 4};  // "Path", "Section", "Value", "In use"
+inline constexpr int kInUseYes = 27845;
+inline constexpr int kInUseNo = 27846;
 inline constexpr int kFoundCount = 27847;         // "%d found"
 inline constexpr int kNothingFound = 27848;
 inline constexpr int kWhereUsed = 27849;          // the list screens' context menu entry

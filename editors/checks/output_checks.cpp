@@ -29,6 +29,7 @@ int FirstGdoHoldingDo(const IoSection& io, int doIndex) {
 }
 
 bool SlotsHoldMd(std::span<const ChannelRef> slots, int mdIndex) {
+  if (mdIndex < 0) return false;
   const std::int32_t kind = HolderKind(OutputHolder::GdoMember, OutputFamily::Md);
   for (const ChannelRef& slot : slots)
     if (slot.kind == kind && slot.no == mdIndex + 1) return true;

@@ -58,7 +58,7 @@ int FirstDuplicateOf(std::span<const Ch> channels, int self, const OutputPoint& 
 bool PatternsName(const ScheduleSection& schedule, OutputFamily family, int index);
 // The first GDO (enabled or not) with a member slot naming DO `doIndex`; -1 when none.
 int FirstGdoHoldingDo(const IoSection& io, int doIndex);
-// Whether one of `slots` names MD `mdIndex`.
+// Whether one of `slots` names MD `mdIndex`; no MD (a negative index) is named by none.
 bool SlotsHoldMd(std::span<const ChannelRef> slots, int mdIndex);
 
 }  // namespace tk48

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "resources/text_ids.h"
+
 namespace tk48 {
 namespace {
-
-constexpr int kSlaveAddressMissing = 290, kSlaveIsSlmp = 305, kSlaveIsModbusTcp = 306;
 
 bool InRange(int slave) { return slave >= 0 && slave < kNodeCount; }
 
@@ -40,12 +40,12 @@ bool IsShared(const NodeConf& nodes, int slave) {
 
 int SlaveRefMessage(const NodeConf& nodes, std::int32_t kind, int slave) {
   if (!Remote(kind)) return 0;
-  if (!InRange(slave)) return kSlaveAddressMissing;
+  if (!InRange(slave)) return text::kSlaveAddressMissing;
   int addressed = slave;
   if (kind == kTypeModbusTcp && SharesConnection(nodes, slave)) addressed = nodes.SHAR_ID[slave];
-  if (!InRange(addressed) || nodes.NODE[addressed][0] == '\0') return kSlaveAddressMissing;
-  if (kind == kTypeModbusTcp && nodes.NODE_TYPE[slave] != kSlaveModbusTcp) return kSlaveIsSlmp;
-  if (kind == kTypeSlmp && nodes.NODE_TYPE[slave] != kSlaveSlmp) return kSlaveIsModbusTcp;
+  if (!InRange(addressed) || nodes.NODE[addressed][0] == '\0') return text::kSlaveAddressMissing;
+  if (kind == kTypeModbusTcp && nodes.NODE_TYPE[slave] != kSlaveModbusTcp) return text::kSlaveIsSlmp;
+  if (kind == kTypeSlmp && nodes.NODE_TYPE[slave] != kSlaveSlmp) return text::kSlaveIsModbusTcp;
   return 0;
 }
 

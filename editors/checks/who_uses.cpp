@@ -14,13 +14,6 @@
 namespace tk48 {
 namespace {
 
-// The view's own texts.
-constexpr int kSlave = 200, kIoFunction = 1005, kEmail = 1006, kTemplate = 1007, kDeliveryFailure = 1008,
-              kCommunication = 1009, kFtpFailed = 1010, kSlaveNo = 1011, kErrorOutput = 1012, kZone = 1004,
-              kMemberNo = 335, kPatternOutNo = 180, kPattern = 181, kScheduler = 329, kMaintenanceSw = 328;
-constexpr int kAiLabel = 400, kPiLabel = 600, kMaLabel = 700, kMdLabel = 800, kDoLabel = 25213,
-              kGdoLabel = 25214;
-
 // The order of the functions in the view; an output's rows follow it.
 enum Order : int { kBySlave, kByAi, kByPi, kByMa, kByGdo, kByFtp, kByMail, kByPattern, kByMente };
 
@@ -72,9 +65,8 @@ struct FamilyInfo {
   std::string_view keyword;
 };
 
-constexpr std::array<FamilyInfo, 3> kFamilyInfo{{{kMdCount, kMdLabel, "MD"},
-                                                 {kDoCount, kDoLabel, "DO"},
-                                                 {kGdoCount, kGdoLabel, "GDO"}}};
+constexpr std::array<FamilyInfo, 3> kFamilyInfo{
+    {{kMdCount, text::kMdLabel, "MD"}, {kDoCount, text::kDoLabel, "DO"}, {kGdoCount, text::kGdoLabel, "GDO"}}};
 
 const FamilyInfo& Info(OutputFamily family) { return kFamilyInfo[static_cast<std::size_t>(family)]; }
 
@@ -93,7 +85,7 @@ struct Entry {
 };
 
 std::string IoFunction(int labelId, int number) {
-  return FormatText(kIoFunction, FormatText(labelId, number).c_str());
+  return FormatText(text::kWhoIoFunction, FormatText(labelId, number).c_str());
 }
 
 class Gathered {
@@ -135,9 +127,10 @@ void Slaves(const NodeConf& nodes, Gathered& g) {
     if (!SlaveDefined(nodes, s)) continue;
     const int out = g.Named(g.kinds().slave, nodes.ERROUT_KIND[s], nodes.ERROUT_NO[s]);
     if (out < 0) continue;
-    Entry& e = g.At(out, kBySlave, 0, [] { return FormatText(kIoFunction, std::string(LoadText(kSlave)).c_str()); });
-    if (e.detail.empty()) e.detail = LoadText(kErrorOutput);
-    e.detail += FormatText(kSlaveNo, s);
+    Entry& e = g.At(out, kBySlave, 0,
+                    [] { return FormatText(text::kWhoIoFunction, std::string(LoadText(text::kWhoSlave)).c_str()); });
+    if (e.detail.empty()) e.detail = LoadText(text::kWhoErrorOutput);
+    e.detail += FormatText(text::kWhoSlaveNo, s);
     e.detail += ' ';
   }
 }
@@ -156,7 +149,7 @@ template <class Channel>
 void Zones(std::span<const Channel> channels, int order, int labelId, bool (*inUse)(const Channel&), Gathered& g) {
   // "Zone 1 " .. "Zone 5 ", formatted once: a full record names every output from every zone.
   std::array<std::string, kAreaCount> zoneTexts;
-  for (int z = 0; z < kAreaCount; ++z) zoneTexts[static_cast<std::size_t>(z)] = FormatText(kZone, z + 1) + ' ';
+  for (int z = 0; z < kAreaCount; ++z) zoneTexts[static_cast<std::size_t>(z)] = FormatText(text::kWhoZone, z + 1) + ' ';
   for (std::size_t c = 0; c < channels.size(); ++c) {
     const Channel& ch = channels[c];
     if (!inUse(ch)) continue;
@@ -186,8 +179,8 @@ void Members(std::span<const GdoCh> gdos, Gathered& g) {
     for (int slot = 0; slot < 32; ++slot) {
       const int out = g.Named(g.kinds().member, gdos[n].CH[slot].kind, gdos[n].CH[slot].no);
       if (out < 0) continue;
-      Entry& e = g.At(out, kByGdo, number, [&] { return IoFunction(kGdoLabel, number); });
-      e.detail += FormatText(kMemberNo, slot + 1);
+      Entry& e = g.At(out, kByGdo, number, [&] { return IoFunction(text::kGdoLabel, number); });
+      e.detail += FormatText(text::kWhoMemberNo, slot + 1);
       e.detail += ' ';
     }
   }
@@ -200,35 +193,33 @@ struct FtpCommand {
   int textId;
 };
 constexpr FtpCommand kFtpCommands[] = {
-    {&FtpcBlock::COM_LOG, 820},
-    {&FtpcBlock::COM_EVE, 821},
-    {&FtpcBlock::COM_SYS, 822},
-    {&FtpcBlock::COM_COM, 823},
+    {&FtpcBlock::COM_LOG, text::kWhoLoggingCommand},    {&FtpcBlock::COM_EVE, text::kWhoEventCommand},
+    {&FtpcBlock::COM_SYS, text::kWhoSystemCommand},     {&FtpcBlock::COM_COM, text::kWhoComLogCommand},
     {&FtpcBlock::COM_SCHD, text::kSchedulerLogCommand},
 };
 
 void FtpClient(const FtpcBlock& ftpc, Gathered& g) {
   if (ftpc.MODE == 0) return;
   auto add = [&g](int out, int textId) {
-    Entry& e = g.At(out, kByFtp, 0, [] { return std::string(LoadText(kCommunication)); });
+    Entry& e = g.At(out, kByFtp, 0, [] { return std::string(LoadText(text::kWhoCommunication)); });
     if (!e.detail.empty()) e.detail += ' ';
     e.detail += LoadText(textId);
   };
-  if (const int out = g.Named(g.kinds().ftp, ftpc.ERROR.kind, ftpc.ERROR.no); out >= 0) add(out, kFtpFailed);
+  if (const int out = g.Named(g.kinds().ftp, ftpc.ERROR.kind, ftpc.ERROR.no); out >= 0) add(out, text::kWhoFtpFailed);
   if (g.family() != OutputFamily::Md) return;
   for (const FtpCommand& c : kFtpCommands)
     if (const int md = ftpc.*c.md; md >= 1 && md <= g.count()) add(md - 1, c.textId);
 }
 
 void Mail(const MailReportSection& mail, Gathered& g) {
-  auto function = [] { return std::string(LoadText(kEmail)); };
+  auto function = [] { return std::string(LoadText(text::kWhoEmail)); };
   for (std::size_t t = 0; t < std::size(mail.FORM); ++t) {
     const MailForm& form = mail.FORM[t];
     if (form.MODE == 0 || form.SUCCESS.MODE == 0) continue;
     const int out = g.Named(g.kinds().mail, form.SUCCESS.CH.kind, form.SUCCESS.CH.no);
     if (out < 0) continue;
     Entry& e = g.At(out, kByMail, 0, function);
-    e.detail += e.detail.empty() ? std::string(LoadText(kTemplate)) : std::string(", ");
+    e.detail += e.detail.empty() ? std::string(LoadText(text::kWhoTemplate)) : std::string(", ");
     e.detail += std::to_string(t + 1);
   }
   if (mail.ERROR.MODE == 0) return;
@@ -236,7 +227,7 @@ void Mail(const MailReportSection& mail, Gathered& g) {
   if (out < 0) return;
   Entry& e = g.At(out, kByMail, 0, function);
   if (!e.detail.empty()) e.detail += ' ';
-  e.detail += LoadText(kDeliveryFailure);
+  e.detail += LoadText(text::kDeliveryFailureOutput);
 }
 
 void Patterns(const ScheduleSection& schedule, Gathered& g) {
@@ -246,14 +237,15 @@ void Patterns(const ScheduleSection& schedule, Gathered& g) {
       const ChannelRef& ref = schedule.PATTERN[p].OUT[o].CH;
       const int out = g.Named(g.kinds().pattern, ref.kind, ref.no);
       if (out < 0) continue;
-      Entry& e = g.At(out, kByPattern, number, [&] { return FormatText(kPattern, number); });
-      e.detail += FormatText(kPatternOutNo, o + 1);
+      Entry& e = g.At(out, kByPattern, number, [&] { return FormatText(text::kWhoPattern, number); });
+      e.detail += FormatText(text::kWhoPatternOutNo, o + 1);
       e.detail += ' ';
     }
   }
   const ChannelRef& sw = schedule.MENTE.INPUT.CH;
   if (const int out = g.Named(g.kinds().mente, sw.kind, sw.no); out >= 0)
-    g.At(out, kByMente, 0, [] { return std::string(LoadText(kScheduler)); }).detail = LoadText(kMaintenanceSw);
+    g.At(out, kByMente, 0, [] { return std::string(LoadText(text::kWhoScheduler)); }).detail =
+        LoadText(text::kWhoMaintenanceSw);
 }
 
 template <class Channel>
@@ -298,9 +290,9 @@ std::vector<WhoUsesRow> WhoUsesRows(const SettingData& record, OutputFamily fami
   Gathered g(family, Kinds(family));
   const IoSection& io = record.IO;
   Slaves(io.NODE_CONF, g);
-  Zones<AiCh>(io.AI, kByAi, kAiLabel, &TypeInUse<AiCh>, g);
-  Zones<PiCh>(io.PI, kByPi, kPiLabel, &TypeInUse<PiCh>, g);
-  Zones<MaCh>(io.MA, kByMa, kMaLabel, &Always, g);
+  Zones<AiCh>(io.AI, kByAi, text::kAiLabel, &TypeInUse<AiCh>, g);
+  Zones<PiCh>(io.PI, kByPi, text::kPiLabel, &TypeInUse<PiCh>, g);
+  Zones<MaCh>(io.MA, kByMa, text::kMaLabel, &Always, g);
   Members(io.GDO, g);
   FtpClient(record.COM.FTPC, g);
   Mail(record.MAIL_REPORT, g);

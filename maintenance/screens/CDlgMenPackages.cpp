@@ -65,10 +65,13 @@ CDlgMenUserJpg::CDlgMenUserJpg(QWidget* parent, MaintEnv& env) : MaintScreen(par
   AddCommand(text::kUploadToDevice, [this] {
     if (!Confirm(env_.ui, text::kConfirmTransferImages)) return;
     std::array<std::string, kImageSlots> chosen;
-    for (int i = 0; i < kImageSlots; ++i) chosen[i] = paths[i]->text().trimmed().toStdString();
+    // The choice is remembered before the files are read: a refused image keeps it.
+    for (int i = 0; i < kImageSlots; ++i) {
+      chosen[i] = paths[i]->text().trimmed().toStdString();
+      env_.writePath(kUserPictureKeys[i], chosen[i]);
+    }
     const auto packages = BuildImagePackages(chosen, env_.ui);
     if (!packages) return;
-    for (int i = 0; i < kImageSlots; ++i) env_.writePath(kUserPictureKeys[i], chosen[i]);
     const auto compressed = CompressImagePackages(*packages, env_.ui);
     if (compressed) UploadPackages(env_, *compressed, File::ImageData, File::ImageDir, text::kImageDirectoryFailed, 0);
   });

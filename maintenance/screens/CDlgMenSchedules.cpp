@@ -34,8 +34,8 @@ ListView* OutputsList(QWidget* parent, const SettingData& record, QComboBox* pat
   setup.rows = 8;
   setup.columns = {
       {text::kColumnNo, 40, [rows](int r) { return QString::number((*rows)[r].no); }},
-      {231, 120, [rows](int r) { return Q((*rows)[r].name); }},
-      {232, 120, [rows](int r) { return Q((*rows)[r].comment); }},
+      {text::kColumnChName, 120, [rows](int r) { return Q((*rows)[r].name); }},
+      {text::kColumnChComment, 120, [rows](int r) { return Q((*rows)[r].comment); }},
       {text::kSchColumnStart, 60, [rows](int r) { return Q((*rows)[r].start); }},
       {text::kSchColumnEnd, 60, [rows](int r) { return Q((*rows)[r].end); }},
   };
@@ -206,8 +206,8 @@ CDlgMenSchMainte::CDlgMenSchMainte(QWidget* parent, MaintEnv& env, const Setting
     ListSetup s;
     s.rows = static_cast<int>(rows.size());
     s.columns = {
-        {231, 140, [&rows](int r) { return Q(rows[r].name); }},
-        {232, 140, [&rows](int r) { return Q(rows[r].comment); }},
+        {text::kColumnChName, 140, [&rows](int r) { return Q(rows[r].name); }},
+        {text::kColumnChComment, 140, [&rows](int r) { return Q(rows[r].comment); }},
         {text::kSchColumnType, 60, [&rows](int r) { return Q(rows[r].type); }},
     };
     s.edit = [&env, &rows, &types, family](QWidget* p, int r) {

@@ -69,6 +69,10 @@ TEST(OutputHolders, PatternsAndMembersByTheirOwnKinds) {
   record->IO.GDO[2].CH[3] = {2, 10};  // MD10
   EXPECT_TRUE(SlotsHoldMd(record->IO.GDO[2].CH, 9));
   EXPECT_FALSE(SlotsHoldMd(record->IO.GDO[6].CH, 4));
+  // A mapping whose MD the list cannot show (a stored number beyond 1 to 256)
+  // names no MD: a member slot numbered 0 is not it.
+  record->IO.GDO[2].CH[4] = {2, 0};
+  EXPECT_FALSE(SlotsHoldMd(record->IO.GDO[2].CH, -1));
 }
 
 }  // namespace

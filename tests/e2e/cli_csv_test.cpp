@@ -99,3 +99,48 @@ TEST_F(CliCsv, ImportsTheFilesPresent) {
 
 }  // namespace
 }  // namespace tk48
+
+namespace tk48 {
+namespace {
+
+// Replaces the value cell of item `item` (from 0) in the first line of `path`
+// that `head` starts; the file has `headers` header cells.
+void ReplaceCell(const std::string& path, const std::string& head, int headers, int item, const std::string& value) {
+  std::string bytes = test::ReadAll(path);
+  const std::size_t line = bytes.find("\r\n" + head) + 2;
+  ASSERT_NE(line, std::string::npos + 2) << head;
+  std::size_t at = line;
+  for (int c = 0; c < headers + item; ++c) at = bytes.find(',', at) + 1;
+  const std::size_t end = bytes.find_first_of(",\r", at);
+  bytes.replace(at, end - at, value);
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Cells out of their editors' limits in three files: each is reported, and
+// the configuration file written passes "check".
+TEST_F(CliCsv, AnImportWithBadCellsWritesAFileThatChecks) {
+  const std::string in = Config([](SettingData& r) { r.IO.AO[0].TYPE = 1; });
+  ASSERT_EQ(test::RunCli({"csv-export", in, Path("out")}).status, 0);
+  ReplaceCell(Path("out/MA.csv"), "Initial value,", 4, 9, "99999999999");
+  ReplaceCell(Path("out/AO.csv"), "Scaling,", 4, 0, "0.0000");
+  ReplaceCell(Path("out/AO.csv"), "Initial value,", 4, 0, "40000");
+  ReplaceCell(Path("out/WEB.csv"), "Port address,", 3, 0, "21");  // the FTP server's port
+  auto run = test::RunCli({"csv-import", Path("out"), "-o", Path("back.xml")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "Analog function register (MA):Read error\nConfirm the log file.\n"
+            "Analog output (AO):Read error\nConfirm the log file.\n"
+            "Web server:Read error\nConfirm the log file.\n");
+  const std::string log = test::ReadAll(Path("out/ErrLog.txt"));
+  for (const char* line : {"\\MA.csv:Open\r\nSetting error:Initial valueMA010\r\n\\MA.csv:Close",
+                           "\\AO.csv:Open\r\nSetting error:ScalingAO01\r\nSetting error:Initial valueAO01\r\n"
+                           "\\AO.csv:Close",
+                           "\\WEB.csv:Open\r\nSetting error:Port address\r\n\\WEB.csv:Close"})
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+  run = test::RunCli({"check", Path("back.xml")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
+}  // namespace tk48

@@ -1,4 +1,5 @@
 // "Graph/Display": the data view's eight pages over the DISP.DATA bit sets.
+#include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstring>
@@ -258,6 +259,13 @@ TEST_F(DispTest, TrendPageEdgeCases) {
       c.check(record->DISP.TREND.TREND_PAGE[0], screen);
     }
   }
+}
+
+TEST_F(DispTest, PenGroupsReadAsTheirMessages) {
+  CDlgSetDispTrendPage page(nullptr, *record, record->DISP.TREND.TREND_PAGE[0], 0, ui);
+  QStringList titles;
+  for (const QGroupBox* box : page.findChildren<QGroupBox*>()) titles << box->title();
+  EXPECT_EQ(titles, QStringList({"Pen setting 1", "Pen setting 2", "Pen setting 3", "Pen setting 4"}));
 }
 
 TEST_F(DispTest, PasteOfPage1OntoPage5CopiesTheWholePage) {

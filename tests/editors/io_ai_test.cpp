@@ -239,7 +239,9 @@ TEST_F(IoAi, OkWithoutEditsLeavesEveryChannelByteIdentical) {
         AiCh& c = record->IO.AI[i];
         c.TYPE = i % 2 ? kTypeSlmp : kTypeNone;
         c.MOD_NODE = 2;
-        c.SLMP_DEV_CODE = static_cast<std::uint16_t>(0x1234 + i);  // not listed
+        // A code the list lacks is kept while the channel reads no SLMP device
+        // (an SLMP channel stores the entry it shows: ShownStored).
+        c.SLMP_DEV_CODE = static_cast<std::uint16_t>(i % 2 ? 0x00A8 : 0x1234 + i);
         c.SLMP_DEV_NO = 0xDEADBEEF;
         c.SCALE_0 = 0.0625;
       }

@@ -1,6 +1,7 @@
 // The output screens: AO with its mapping screen, DO, GDO with its member
 // screen, and their lists' close checks and view buttons.
 #include <QPushButton>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -191,7 +192,7 @@ TEST_F(IoOutputs, AoMappingModesAndWorkingCopy) {
   AoCh& ao = record->IO.AO[2];
   ao.TYPE = 1;
   ao.WEB = 1;
-  ao.IO_MAPPING.MODE = Map::kDiscrete;
+  ao.IO_MAPPING.MODE = Map::kModeDiscrete;
   for (ChannelRef& bit : ao.IO_MAPPING.BIT) bit = {2, 7};  // DI7
   auto editor = Open<Ao>(2);
   EXPECT_FALSE(editor->web->isEnabled());
@@ -199,7 +200,7 @@ TEST_F(IoOutputs, AoMappingModesAndWorkingCopy) {
   // Bit 3 fixed 1: HIGH with channel 0; Cancel on the channel leaves the record.
   test::WhenModal<Map>([](Map& map) {
     EXPECT_TRUE(map.bitChannel[3]->isEnabled());
-    Pick(map.bitType[3], Map::kHigh);
+    Pick(map.bitType[3], Map::kBitHigh);
     EXPECT_FALSE(map.bitChannel[3]->isEnabled());
     EXPECT_EQ(map.bitChannel[3]->count(), 0);
     map.OkStep();
@@ -213,13 +214,13 @@ TEST_F(IoOutputs, AoMappingModesAndWorkingCopy) {
   EXPECT_TRUE(SameRecord(*record, *before));
 
   // Discrete to Analog: the bits are cleared to LOW/1, the browser goes off.
-  ao.IO_MAPPING.MODE = Map::kNone;
+  ao.IO_MAPPING.MODE = Map::kModeNone;
   auto second = Open<Ao>(2);
   EXPECT_TRUE(second->web->isEnabled());
   EXPECT_TRUE(second->lower->isEnabled());
   test::WhenModal<Map>([](Map& map) {
-    Pick(map.mode, Map::kDiscrete);
-    Pick(map.mode, Map::kAnalog);
+    Pick(map.mode, Map::kModeDiscrete);
+    Pick(map.mode, Map::kModeAnalog);
     Pick(map.analogType, 1);  // MA
     map.analogChannel->setCurrentIndex(9);
     map.OkStep();
@@ -228,7 +229,7 @@ TEST_F(IoOutputs, AoMappingModesAndWorkingCopy) {
   EXPECT_FALSE(second->web->isEnabled());
   EXPECT_FALSE(second->lower->isEnabled());
   second->OkStep();
-  EXPECT_EQ(ao.IO_MAPPING.MODE, Map::kAnalog);
+  EXPECT_EQ(ao.IO_MAPPING.MODE, Map::kModeAnalog);
   EXPECT_EQ(ao.IO_MAPPING.ANALOG.kind, 1);
   EXPECT_EQ(ao.IO_MAPPING.ANALOG.no, 10);
   for (const ChannelRef& bit : ao.IO_MAPPING.BIT) {
@@ -313,6 +314,27 @@ TEST_F(IoOutputs, DoListDuplicateAndViewButton) {
   EXPECT_EQ(Texts(), std::vector<std::string>{"Duplicate channel setting: DO003 and DO010"});
 }
 
+// The DO screen's fields stand in their described order: the states, then
+// "Invert", then the mapping and the browser control.
+TEST_F(IoOutputs, DoFieldsStandInTheirOrder) {
+  record->IO.DO[0].TYPE = 1;
+  auto editor = Open<CDlgSetIoDoCh>(0);
+  std::vector<std::pair<int, QString>> placed;
+  for (const QWidget* w : editor->findChildren<QWidget*>())
+    if (!w->accessibleName().isEmpty() && w->isVisible())
+      placed.emplace_back(w->mapTo(editor.get(), QPoint(0, 0)).y(), w->accessibleName());
+  std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  const auto at = [&](const char* name) {
+    for (std::size_t i = 0; i < placed.size(); ++i)
+      if (placed[i].second == QString::fromUtf8(name)) return static_cast<int>(i);
+    ADD_FAILURE() << "no field " << name;
+    return -1;
+  };
+  EXPECT_LT(at("Status (OFF) (Display comment)"), at("Invert"));
+  EXPECT_LT(at("Invert"), at("I/O mapping (Type)"));
+  EXPECT_LT(at("I/O mapping (CH)"), at("Control on browser"));
+}
+
 // ---- GDO -------------------------------------------------------------------------------
 
 TEST_F(IoOutputs, GdoMembersMappingAndPaste) {
@@ -325,12 +347,12 @@ TEST_F(IoOutputs, GdoMembersMappingAndPaste) {
 
   // The member screen refuses the mapped DO on OK; the Type refills at once.
   test::WhenModal<CDlgSetIoGdoIncCh>([this](CDlgSetIoGdoIncCh& member) {
-    Pick(member.type, CDlgSetIoGdoIncCh::kDo);
+    Pick(member.type, CDlgSetIoGdoIncCh::kTypeDo);
     EXPECT_EQ(member.channel->count(), 128);
     member.channel->setCurrentIndex(4);
     member.OkStep();
     EXPECT_EQ(ui.Last(), "The DO is assigned to I/O mapping.");
-    Pick(member.type, CDlgSetIoGdoIncCh::kMd);
+    Pick(member.type, CDlgSetIoGdoIncCh::kTypeMd);
     member.channel->setCurrentIndex(9);
     member.OkStep();
   });

@@ -342,7 +342,6 @@ TEST_F(IoSlave, OkWithoutEditsLeavesEverySlaveByteIdentical) {
       Address(0, "plc-7.local");  // not a dotted quad: an address as stored
       Address(1, "010.000.000.001");
       nodes.NODE_TYPE[1] = kSlaveSlmp;
-      nodes.SHAR_ID[4] = 20;
       Share(9, 2);
       Address(9, "10.0.0.9");  // sharing, yet an address stored
       nodes.ERROUT_KIND[3] = 2;

@@ -47,8 +47,11 @@ TEST_F(OpemonTest, ProcessScreenEdgeCases) {
          EXPECT_FALSE(s.mainType->isEnabled());
          for (QComboBox* sub : s.subType) EXPECT_FALSE(sub->isEnabled());
          EXPECT_FALSE(s.StatusOffShown());
-         EXPECT_FALSE(s.statusOff.label->isVisible());
-         EXPECT_FALSE(s.statusOff.text->isVisible());
+         // The hidden row takes its captions and swatch along: no caption stands alone.
+         const PreviewRow& off = s.statusOff;
+         for (const QWidget* w : std::initializer_list<const QWidget*>{off.label, off.colourCaption, off.swatch,
+                                                                       off.commentCaption, off.text})
+           EXPECT_FALSE(w->isVisible());
          EXPECT_EQ(s.statusOff.swatch->Filled(), s.palette().color(QPalette::Window));
        },
        [](CDlgSetOpemonProc&, const OpemonProc& p) {
@@ -68,6 +71,8 @@ TEST_F(OpemonTest, ProcessScreenEdgeCases) {
          EXPECT_EQ(s.channel[0]->currentIndex(), 0);
          EXPECT_TRUE(s.StatusOffShown());
          EXPECT_TRUE(s.statusOff.label->isVisible());
+         EXPECT_TRUE(s.statusOff.colourCaption->isVisible());
+         EXPECT_TRUE(s.statusOff.commentCaption->isVisible());
          EXPECT_EQ(s.statusOff.text->text(), "OFF");
          EXPECT_EQ(s.statusOff.swatch->Filled(), red);
          EXPECT_EQ(s.status[0].text->text(), "ON");

@@ -85,6 +85,14 @@ inline void PickEntry(QComboBox* list, int index) {
   while (list->currentIndex() > index) QTest::keyClick(list, Qt::Key_Up);
 }
 
+// The entry that reads `text` (or, with `prefix`, the first that starts so:
+// "005" for a channel list's "005 name"), picked as PickEntry does.
+inline void PickText(QComboBox* list, const QString& text, bool prefix = false) {
+  for (int i = 0; i < list->count(); ++i)
+    if (prefix ? list->itemText(i).startsWith(text) : list->itemText(i) == text) return PickEntry(list, i);
+  ADD_FAILURE() << "no entry \"" << text.toStdString() << "\" in " << list->accessibleName().toStdString();
+}
+
 // The push button of `parent` that reads `text`.
 inline QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
   for (auto* button : parent.findChildren<QPushButton*>())

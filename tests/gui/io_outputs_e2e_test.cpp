@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/CDlgSetMain.h"
@@ -57,9 +58,9 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
             ao.point.slmp.hex->setText("1A");
             ao.name->setText("valve");
             WhenModal<CDlgSetIoAoMap>([](CDlgSetIoAoMap& map) {
-              PickEntry(map.mode, CDlgSetIoAoMap::kDiscrete);
-              PickEntry(map.bitType[3], CDlgSetIoAoMap::kHigh);
-              PickEntry(map.bitType[5], CDlgSetIoAoMap::kDi);
+              PickEntry(map.mode, CDlgSetIoAoMap::kModeDiscrete);
+              PickEntry(map.bitType[3], CDlgSetIoAoMap::kBitHigh);
+              PickEntry(map.bitType[5], CDlgSetIoAoMap::kBitDi);
               map.bitChannel[5]->setCurrentIndex(6);  // DI007
               map.OkStep();
             });
@@ -83,13 +84,13 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
             PickEntry(g.mode, 1);
             g.name->setText("group");
             WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
-              PickEntry(member.type, CDlgSetIoGdoIncCh::kMd);
+              PickEntry(member.type, CDlgSetIoGdoIncCh::kTypeMd);
               member.channel->setCurrentIndex(2);  // MD003
               member.OkStep();
             });
             DoubleClickRow(*g.members, 0);
             WhenModal<CDlgSetIoGdoIncCh>([](CDlgSetIoGdoIncCh& member) {
-              PickEntry(member.type, CDlgSetIoGdoIncCh::kDo);
+              PickEntry(member.type, CDlgSetIoGdoIncCh::kTypeDo);
               member.channel->setCurrentIndex(0);  // DO001
               member.OkStep();
             });
@@ -136,6 +137,78 @@ TEST_F(GuiTest, OutputsThroughTheInputOutputMenu) {
           EXPECT_NE(text.find(piece), std::string::npos) << piece;
       });
   EXPECT_EQ(Texts(), std::vector<std::string>{"File saved."}) << "Read file shows nothing";
+}
+
+// The mapping screen keeps what its lists show: a Mode picked away and back
+// clears the working block, and OK stores the chosen mode's part from the
+// lists as they stand, so the file holds what the screen showed.
+TEST_F(GuiTest, AoMappingStoresWhatItsListsShowAfterModeChanges) {
+  Start();
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/mapping.xml").toStdString();
+  CTK48CFGDlg window(app);
+  Show(window);
+  // Opens AO `row`'s mapping from the AO list, runs `act` on it, then OK on both screens.
+  const auto onMapping = [](CDlgSetIo& menu, int row, const std::function<void(CDlgSetIoAoCh&)>& onChannel,
+                            const std::function<void(CDlgSetIoAoMap&)>& act) {
+    EditListRow<CDlgSetIoAoCh>(menu.button(6), row, [&](CDlgSetIoAoCh& ao) {
+      onChannel(ao);
+      WhenModal<CDlgSetIoAoMap>([&](CDlgSetIoAoMap& map) {
+        act(map);
+        Click(ButtonNamed(map, "OK"));
+      });
+      Click(ao.mappingButton);
+      Click(ao.okButton);
+    });
+  };
+  const auto inUse = [](const QString& chNo) {
+    return [chNo](CDlgSetIoAoCh& ao) {
+      PickText(ao.point.kind, "I/O module");
+      ao.point.chNo->setText(chNo);
+    };
+  };
+  const auto asIs = [](CDlgSetIoAoCh&) {};
+  SaveAndReadBack(
+      window, file,
+      [&](CDlgSetMain& hub) {
+        WhenModal<CDlgSetIo>([&](CDlgSetIo& menu) {
+          onMapping(menu, 0, inUse("1"), [](CDlgSetIoAoMap& map) {
+            PickText(map.mode, "Discrete");
+            PickText(map.bitType[0], "DI");
+            PickText(map.bitChannel[0], "005", true);
+            PickText(map.bitType[1], "1 (fixed value)");
+          });
+          onMapping(menu, 0, asIs, [](CDlgSetIoAoMap& map) {
+            EXPECT_EQ(map.bitType[0]->currentText(), "DI");
+            EXPECT_TRUE(map.bitChannel[0]->currentText().startsWith("005"));
+            PickText(map.mode, "Analog");
+            PickText(map.mode, "Discrete");
+            // The lists keep what they showed.
+            EXPECT_EQ(map.bitType[0]->currentText(), "DI");
+            EXPECT_EQ(map.bitType[1]->currentText(), "1 (fixed value)");
+          });
+          onMapping(menu, 1, inUse("2"), [](CDlgSetIoAoMap& map) {
+            PickText(map.mode, "Analog");
+            PickText(map.analogType, "MA");
+            PickText(map.analogChannel, "012", true);
+          });
+          onMapping(menu, 1, asIs, [](CDlgSetIoAoMap& map) {
+            PickText(map.mode, "None");
+            PickText(map.mode, "Analog");
+            EXPECT_EQ(map.analogType->currentText(), "MA");
+            EXPECT_TRUE(map.analogChannel->currentText().startsWith("012"));
+          });
+          menu.reject();
+        });
+        Click(hub.ScreenButton(Screen::InputOutput));
+      },
+      [&](CDlgSetMain&, const SettingData& r) {
+        EXPECT_EQ(r.IO.AO[0].IO_MAPPING.MODE, CDlgSetIoAoMap::kModeDiscrete);
+        EXPECT_EQ(r.IO.AO[1].IO_MAPPING.MODE, CDlgSetIoAoMap::kModeAnalog);
+        const std::string text = FileText(file);
+        for (const char* piece : {"<BIT0>DI5</BIT0>", "<BIT1>HIGH</BIT1>", "<ANALOG>MA12</ANALOG>"})
+          EXPECT_NE(text.find(piece), std::string::npos) << piece;
+      });
 }
 
 }  // namespace

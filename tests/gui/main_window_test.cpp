@@ -297,6 +297,27 @@ TEST_F(MainWindow, CommunicationLogWithoutPortShowsTheError) {
   EXPECT_EQ(ui.messages[0].icon, Icon::Error);
 }
 
+// "Upload" then "Change" inside the hub can switch the connection: the window
+// shows the new one when the hub closes, and the log never opens a port of a
+// network connection.
+TEST_F(MainWindow, ClosingTheHubShowsTheConnectionChangedInIt) {
+  Store(pref::kComType, 1);
+  Store(pref::kCom, 20);
+  Store(ComPortPreferenceKey(20), (dir.path() + "/no-such-port").toStdString());
+  auto window = Open();
+  ASSERT_TRUE(window->ComLogButton()->isEnabled());
+  WhenModal<CDlgSetMain>([this](CDlgSetMain& hub) {
+    app.connection.usb = false;
+    QTest::keyClick(&hub, Qt::Key_Escape);
+  });
+  Click(window->NewSettingButton());
+  EXPECT_EQ(window->AccessModeLabel()->text(), "Network");
+  EXPECT_EQ(window->DeviceLabel()->text(), "alpha (10.0.0.1)");
+  EXPECT_FALSE(window->ComLogButton()->isEnabled());
+  window->CommunicationLog();  // as a stray route to the slot would
+  EXPECT_TRUE(ui.messages.empty()) << ui.Last();
+}
+
 TEST_F(MainWindow, AboutIsOfferedAfterASeparator) {
   auto window = Open();
   // "Backups" comes first in the same menu.

@@ -2,15 +2,17 @@
 // process data init, logging that follows the device's flags, template 101,
 // an empty browser view folder, a result poll that reaches its limit, and a
 // browser view upload over the network that the device then holds.
+#include "maintenance/screens/maint_screens.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstring>
 #include <fstream>
+#include <map>
 
 #include "gui_fixture.h"
 #include "maintenance/device_files.h"
-#include "maintenance/screens/maint_screens.h"
 #include "model/defaults.h"
 #include "model/writer.h"
 #include "resources/strings.h"
@@ -152,6 +154,19 @@ TEST_F(GuiTest, MaintenanceRefusalsLeaveTheDeviceAlone) {
   }
   fs::current_path(cwd);
   EXPECT_TRUE(fs::is_empty(dir.Path() / "empty"));
+  // An image that cannot be read is refused, and the user's choice is kept for next time.
+  {
+    std::map<std::string, std::string> remembered;
+    env.writePath = [&](std::string_view key, const std::string& path) { remembered[std::string(key)] = path; };
+    maint::CDlgMenUserJpg dialog(nullptr, env);
+    Show(dialog);
+    const std::string missing = (dir.Path() / "plant.jpg").string();
+    dialog.paths[0]->setText(QString::fromStdString(missing));
+    Click(ButtonNamed(dialog, QString::fromStdString(Text(text::kUploadToDevice))));
+    EXPECT_EQ(s.Last(), std::string(FormatText(text::kCannotOpenImage, 1, missing.c_str())));
+    EXPECT_EQ(remembered["USER_PCT_1"], missing);
+    EXPECT_FALSE(fs::exists(sim.StateDir() / "JDAT_P"));
+  }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
   EXPECT_FALSE(fs::exists(sim.StateDir() / "UDAT_P"));
   // A device that stays "processing": the poll ends at its limit with its message.

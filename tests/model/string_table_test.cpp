@@ -1,14 +1,16 @@
 // The numbered string table: order, exact texts, placeholders and the names code uses.
+#include "resources/string_table.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <string>
 #include <string_view>
 
-#include "resources/string_table.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
 
@@ -101,20 +103,82 @@ TEST(StringTable, UnknownIdsGiveEmptyText) {
   }
 }
 
-// Every name in text_ids.h must point at a text; the header is read as written so that
-// a name added later is checked without touching this test.
+// Every name in text_ids.h must point at a text, each entry of a named run
+// too; the header is read as written so that a name added later is checked
+// without touching this test.
 TEST(StringTable, EveryNamedIdHasText) {
   std::ifstream in(TK48_SOURCE_DIR "/resources/text_ids.h");
   ASSERT_TRUE(in) << "cannot read resources/text_ids.h";
   const std::regex constant(R"(inline constexpr int (k\w+) = (-?\d+);)");
+  const std::regex range(R"(inline constexpr TextRange (k\w+)\{(\d+), (\d+)\};)");
   int names = 0;
   for (std::string line; std::getline(in, line);) {
     std::smatch m;
-    if (!std::regex_search(line, m, constant)) continue;
-    ++names;
-    EXPECT_FALSE(LoadText(std::stoi(m[2].str())).empty()) << m[1].str() << " = " << m[2].str();
+    if (std::regex_search(line, m, constant)) {
+      ++names;
+      EXPECT_FALSE(LoadText(std::stoi(m[2].str())).empty()) << m[1].str() << " = " << m[2].str();
+    } else if (std::regex_search(line, m, range)) {
+      ++names;
+      const int first = std::stoi(m[2].str()), count = std::stoi(m[3].str());
+      for (int id = first; id < first + count; ++id)
+        EXPECT_FALSE(LoadText(id).empty()) << m[1].str() << " holds " << id << ", which the table lacks";
+    }
   }
-  EXPECT_GT(names, 50);
+  EXPECT_GT(names, 500);
+}
+
+// Text ids are named only in text_ids.h and written qualified: a number of
+// the table declared as a constant elsewhere, or handed to a text function as
+// a bare number, fails here. A screen's local constant once shadowed a name
+// of the same spelling, and its lists showed the texts of 0, 1 and 2.
+TEST(StringTable, NoOtherFileNamesATextId) {
+  struct NotText {
+    std::string_view file;  // below the source folder
+    std::string_view name;
+    std::string_view why;
+  };
+  static constexpr NotText kNotTexts[] = {
+      {"app/wait_dialog.h", "kTickMs", "the progress poll's period in ms"},
+      {"editors/find_results.cpp", "kWidths", "the result list's column widths in pixels"},
+  };
+  const auto isText = [](int id) { return id >= 100 && !LoadText(id).empty(); };
+  const std::regex declared(R"(constexpr\s+(?:int|std::u?int\d+_t)\s+(k\w+)(?:\[\w*\])?\s*=\s*\{?([^;]*))");
+  const std::regex bare(
+      R"(\b(?:Tx|LoadText|FormatText|ChoiceList|AddRow|SubName|FieldLabel)\((?:[^;]*?[({,])?\s*(\d{3,5})\s*[,)}])");
+  const std::regex number(R"((?:^|[^\w.])(\d{3,5})(?=[^\w.]|$))");
+  int files = 0;
+  for (const char* folder : {"app", "editors", "maintenance", "csv", "cli", "docs"}) {
+    const std::filesystem::path root = std::filesystem::path(TK48_SOURCE_DIR) / folder;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+      const std::string ext = entry.path().extension().string();
+      if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+      ++files;
+      const std::string file = std::filesystem::relative(entry.path(), TK48_SOURCE_DIR).generic_string();
+      std::ifstream in(entry.path());
+      int lineNo = 0;
+      for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        const std::string code = line.substr(0, line.find("//"));
+        std::smatch m;
+        if (std::regex_search(code, m, declared)) {
+          const std::string name = m[1].str(), value = m[2].str();
+          bool exempt = false;
+          for (const NotText& n : kNotTexts) exempt = exempt || (n.file == file && n.name == name);
+          for (auto it = std::sregex_iterator(value.begin(), value.end(), number);
+               !exempt && it != std::sregex_iterator(); ++it) {
+            EXPECT_FALSE(isText(std::stoi((*it)[1].str())))
+                << file << ":" << lineNo << ": " << name << " declares text " << (*it)[1].str()
+                << "; name it in resources/text_ids.h";
+          }
+        }
+        if (std::regex_search(code, m, bare)) {
+          EXPECT_FALSE(isText(std::stoi(m[1].str())))
+              << file << ":" << lineNo << ": text " << m[1].str() << " written as a bare number";
+        }
+      }
+    }
+  }
+  EXPECT_GT(files, 100);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// The checks of one value cell: a number is trimmed and folded to half-width,
+// then goes through the editors' silent checks with the cell's limits; a text
+// goes through its editor's text check. Nothing here looks at the record.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "csv/cell_limits.h"
+
+namespace tk48 {
+
+// The cell's bytes (one per character) as the checks take them.
+std::u16string Units(std::string_view latin1);
+
+// A decimal integer in [min, max] (unsigned above INT32_MAX, as CheckUInt reads it).
+std::optional<std::int64_t> IntegerCell(std::string_view cell, std::int64_t min, std::int64_t max);
+// A hexadecimal number from 0 to `max`, with or without "0x".
+std::optional<std::uint32_t> HexCell(std::string_view cell, std::uint32_t max);
+// An integer by a Whole, OneOf or Port limit (the port's owner is the caller's to check).
+std::optional<std::int64_t> WholeCell(std::string_view cell, const CellLimit& limit);
+// A number by its limit: a real by CheckReal or CheckRealNonZero, or a whole number.
+std::optional<double> NumberCell(std::string_view cell, const CellLimit& limit);
+// Whether a text cell passes its editor's text check.
+bool TextCellFits(std::string_view latin1, const CellLimit& limit);
+
+}  // namespace tk48
