@@ -30,6 +30,8 @@ inline constexpr std::string_view kResultPollLimit = "RESULT_POLL_LIMIT";  // se
 inline constexpr std::string_view kReviewBeforeUpload = "REVIEW_BEFORE_UPLOAD";  // 0: upload without the review
 inline constexpr std::string_view kBackupDir = "BACKUP_DIR";       // empty: the application data folder's "backups"
 inline constexpr std::string_view kBackupCapMb = "BACKUP_CAP_MB";  // megabytes; no positive number: 500
+inline constexpr std::string_view kBackupEnable = "BACKUP_ENABLE";  // 0: no backups are kept
+inline constexpr std::string_view kCompressLevel = "COMPRESS_LEVEL";  // zlib level of an upload, 1 to 9
 
 // The address book: sections "DST1".."DST32".
 inline constexpr std::string_view kName = "NAME";
@@ -40,6 +42,8 @@ inline constexpr int kDefaultCom = 1;
 inline constexpr int kDefaultConnectConfirm = 1;
 inline constexpr int kDefaultTagMessage = 1;
 inline constexpr int kDefaultReviewBeforeUpload = 1;
+inline constexpr int kDefaultBackupEnable = 1;
+inline constexpr int kDefaultCompressLevel = 9;
 }  // namespace pref
 
 // "DST%d" for address-book entry `number` (1 to 32).

@@ -10,7 +10,7 @@ namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
                                      "--timeout", "--poll-limit", "--only", "--path", "--refs", "--backup-dir",
-                                     "--defaults"};
+                                     "--defaults", "--level"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);

@@ -76,7 +76,7 @@ bool NoRoomForATemporary(int error) { return error == EACCES || error == EPERM |
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileAccess access) {
   namespace fs = std::filesystem;
   std::error_code ec;
   std::string target = path;
@@ -93,20 +93,27 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return WriteInPlace(target, bytes);
 
   // A fresh name beside the target; 0666 lets the user's umask decide as for any new file.
+  const mode_t created = access == FileAccess::OwnerOnly ? 0600 : 0666;
   static std::atomic<unsigned> counter{0};
   std::string temp;
   Fd f;
   for (int attempt = 0; f.fd < 0 && attempt < 100; ++attempt) {
     temp = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, created);
     if (f.fd >= 0 || errno == EEXIST) continue;
     // A folder that takes no new file, holding a file that can be written.
     if (existed && S_ISREG(before.st_mode) && NoRoomForATemporary(errno)) return WriteInPlace(target, bytes);
     return false;
   }
   if (f.fd < 0) return false;
-  bool ok = WriteAll(f.fd, bytes);
-  if (ok && existed) ok = ::fchmod(f.fd, before.st_mode & 07777) == 0;
+  // The rights are set before a byte is written: a private file is never readable by others.
+  bool ok = true;
+  if (existed) {
+    ok = ::fchmod(f.fd, access == FileAccess::OwnerOnly ? 0600 : before.st_mode & 07777) == 0;
+  } else if (access == FileAccess::OwnerOnly) {
+    ok = ::fchmod(f.fd, 0600) == 0;
+  }
+  ok = ok && WriteAll(f.fd, bytes);
   ok = ok && ::fsync(f.fd) == 0;
   ok = ::close(f.fd) == 0 && ok;
   f.fd = -1;

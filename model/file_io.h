@@ -16,6 +16,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // folder that takes no new file, a file with several hard links or another
 // owner) the file is written over in place, flushed and synced: its links and
 // owner stay.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// Who may read a file written fresh: as the user's umask says, or the owner
+// alone (0600, whatever the umask: a file that holds passwords).
+enum class FileAccess { Umask, OwnerOnly };
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileAccess access = FileAccess::Umask);
 
 }  // namespace tk48

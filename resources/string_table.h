@@ -1378,6 +1378,15 @@ inline constexpr StringEntry kStringTable[] = {
     {27852, "Find"},
     // screen texts of our own, where a screen shows a text the CSV writes otherwise
     {27900, "Pen setting %d"},
+    // backups: kept private
+    {27950, "The backup folder %s can be read by other users, and backups hold the device's passwords. "
+            "Make it private (chmod 700) or choose another folder."},
+    // secrets: the change review, diff and find show no password
+    {27955, "(changed)"},
+    {27956, "(set)"},
+    // bounded reads: what is read whole must be a regular file of a size the program takes
+    {27960, "%s is not a regular file."},
+    {27961, "%s is larger than %s bytes."},
 };
 
 namespace detail {

@@ -1090,4 +1090,13 @@ inline constexpr int kReviewAgainstDevice = 27651;
 inline constexpr int kReviewAgainstFile = 27652;    // %s: the file's path
 inline constexpr int kReviewAgainstDefaults = 27653;
 
+// backups kept private (the folder's path)
+inline constexpr int kBackupFolderOpen = 27950;
+// secrets shown without their values: a changed one, one that holds a value
+inline constexpr int kSecretChanged = 27955;
+inline constexpr int kSecretSet = 27956;
+// bounded reads: the path; the path and the largest size taken
+inline constexpr int kNotARegularFile = 27960;
+inline constexpr int kFileTooLarge = 27961;
+
 }  // namespace tk48::text
