@@ -17,6 +17,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Japanese texts (the calendar's holiday mark, users' own names) show as boxes
+# without a font that has their glyphs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
 # cpack installs what scripts/package.sh has built, never builds the whole
 # tree (tests and benchmarks) first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)

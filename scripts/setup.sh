@@ -7,7 +7,8 @@ packages=(cmake ninja-build g++ pkg-config ccache
           libexpat1-dev zlib1g-dev libssl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
-          man-db desktop-file-utils dpkg-dev file)  # the install and package tests
+          man-db desktop-file-utils dpkg-dev file  # the install and package tests
+          fonts-ipafont-gothic)  # Japanese glyphs on screen and in the guide's pictures
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

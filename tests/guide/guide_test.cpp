@@ -3,6 +3,9 @@
 // its HTML form beside it.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -22,6 +25,21 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Read(const fs::path& path) { return test::ReadAll(path.string()); }
+
+// The screens show Japanese texts (the calendar's holiday mark, a list's
+// "名称" heading, users' own names): the pictures draw them only when a font
+// has their glyphs. The build machine gets one from scripts/setup.sh.
+TEST(UserGuide, AFontDrawsTheJapaneseTexts) {
+  const QString texts = QString::fromUtf8("祝名称・");
+  bool drawn = false;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    const QFontMetrics metrics{QFont(family)};
+    bool all = true;
+    for (const QChar c : texts) all = all && metrics.inFont(c);
+    drawn = drawn || all;
+  }
+  EXPECT_TRUE(drawn) << "no font draws " << texts.toStdString() << ": scripts/setup.sh installs one";
+}
 
 TEST(UserGuide, PicturesEveryRegisteredScreenAndNamesItInHubOrder) {
   const fs::path dir = fs::temp_directory_path() / ("tk48-guide-" + std::to_string(::getpid()));

@@ -29,5 +29,8 @@ for library in libqt6widgets6 libqt6serialport6 libssl3 libexpat1 zlib1g libc6 l
   grep -qxF "$library" <<<"$names" || fail "Depends does not name $library: $depends"
 done
 
+recommends=$(sed -n 's/^ Recommends: //p' <<<"$info")
+grep -q "fonts-ipafont-gothic" <<<"$recommends" || fail "Recommends names no Japanese font: $recommends"
+
 [ "$failures" = 0 ] && echo "package: $deb, all checks passed"
 exit "$failures"
