@@ -80,7 +80,7 @@ Entries ChannelsOfType(std::string_view from, std::string_view to, std::initiali
   for (const TypeFamily& t : families) map.emplace_back(QString::fromUtf8(t.text), t.family);
   const QString f = QString::fromUtf8(from.data(), static_cast<qsizetype>(from.size()));
   const QString t = QString::fromUtf8(to.data(), static_cast<qsizetype>(to.size()));
-  return [map, f, t](const ListPlace& at) {
+  Entries entries = [map, f, t](const ListPlace& at) {
     QString name = at.list.accessibleName();
     const qsizetype cut = name.lastIndexOf(f);
     if (cut < 0) return QStringList{QStringLiteral("<no '%1' in the list's name>").arg(f)};
@@ -93,6 +93,9 @@ Entries ChannelsOfType(std::string_view from, std::string_view to, std::initiali
       if (type->currentText() == text) return ChannelEntries(at.record, family);
     return QStringList{};
   };
+  entries.typeFrom = from;
+  entries.typeTo = to;
+  return entries;
 }
 
 bool NameMatches(std::string_view pattern, std::string_view name) {

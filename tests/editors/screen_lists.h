@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "model/setting_data.h"
@@ -26,7 +27,19 @@ struct ListPlace {
   int item;  // 0-based
 };
 
-using Entries = std::function<QStringList(const ListPlace&)>;
+// A list's entries where it is met. A channel list beside a type list also
+// names that type list, so that the walk shows it each type in turn.
+struct Entries {
+  template <class Make>
+    requires(!std::is_same_v<std::remove_cvref_t<Make>, Entries>)
+  Entries(Make make) : make(std::move(make)) {}  // NOLINT: an entry maker converts
+  QStringList operator()(const ListPlace& at) const { return make(at); }
+
+  std::function<QStringList(const ListPlace&)> make;
+  // The type list's accessible name is this list's with its last `typeFrom`
+  // replaced by `typeTo`; empty for a list without one.
+  std::string_view typeFrom, typeTo;
+};
 
 // One list: the screen by its class name ("CDlgSetIoAoMap"; a list screen by
 // "ListScreen"), the list by its accessible name, where '*' stands for any

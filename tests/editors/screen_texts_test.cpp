@@ -90,6 +90,101 @@ QString Quoted(const QStringList& entries) {
          (entries.size() > shown ? QStringLiteral(", ... (%1)").arg(entries.size()) : QString());
 }
 
+// The type list beside a channel list, as the list's table names it; nullptr
+// for a list without one.
+QComboBox* TypeListOf(const QDialog& screen, const QComboBox& list, const test::Entries& entries) {
+  if (entries.typeFrom.empty()) return nullptr;
+  const auto q = [](std::string_view v) { return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())); };
+  QString name = list.accessibleName();
+  const qsizetype cut = name.lastIndexOf(q(entries.typeFrom));
+  if (cut < 0) return nullptr;
+  name.replace(cut, q(entries.typeFrom).size(), q(entries.typeTo));
+  for (QComboBox* type : screen.findChildren<QComboBox*>())
+    if (type->accessibleName() == name) return type;
+  return nullptr;
+}
+
+// What the walk found, and what it counted.
+class TextCheck {
+ public:
+  TextCheck() : rules_(AllRules()), used_(rules_.size(), 0) {}
+
+  // One screen met on the walk of registered screen `entry` on item `item`.
+  void Screen(const SettingData& record, const ScreenEntry& entry, int item, const test::Visit& at) {
+    ++visits_;
+    const std::string cls = test::ScreenClass(at.screen);
+    classes_.insert(cls);
+    const std::string where = std::string(entry.id) + "[" + std::to_string(item) + "] " + at.path + ": ";
+    for (const test::ShownText& t : test::ShownTexts(at.screen)) {
+      ++texts_;
+      const std::string what = t.kind.toStdString() + " of " + t.widget.toStdString();
+      if (t.text.trimmed().isEmpty() && !BlankAllowed(cls, t.widget)) faults_.push_back(where + "blank " + what);
+      if (format_.match(t.text).hasMatch())
+        faults_.push_back(where + "unfilled format in " + what + ": \"" + t.text.toStdString() + "\"");
+    }
+    for (QWidget* w : test::ShownWidgets(at.screen))
+      if (auto* list = qobject_cast<QComboBox*>(w)) List(record, cls, where, item, at.screen, *list);
+  }
+
+  // The tables no list met, then every fault.
+  std::vector<std::string> Faults() const {
+    std::vector<std::string> all = faults_;
+    for (std::size_t r = 0; r < rules_.size(); ++r)
+      if (!used_[r])
+        all.push_back("no list met the table of " + std::string(rules_[r].screen) + " \"" +
+                      std::string(rules_[r].list) + "\"");
+    return all;
+  }
+  void Print() const {
+    std::printf("screen texts: %zu screen classes, %d screens opened, %d texts, %d lists, %d type picks\n",
+                classes_.size(), visits_, texts_, lists_, typePicks_);
+  }
+
+ private:
+  void List(const SettingData& record, const std::string& cls, const std::string& where, int item,
+            QDialog& screen, QComboBox& list) {
+    ++lists_;
+    const std::string name = list.accessibleName().toStdString();
+    std::size_t r = 0;
+    while (r < rules_.size() && !(rules_[r].screen == cls && test::NameMatches(rules_[r].list, name))) ++r;
+    if (r == rules_.size()) {
+      faults_.push_back(where + "list \"" + name + "\" has no table");
+      return;
+    }
+    ++used_[r];
+    const test::Entries& entries = rules_[r].entries;
+    const auto compare = [&](const std::string& beside) {
+      QStringList shown;
+      for (int i = 0; i < list.count(); ++i) shown << list.itemText(i);
+      const QStringList expected = entries({record, screen, list, item});
+      if (shown != expected)
+        faults_.push_back(where + "list \"" + name + "\"" + beside + " holds " + Quoted(shown).toStdString() +
+                          "; its table gives " + Quoted(expected).toStdString());
+    };
+    compare("");
+    // A channel list is held against every entry of its type list, each
+    // picked as a user picks it (a guard may keep the old one).
+    QComboBox* type = TypeListOf(screen, list, entries);
+    if (!type || !type->isEnabled()) return;
+    const int was = type->currentIndex();
+    for (int t = 0; t < type->count(); ++t) {
+      if (t == was) continue;
+      test::Pick(type, t);
+      if (type->currentIndex() != t) continue;
+      ++typePicks_;
+      compare(" beside \"" + type->currentText().toStdString() + "\"");
+    }
+    test::Pick(type, was);
+  }
+
+  const std::vector<test::ListRule> rules_;
+  std::vector<int> used_;
+  const QRegularExpression format_{QStringLiteral("%[-+ #0]*[0-9]*(\\.[0-9]+)?(l|ll|h)?[diouxXfeEgGcs]")};
+  std::vector<std::string> faults_;
+  std::set<std::string> classes_;
+  int visits_ = 0, texts_ = 0, lists_ = 0, typePicks_ = 0;
+};
+
 class ScreenTexts : public test::EditorTest {
  protected:
   ScreenTexts() { settings.usb = true; }
@@ -102,65 +197,22 @@ class ScreenTexts : public test::EditorTest {
 };
 
 TEST_F(ScreenTexts, EveryScreenShowsItsTextsAndItsListsHoldTheirEntries) {
-  const std::vector<test::ListRule> rules = AllRules();
-  std::vector<int> used(rules.size(), 0);
-  const QRegularExpression format(QStringLiteral("%[-+ #0]*[0-9]*(\\.[0-9]+)?(l|ll|h)?[diouxXfeEgGcs]"));
-  std::vector<std::string> faults;
-  std::set<std::string> screens;
-  int widgets = 0, lists = 0, visits = 0;
-
-  // Two records, so that the type lists show other families the second time.
-  for (const unsigned seed : {7u, 8u})
+  TextCheck check;
+  // Two records, so that lists show other values the second time.
+  for (const unsigned seed : {7u, 8u}) {
     for (const ScreenEntry& entry : ScreenRegistry()) {
       for (const int item : WalkedItems(entry)) {
         ApplyDefaults(*record);
         PopulatedRecord(seed).Fill(*record);
         const auto screen = entry.make(Env(), item);
         test::ShowActive(*screen);
-        test::WalkScreen(*screen, [&](const test::Visit& at) {
-          ++visits;
-          const std::string cls = test::ScreenClass(at.screen);
-          screens.insert(cls);
-          const std::string where = std::string(entry.id) + "[" + std::to_string(item) + "] " + at.path + ": ";
-          for (const test::ShownText& t : test::ShownTexts(at.screen)) {
-            ++widgets;
-            const std::string what = t.kind.toStdString() + " of " + t.widget.toStdString();
-            if (t.text.trimmed().isEmpty() && !BlankAllowed(cls, t.widget)) faults.push_back(where + "blank " + what);
-            if (format.match(t.text).hasMatch())
-              faults.push_back(where + "unfilled format in " + what + ": \"" + t.text.toStdString() + "\"");
-          }
-          for (QWidget* w : test::ShownWidgets(at.screen)) {
-            auto* list = qobject_cast<QComboBox*>(w);
-            if (!list) continue;
-            ++lists;
-            const std::string name = list->accessibleName().toStdString();
-            std::size_t rule = rules.size();
-            for (std::size_t r = 0; r < rules.size() && rule == rules.size(); ++r)
-              if (rules[r].screen == cls && test::NameMatches(rules[r].list, name)) rule = r;
-            if (rule == rules.size()) {
-              faults.push_back(where + "list \"" + name + "\" has no table");
-              continue;
-            }
-            ++used[rule];
-            QStringList shown;
-            for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
-            const QStringList expected = rules[rule].entries({*record, at.screen, *list, item});
-            if (shown != expected)
-              faults.push_back(where + "list \"" + name + "\" holds " + Quoted(shown).toStdString() +
-                               "; its table gives " + Quoted(expected).toStdString());
-          }
-        });
+        test::WalkScreen(*screen, [&](const test::Visit& at) { check.Screen(*record, entry, item, at); });
         if (screen->isVisible()) screen->done(QDialog::Rejected);
       }
     }
-  for (std::size_t r = 0; r < rules.size(); ++r)
-    if (!used[r])
-      faults.push_back("no list met the table of " + std::string(rules[r].screen) + " \"" + std::string(rules[r].list) +
-                       "\"");
-
-  std::printf("screen texts: %zu screen classes, %d screens opened, %d texts, %d lists\n", screens.size(), visits,
-              widgets, lists);
-  for (const std::string& f : faults) ADD_FAILURE() << f;
+  }
+  check.Print();
+  for (const std::string& f : check.Faults()) ADD_FAILURE() << f;
 }
 
 }  // namespace
