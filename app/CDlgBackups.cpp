@@ -124,14 +124,15 @@ void CDlgBackups::EnableButtons() {
 }
 
 std::unique_ptr<SettingData> CDlgBackups::Read(const BackupEntry& entry) const {
-  const auto text = ReadWholeFile(store_.PathOf(entry));
-  if (!text) {
-    ui_.Message(LoadText(text::kFailedToOpenFile), Icon::Error);
+  const std::string path = store_.PathOf(entry);
+  const FileRead read = ReadConfigurationFile(path);
+  if (!read.bytes) {
+    ui_.Message(RefusalText(read, path), Icon::Error);
     return nullptr;
   }
   auto record = NewSettingData();
   // Only a comparison: no message about information the record does not keep.
-  if (!LoadSettingsText(*record, *text, ui_, false)) return nullptr;
+  if (!LoadSettingsText(*record, *read.bytes, ui_, false)) return nullptr;
   return record;
 }
 

@@ -3,7 +3,15 @@
 // while DIP switch 1 puts it in log mode. A reader thread polls the port every
 // 5 ms and appends to the log text under a lock; the view shows the last 1000
 // lines. "Clear log" empties it, "Save log" writes it to a text file.
+//
+// Both stay bounded however long the screen runs and however few line breaks
+// the device sends: the log text keeps its last kMaxStoredBytes (what "Save
+// log" writes), the view its last kMaxLines lines and kMaxChars characters. The
+// view takes only what arrived since it was last shown, not the whole text again.
 #include <QDialog>
+#include <QStringDecoder>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +29,14 @@ class CDlgComLog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kMaxLines = 1000;
+  // About 1000 lines of 100 characters; beyond it the first line is cut.
+  static constexpr int kMaxChars = 100000;
+  // A longer line is shown in pieces of this many characters, each a line of
+  // the view: Qt lays out a whole line whenever it changes, and a device that
+  // sends no line break would keep the view busy with one line of kMaxChars.
+  static constexpr int kMaxLineChars = 256;
+  // Over an hour of the port's 38400 bit/s without a pause.
+  static constexpr std::size_t kMaxStoredBytes = std::size_t{16} << 20;
 
   // `port`: the COM port, already open; the screen opens it again if it is not.
   CDlgComLog(CTK48CFGApp& app, std::unique_ptr<SerialPort> port, QWidget* parent = nullptr);
@@ -32,6 +48,9 @@ class CDlgComLog : public QDialog {
   QPushButton* BackButton() const { return back_; }
   // Whether the reader thread is running.
   bool Reading() const;
+  // Takes bytes as the reader takes what the port delivers: stored under the
+  // lock, then the view follows on the user-interface thread. Any thread.
+  void Receive(std::string_view bytes);
 
   // Runs the screen: starts the reader, then the modal loop.
   int exec() override;
@@ -51,9 +70,16 @@ class CDlgComLog : public QDialog {
   bool StartReader();
   void StopReader();
   void ShowLog();
+  void TrimView();
 
   CTK48CFGApp& app_;
   std::shared_ptr<Reader> reader_;
+  // What the view holds: the log text up to this offset (counted from the last
+  // clear, dropped bytes included), decoded by `decoder_`, which keeps a
+  // character cut between two chunks.
+  std::uint64_t shownEnd_ = 0;
+  std::uint64_t shownClears_ = 0;
+  QStringDecoder decoder_{QStringDecoder::System};
   std::thread thread_;
   QPlainTextEdit* view_;
   QPushButton* clear_;

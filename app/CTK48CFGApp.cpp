@@ -2,9 +2,11 @@
 
 #include "app/CTK48CFGDlg.h"
 #include "app/backups.h"
-#include "link/transfer_backup.h"
+#include "model/transfer_container.h"
 
 namespace tk48 {
+
+static_assert(pref::kDefaultCompressLevel == kDefaultUploadLevel, "one default level for every upload");
 
 void CTK48CFGApp::ReadPreferences() {
   ReadConnection();
@@ -35,8 +37,11 @@ DeviceContext CTK48CFGApp::DeviceCtx() {
   // no positive number of seconds keeps the default.
   const int pollLimit = prefs.ReadInt(pref::kMain, pref::kResultPollLimit, 0);
   if (pollLimit > 0) ctx.transferTiming.pollLimit = std::chrono::seconds(pollLimit);
-  // Every configuration downloaded or uploaded is kept as a backup.
-  ctx.keepBackup = BackupInto(OpenBackupStore(prefs), BackupOriginOf(connection), ui);
+  // Every configuration downloaded or uploaded is kept as a backup, unless BACKUP_ENABLE is 0.
+  ctx.keepBackup = ApplicationBackups(prefs, connection, ui);
+  // A COMPRESS_LEVEL that zlib does not take (1 to 9) keeps the default.
+  const int level = prefs.ReadInt(pref::kMain, pref::kCompressLevel, pref::kDefaultCompressLevel);
+  ctx.compressLevel = UploadLevel(level).value_or(kDefaultUploadLevel);
   return ctx;
 }
 

@@ -187,14 +187,15 @@ void CTK48CFGDlg::ReadFile() {
 }
 
 void CTK48CFGDlg::OpenFile(const std::string& path) {
-  const auto text = ReadWholeFile(path);
-  if (!text) {
-    app_.ui.Message(LoadText(text::kFailedToOpenFile), Icon::Error);
+  // A FIFO, a device or an oversized file is refused before anything changes.
+  const FileRead read = ReadConfigurationFile(path);
+  if (!read.bytes) {
+    app_.ui.Message(RefusalText(read, path), Icon::Error);
     return;
   }
   currentFile_ = path;
   // Resets the record to its defaults before it reads.
-  if (LoadSettingsText(*record_, *text, app_.ui, app_.tagMessage)) OpenHub(true);
+  if (LoadSettingsText(*record_, *read.bytes, app_.ui, app_.tagMessage)) OpenHub(true);
 }
 
 void CTK48CFGDlg::Backups() {

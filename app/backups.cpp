@@ -4,6 +4,7 @@
 
 #include "app/preferences.h"
 #include "app/qt_text.h"
+#include "link/transfer_backup.h"
 
 namespace tk48 {
 
@@ -28,6 +29,11 @@ BackupOrigin BackupOriginOf(const ConnectionSettings& connection) {
   if (connection.usb) return {BackupTransport::Usb, "COM" + std::to_string(connection.comPort)};
   const AddressEntry* entry = FindAddressEntry(connection.addressBook, connection.entryName);
   return {BackupTransport::Network, entry ? entry->address : connection.entryName};
+}
+
+TransferBackup ApplicationBackups(const Preferences& prefs, const ConnectionSettings& connection, UiPort& ui) {
+  if (prefs.ReadInt(pref::kMain, pref::kBackupEnable, pref::kDefaultBackupEnable) == 0) return {};
+  return BackupInto(OpenBackupStore(prefs), BackupOriginOf(connection), ui);
 }
 
 }  // namespace tk48

@@ -67,7 +67,9 @@ bool ChangeListModel::Matches(const FieldChange& change) const {
     return std::search(hay.begin(), hay.end(), needle_.begin(), needle_.end(),
                        [](char a, char b) { return Fold(a) == b; }) != hay.end();
   };
-  return in(change.path) || in(change.before) || in(change.after);
+  if (in(change.path)) return true;
+  // A hidden password matches by what its row shows, "(changed)", never by its values.
+  return change.hidden ? in(LoadText(text::kSecretChanged)) : in(change.before) || in(change.after);
 }
 
 void ChangeListModel::SetFilter(const std::string& needle) {
@@ -149,7 +151,7 @@ CDlgChangeReview::CDlgChangeReview(std::vector<FieldChange> changes, Mode mode, 
 }
 
 CDlgChangeReview::CDlgChangeReview(const SettingData& before, const SettingData& after, Mode mode, QWidget* parent)
-    : CDlgChangeReview(DiffRecords(before, after), mode, parent) {}
+    : CDlgChangeReview(DiffRecords(before, after, Secrets::Hidden), mode, parent) {}
 
 void CDlgChangeReview::SetCaption(const QString& text) {
   caption_->setText(text);

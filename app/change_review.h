@@ -3,6 +3,8 @@
 // per changed field ("PATH: old -> new") in file order, under a row per
 // section with its count, narrowed by a filter box. Before an upload it offers
 // "Upload" and "Cancel"; to compare two configurations it only closes.
+// Passwords show as "(changed)", never with their values: the review has no
+// switch for them.
 // A configuration that differs everywhere has some 180,000 changed fields: the
 // list is one flat model whose rows are made only when the view shows them.
 #include <QAbstractListModel>
@@ -31,7 +33,8 @@ class ChangeListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
 
   // Keeps the changes whose path or values contain `needle` (ASCII letters in
-  // either case); an empty needle keeps all.
+  // either case; a hidden password by its path and "(changed)"); an empty
+  // needle keeps all.
   void SetFilter(const std::string& needle);
 
   bool IsSectionRow(int row) const { return rows_[static_cast<std::size_t>(row)] < 0; }

@@ -11,6 +11,7 @@
 #include "model/defaults.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
+#include "model/transfer_container.h"
 #include "model/writer.h"
 
 namespace tk48 {
@@ -127,7 +128,8 @@ void BM_UploadPath(benchmark::State& state) {
     auto buffer = std::make_unique_for_overwrite<char[]>(kTextBufferSize);
     const std::size_t len = WriteConfiguration(*d.defaults, {buffer.get(), kTextBufferSize});
     CGzlib zip;
-    benchmark::DoNotOptimize(zip.Compress({reinterpret_cast<const std::uint8_t*>(buffer.get()), len}));
+    benchmark::DoNotOptimize(
+        zip.Compress({reinterpret_cast<const std::uint8_t*>(buffer.get()), len}, kDefaultUploadLevel));
   }
   Bytes(state, d.text.size());
 }

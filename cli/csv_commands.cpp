@@ -54,8 +54,13 @@ int CsvImport(const Args& args) {
   }
   auto record = NewSettingData();
   ApplyDefaults(*record);
+  // Whatever stands under a file's name is taken (a link is followed); the
+  // import refuses, unread, what is no regular file or is too large.
   std::vector<bool> present;
-  for (const CsvFile& f : CsvFiles()) present.push_back(std::filesystem::is_regular_file(CsvPath(folder, f.name)));
+  for (const CsvFile& f : CsvFiles()) {
+    std::error_code ec;
+    present.push_back(std::filesystem::exists(CsvPath(folder, f.name), ec));
+  }
   const int failed = ImportCsvSet(folder, present, *record, ui);
   if (failed < 0) return kExitFailed;
   if (!EmitDocument(args.Get("-o"), ConfigurationText(*record))) return kExitFailed;

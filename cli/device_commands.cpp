@@ -17,6 +17,7 @@
 #include "link/transfer_backup.h"
 #include "link/transfers.h"
 #include "model/defaults.h"
+#include "model/transfer_container.h"
 #include "model/writer.h"
 
 namespace tk48::cli {
@@ -163,8 +164,9 @@ int Status(const Args& args) {
 }
 
 // "--backup-dir DIR": the download or upload is kept in DIR as the desktop
-// application keeps it, under the same cap. USB names the device by its path
-// without "/dev/", the network by its host.
+// application keeps it, under the same cap and as privately (a DIR others may
+// read is named on stderr). USB names the device by its path without "/dev/",
+// the network by its host.
 void KeepBackupsAsAsked(const Args& args, DeviceContext& ctx) {
   const auto dir = args.Get("--backup-dir");
   if (!dir) return;
@@ -189,10 +191,13 @@ int Download(const Args& args) {
 }
 
 int Upload(const Args& args) {
+  const auto level = UploadLevel(args.Get("--level").value_or(std::to_string(kDefaultUploadLevel)));
+  if (!level) return UsageError("--level takes a zlib level, 1 to 9");
   const auto text = LoadInput(args.positional[0]);
   if (!text) return kExitFailed;
   return WithDevice(args, [&](DeviceContext& ctx) {
     KeepBackupsAsAsked(args, ctx);
+    ctx.compressLevel = *level;
     auto record = NewSettingData();
     return LoadSettingsText(*record, *text, ctx.ui, ctx.tagMessage) && UploadSettings(*record, ctx);
   });
@@ -209,9 +214,13 @@ constexpr Command kCommands[] = {
      0, 0, Status},
     {"download",
      "download TRANSPORT [-o OUT]    the device's configuration file (\"CONFIG_P\")\n"
-     "    --backup-dir DIR: also keep it in DIR as the configurator's backups are kept (download and upload)",
+     "    --backup-dir DIR: also keep it in DIR as the configurator's backups are kept (download and upload),\n"
+     "                      readable by you alone: a backup holds the device's passwords",
      0, 0, Download},
-    {"upload", "upload TRANSPORT FILE          read FILE and upload it as the device's configuration", 1, 1, Upload},
+    {"upload",
+     "upload TRANSPORT FILE          read FILE and upload it as the device's configuration\n"
+     "    --level N: its zlib level, 1 to 9 (default 9, the fewest bytes; 6 gives zlib's default stream)",
+     1, 1, Upload},
     {"maint",
      "maint COMMAND [ARGS] TRANSPORT  a maintenance command (\"maint help\" lists them)", 1, 6, Maintenance},
 };

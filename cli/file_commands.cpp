@@ -11,6 +11,7 @@
 #include "model/reader.h"
 #include "model/schema_reference.h"
 #include "model/record_diff.h"
+#include "model/transfer_container.h"
 #include "model/writer.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -77,22 +78,19 @@ std::span<const std::uint8_t> Bytes(const std::string& s) {
   return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
+// The bytes an upload at the same --level sends.
 int Pack(const Args& args) {
+  const auto level = UploadLevel(args.Get("--level").value_or(std::to_string(kDefaultUploadLevel)));
+  if (!level) {
+    std::fputs("tk48gcfg-cli: --level takes a zlib level, 1 to 9\n", stderr);
+    return kExitUsage;
+  }
   const auto text = LoadInput(args.positional[0]);
   if (!text) return kExitFailed;
   CliUi ui;
-  if (text->size() + kUploadMargin > kTextBufferSize) {
-    ui.Message(LoadText(text::kSettingDataOverCapacity), Icon::Error);
-    return kExitFailed;
-  }
-  CGzlib zip;
-  if (!zip.Compress(Bytes(*text))) {
-    ui.Message(LoadText(text::kFailedToCompress), Icon::Error);
-    return kExitFailed;
-  }
-  const auto out = zip.Compressed();
-  return EmitDocument(args.Get("-o"), {reinterpret_cast<const char*>(out.data()), out.size()}) ? kExitOk
-                                                                                               : kExitFailed;
+  const auto out = PackForUpload(*text, ui, *level);
+  return out && EmitDocument(args.Get("-o"), {reinterpret_cast<const char*>(out->data()), out->size()}) ? kExitOk
+                                                                                                        : kExitFailed;
 }
 
 int Unpack(const Args& args) {
@@ -109,11 +107,12 @@ int Unpack(const Args& args) {
 }
 
 // Like diff(1): 0 equal, 1 different, 2 when a file cannot be read or the
-// arguments are neither "A B" nor "--defaults FILE".
+// arguments are neither "A B" nor "--defaults FILE". A changed password shows
+// as "(changed)" unless --show-secrets asks for its values.
 int Diff(const Args& args) {
   const auto defaultsFile = args.Get("--defaults");
   if (defaultsFile.has_value() != args.positional.empty() || (!defaultsFile && args.positional.size() != 2)) {
-    std::fputs("usage: tk48gcfg-cli diff A B | --defaults FILE\n", stderr);
+    std::fputs("usage: tk48gcfg-cli diff A B | --defaults FILE [--show-secrets]\n", stderr);
     return kExitUsage;
   }
   std::unique_ptr<SettingData> a;
@@ -126,7 +125,7 @@ int Diff(const Args& args) {
   if (!a) return kExitUsage;
   auto b = ReadRecord(defaultsFile ? *defaultsFile : args.positional[1], false);
   if (!b) return kExitUsage;
-  const auto changes = DiffRecords(*a, *b);
+  const auto changes = DiffRecords(*a, *b, args.Has("--show-secrets") ? Secrets::Shown : Secrets::Hidden);
   for (const FieldChange& change : changes) std::printf("%s\n", ChangeLine(change).c_str());
   return changes.empty() ? kExitOk : 1;
 }
@@ -141,6 +140,7 @@ int Schema(const Args& args) {
 
 constexpr std::string_view kCheckFlags[] = {"--all"};
 constexpr std::string_view kSchemaFlags[] = {"--json"};
+constexpr std::string_view kSecretFlags[] = {"--show-secrets"};
 
 constexpr Command kCommands[] = {
     {"new", "new [-o OUT]                   the configuration file of \"New setting\"", 0, 0, New},
@@ -151,15 +151,21 @@ constexpr Command kCommands[] = {
     {"normalize", "normalize FILE [-o OUT]        read FILE and write it back", 1, 1, Normalize},
     {"access-doc", "access-doc [FILE] [-o OUT]     the access-settings document of FILE or of the defaults", 0,
      1, AccessDoc},
-    {"pack", "pack FILE [-o OUT]             compress a configuration file to the CONFIG_P form", 1, 1, Pack},
+    {"pack",
+     "pack FILE [-o OUT]             compress a configuration file to the CONFIG_P form\n"
+     "    --level N: its zlib level, as upload takes it (default 9)",
+     1, 1, Pack},
     {"unpack", "unpack FILE [-o OUT]           decompress a CONFIG_P file", 1, 1, Unpack},
     {"diff",
      "diff A B | --defaults FILE     the fields B changes against A, or FILE against the plain defaults (exit 0 "
-     "equal, 1 differ, 2 unreadable)",
-     0, 2, Diff},
+     "equal, 1 differ, 2 unreadable)\n"
+     "    --show-secrets: passwords with their values, not \"(changed)\"",
+     0, 2, Diff, kSecretFlags},
     {"find", "find FILE TEXT|--path PATTERN|--refs CHANNEL\n"
              "                                 the fields by value, path or channel referred to, in file order\n"
-             "                                 (exit 0 found, 1 none, 2 unreadable)", 1, 2, Find},
+             "                                 (exit 0 found, 1 none, 2 unreadable)\n"
+             "    --show-secrets: passwords with their values, not \"(set)\", and their values searched",
+     1, 2, Find, kSecretFlags},
     {"schema", "schema [--json] [-o OUT]       every field of the configuration file: path pattern, kind, range, format, default",
      0, 0, Schema, kSchemaFlags},
 };

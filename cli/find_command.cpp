@@ -1,5 +1,7 @@
 // "find": the fields of a configuration file by value, by path or by the
-// channel they refer to, one "PATH: value" line each, in file order.
+// channel they refer to, one "PATH: value" line each, in file order. Passwords
+// are listed as "(set)" and their values are not searched, unless
+// --show-secrets asks for them.
 #include <cstdio>
 
 #include "cli/commands.h"
@@ -14,13 +16,14 @@ int Find(const Args& args) {
   const auto refs = args.Get("--refs");
   const bool text = args.positional.size() == 2;
   if (text + path.has_value() + refs.has_value() != 1) {
-    std::fputs("usage: tk48gcfg-cli find FILE TEXT|--path PATTERN|--refs CHANNEL\n", stderr);
+    std::fputs("usage: tk48gcfg-cli find FILE TEXT|--path PATTERN|--refs CHANNEL [--show-secrets]\n", stderr);
     return kExitUsage;
   }
   const auto record = ReadRecordFile(args.positional[0]);
   if (!record) return kExitUsage;
-  const std::vector<FindHit> hits = text   ? FindText(*record, args.positional[1])
-                                    : path ? FindPath(*record, *path)
+  const Secrets secrets = args.Has("--show-secrets") ? Secrets::Shown : Secrets::Hidden;
+  const std::vector<FindHit> hits = text   ? FindText(*record, args.positional[1], secrets)
+                                    : path ? FindPath(*record, *path, secrets)
                                            : FindReferences(*record, *refs);
   for (const FindHit& hit : hits) std::printf("%s: %s\n", hit.path.c_str(), hit.value.c_str());
   return hits.empty() ? kExitFailed : kExitOk;

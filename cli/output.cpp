@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "model/file_io.h"
 #include "resources/strings.h"
@@ -29,9 +30,9 @@ bool EmitDocument(const std::optional<std::string>& out, std::string_view bytes)
 }
 
 std::optional<std::string> LoadInput(const std::string& path) {
-  auto data = ReadWholeFile(path);
-  if (!data) Say(text::kFailedToOpenFile);
-  return data;
+  FileRead read = ReadConfigurationFile(path);
+  if (!read.bytes) std::fprintf(stderr, "%s\n", RefusalText(read, path).c_str());
+  return std::move(read.bytes);
 }
 
 }  // namespace tk48::cli

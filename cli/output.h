@@ -9,7 +9,9 @@ namespace tk48::cli {
 // configurator's own message on stderr) when it cannot be written.
 bool EmitDocument(const std::optional<std::string>& out, std::string_view bytes);
 
-// The whole file, or nullopt after "Failed to open file." on stderr.
+// The whole file, or nullopt after the reason on stderr: "Failed to open file.",
+// or the refusal of what is no regular file or is larger than a configuration
+// file can be (nothing is read then).
 std::optional<std::string> LoadInput(const std::string& path);
 
 }  // namespace tk48::cli

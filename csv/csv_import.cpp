@@ -1,5 +1,8 @@
 #include "csv/csv_import.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +15,7 @@
 #include "csv/csv_ties.h"
 #include "csv/csv_values.h"
 #include "csv/slmp_devices.h"
+#include "model/file_io.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
 
@@ -579,7 +583,15 @@ bool ImportCsvBytes(const CsvFile& file, std::string_view bytes, SettingData& re
 }
 
 bool CsvLog::Create(const std::string& folder) {
-  file_.reset(std::fopen(CsvPath(folder, LogText(text::kCsvLogName)).c_str(), "wb"));
+  file_.reset();
+  // Non-blocking: a FIFO under the log's name with nobody reading it would
+  // otherwise hold the open for ever; it fails instead.
+  const int fd = ::open(CsvPath(folder, LogText(text::kCsvLogName)).c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  if (fd < 0) return false;
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) file_.reset(::fdopen(fd, "wb"));
+  if (!file_) ::close(fd);
   return file_ != nullptr;
 }
 
@@ -587,18 +599,19 @@ void CsvLog::Write(std::string_view bytes) {
   if (file_) std::fwrite(bytes.data(), 1, bytes.size(), file_.get());
 }
 
-bool ImportCsvFile(const std::string& folder, const CsvFile& file, SettingData& record, CsvLog& log) {
+bool ImportCsvFile(const std::string& folder, const CsvFile& file, SettingData& record, CsvLog& log,
+                   std::string* refusal) {
   const std::string path = CsvPath(folder, file.name);
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!in) {
+  const FileRead read = ReadFileWithin(path, kCsvFileLimit);
+  if (!read.bytes) {
+    // A file refused unread counts as one that cannot be opened: the log's one line for it.
     log.Write(FormatText(text::kCsvLogOpenError, path.c_str()) + "\r\n");
+    if (refusal && read.refusal != ReadRefusal::CannotOpen) *refusal = RefusalText(read, path);
     return false;
   }
-  std::string bytes;
-  char buffer[65536];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0;) bytes.append(buffer, got);
-  std::string lines = LogText(text::kCsvLogSeparator) + "\r\n" + FormatText(text::kCsvLogOpen, file.name.c_str()) + "\r\n";
-  const bool ok = ImportCsvBytes(file, bytes, record, lines);
+  std::string lines =
+      LogText(text::kCsvLogSeparator) + "\r\n" + FormatText(text::kCsvLogOpen, file.name.c_str()) + "\r\n";
+  const bool ok = ImportCsvBytes(file, *read.bytes, record, lines);
   lines += FormatText(text::kCsvLogClose, file.name.c_str()) + "\r\n";
   log.Write(lines);
   return ok;

@@ -1,6 +1,7 @@
 #pragma once
 // The CSV import: one file of the set into the record, checked value by value
 // with the editors' silent checks; every problem is a line of the error log.
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -33,10 +34,19 @@ std::vector<std::vector<std::string>> CsvLines(std::string_view bytes);
 // the open and close lines) to `log`. True when no report line was written.
 bool ImportCsvBytes(const CsvFile& file, std::string_view bytes, SettingData& record, std::string& log);
 
+// The largest CSV file the import reads: 4 MiB, five times the largest file the
+// export writes (MA.csv, about 0.78 MB when every text is at its full length and
+// all double quotes, each written twice), room for a spreadsheet that quotes
+// every cell or pads its rows.
+inline constexpr std::size_t kCsvFileLimit = std::size_t{4} << 20;
+
 // Opens `folder`/`file.name` and reads it; writes the separator, the open line,
 // the report lines and the close line to the log, or only the ":Open Error"
-// line. True when the file was opened and read without a report line.
-bool ImportCsvFile(const std::string& folder, const CsvFile& file, SettingData& record, CsvLog& log);
+// line. True when the file was opened and read without a report line. What is
+// no regular file or is larger than kCsvFileLimit is not opened: only the
+// ":Open Error" line, and `refusal` (when given) gets the message that says why.
+bool ImportCsvFile(const std::string& folder, const CsvFile& file, SettingData& record, CsvLog& log,
+                   std::string* refusal = nullptr);
 
 // Copies into `to` every value that the export of `from` writes into a cell:
 // what a round trip through the CSV files carries.

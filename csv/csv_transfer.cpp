@@ -27,9 +27,13 @@ int ImportCsvSet(const std::string& folder, const std::vector<bool>& checked, Se
   const auto files = CsvFiles();
   int failed = 0;
   for (std::size_t i = 0; i < files.size() && i < checked.size(); ++i) {
-    if (!checked[i] || ImportCsvFile(folder, files[i], record, log)) continue;
+    std::string refusal;
+    if (!checked[i] || ImportCsvFile(folder, files[i], record, log, &refusal)) continue;
     ++failed;
-    ui.Message(std::string(LoadText(files[i].label)) + std::string(LoadText(text::kCsvReadError)), Icon::Error);
+    // A file refused unread says why in place of the read error.
+    ui.Message(
+        refusal.empty() ? std::string(LoadText(files[i].label)) + std::string(LoadText(text::kCsvReadError)) : refusal,
+        Icon::Error);
   }
   return failed;
 }

@@ -20,8 +20,9 @@ int ExportCsvSet(const std::string& folder, const std::vector<bool>& checked, co
 // Import of the chosen files into `record` (already reset to the defaults by the
 // caller): creates "ErrLog.txt" in the folder first ("ErrLog.txt:Write error"
 // and nothing read when it cannot), then shows the check box label followed by
-// ":Read error\nConfirm the log file." for every file that fails. Returns the
-// number of failed files, or -1 when the log could not be created.
+// ":Read error\nConfirm the log file." for every file that fails (for a file
+// refused unread, no regular file or too large, the refusal instead). Returns
+// the number of failed files, or -1 when the log could not be created.
 int ImportCsvSet(const std::string& folder, const std::vector<bool>& checked, SettingData& record, UiPort& ui);
 
 // The files named in a comma-separated list ("System.csv,AI.csv").

@@ -113,13 +113,14 @@ bool LooksLikePath(std::string_view text) {
          text.find_first_of(".[*") != std::string_view::npos;
 }
 
+// The hub has no switch for passwords: they stay hidden, found by path only.
 std::vector<FindHit> SearchRecord(const SettingData& record, std::string_view text) {
   if (text.empty()) return {};
   if (LooksLikePath(text)) {
-    auto hits = FindPath(record, text);
+    auto hits = FindPath(record, text, Secrets::Hidden);
     if (!hits.empty()) return hits;
   }
-  return FindText(record, text);
+  return FindText(record, text, Secrets::Hidden);
 }
 
 FindPanel::FindPanel(QWidget* parent, SettingData& record, UiPort& ui)

@@ -64,7 +64,8 @@ class FindResults : public QTableView {
 // The hub's search: the field (Ctrl+F) and the result list. A text that looks
 // like a path pattern (a '.', '[' or '*' and no space: "IO.AI[7].*") searches
 // the paths, and the values when no path matches; any other text searches the
-// values, case-insensitive.
+// values, case-insensitive. Passwords are listed as "(set)" and their values
+// are never searched.
 class FindPanel : public QWidget {
   Q_OBJECT
 

@@ -10,7 +10,8 @@ namespace tk48 {
 class UiPort;
 
 // A backup that cannot be written shows one warning through `ui`; the
-// transfer's outcome stays what it was.
+// transfer's outcome stays what it was. A folder that others may read or
+// write is named once per folder in a run, and its rights are left alone.
 TransferBackup BackupInto(BackupStore store, BackupOrigin origin, UiPort& ui);
 
 }  // namespace tk48

@@ -13,7 +13,7 @@
 namespace tk48 {
 namespace {
 
-using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, UiPort&);
+using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, UiPort&, int level);
 
 // USB packs the record before it opens the port; the network connects (and
 // learns the firmware version) first. A whole configuration is checked against
@@ -21,11 +21,11 @@ using Packer = std::optional<std::vector<std::uint8_t>> (*)(const SettingData&, 
 // is neither.
 bool Upload(const SettingData& record, DeviceContext& ctx, Packer pack, bool wholeConfiguration) {
   std::optional<std::vector<std::uint8_t>> data;
-  if (ctx.settings.usb && !(data = pack(record, ctx.ui))) return false;
+  if (ctx.settings.usb && !(data = pack(record, ctx.ui, ctx.compressLevel))) return false;
   DeviceSession link(ctx);
   if (!link.Connect()) return false;
   if (wholeConfiguration && !FirmwareAccepts(record, link.status().major, ctx.ui)) return false;
-  if (!data && !(data = pack(record, ctx.ui))) return false;
+  if (!data && !(data = pack(record, ctx.ui, ctx.compressLevel))) return false;
   if (!link.Put(kConfigFile, *data, kConfigOperationCode)) return false;
   link.Close();
   if (wholeConfiguration) KeepBackup(ctx, BackupKind::Upload, *data);

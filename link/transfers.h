@@ -18,6 +18,7 @@
 #include "link/serial_link.h"
 #include "model/backup_store.h"
 #include "model/setting_data.h"
+#include "model/transfer_container.h"
 #include "port/ui_port.h"
 
 namespace tk48 {
@@ -64,6 +65,7 @@ struct DeviceContext {
   NetSessionOptions netOptions = {};
   TransferTiming transferTiming = {};
   TransferBackup keepBackup = {};  // none: no backups
+  int compressLevel = kDefaultUploadLevel;  // zlib level of an uploaded "CONFIG_P" (1 to 9)
 };
 
 // How the USB result poll ended. The worker polls while the dialog stays open;

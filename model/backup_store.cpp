@@ -1,5 +1,7 @@
 #include "model/backup_store.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -47,6 +49,26 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 
 std::string ErrorText(int error) {
   return error != 0 ? std::generic_category().message(error) : std::string("the file could not be written");
+}
+
+// Makes `folder` and every missing folder above it for the owner alone. The
+// mode is set again after mkdir, as the umask may have taken bits from 0700; a
+// folder someone else made in the meantime keeps its own.
+std::error_code MakePrivateFolders(const fs::path& folder) {
+  std::error_code ec;
+  std::vector<fs::path> missing;  // the deepest first
+  for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+    missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
+  for (auto p = missing.rbegin(); p != missing.rend(); ++p) {
+    if (::mkdir(p->c_str(), 0700) == 0) {
+      if (::chmod(p->c_str(), 0700) != 0) return {errno, std::generic_category()};
+    } else if (errno != EEXIST) {
+      return {errno, std::generic_category()};
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -136,8 +158,7 @@ std::optional<std::string> BackupStore::Keep(BackupKind kind, const BackupOrigin
   };
   std::error_code ec;
   if (folder_.empty()) return fail(std::generic_category().message(ENOENT));
-  fs::create_directories(folder_, ec);
-  if (ec) return fail(ec.message());
+  if (const auto made = MakePrivateFolders(folder_)) return fail(made.message());
   if (!fs::is_directory(folder_, ec)) return fail(std::generic_category().message(ENOTDIR));
 
   const std::string stamp = BackupStamp(clock_());
@@ -147,9 +168,16 @@ std::optional<std::string> BackupStore::Keep(BackupKind kind, const BackupOrigin
     if (!fs::exists(path, ec)) break;
   }
   errno = 0;
-  if (!WriteFileAtomically(path, text)) return fail(ErrorText(errno));
+  if (!WriteFileAtomically(path, text, FileAccess::OwnerOnly)) return fail(ErrorText(errno));
   Trim(stamp);
   return path;
+}
+
+bool BackupStore::OpenToOthers() const {
+  std::error_code ec;
+  const fs::file_status status = fs::status(folder_, ec);
+  constexpr fs::perms kOthers = fs::perms::group_all | fs::perms::others_all;
+  return !ec && fs::is_directory(status) && (status.permissions() & kOthers) != fs::perms::none;
 }
 
 std::vector<BackupEntry> BackupStore::List() const {

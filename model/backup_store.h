@@ -7,6 +7,9 @@
 //   2026-12-10T14-03-22~2_usb_COM3.xml             the second one of that second
 // The listing is read back from the names and the file sizes alone. Only names
 // of this form are ever listed or removed, whatever else the folder holds.
+// A backup is the whole configuration text, the device's passwords with it:
+// every file is written for its owner alone (0600) and a folder the store makes
+// is its owner's alone (0700), whatever the umask.
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -60,12 +63,18 @@ class BackupStore {
   const std::string& folder() const { return folder_; }
   std::uintmax_t capBytes() const { return capBytes_; }
 
-  // Creates the folder when it is missing, writes `text` under a fresh name
-  // (a temporary file renamed into place: a reader never sees half a backup),
-  // then trims the folder to the cap. The path written; nullopt with the
-  // reason in `error` when the backup could not be written.
+  // Creates the folder when it is missing (and any missing folder above it,
+  // each 0700), writes `text` under a fresh name (a temporary file renamed
+  // into place: a reader never sees half a backup), then trims the folder to
+  // the cap. The path written; nullopt with the reason in `error` when the
+  // backup could not be written.
   std::optional<std::string> Keep(BackupKind kind, const BackupOrigin& origin, std::string_view text,
                                   std::string* error = nullptr) const;
+  // True when the folder exists and its group or others have any right on it:
+  // they can list the backups' names, and remove them when they may write.
+  // Such a folder was there before the store (it makes its own 0700); its
+  // rights are the user's to change, never the store's.
+  bool OpenToOthers() const;
   // Newest first. A folder that is missing or cannot be read lists nothing.
   std::vector<BackupEntry> List() const;
   std::string PathOf(const BackupEntry& entry) const;

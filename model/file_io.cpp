@@ -6,9 +6,14 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <cstdio>
+
+#include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 
@@ -20,22 +25,59 @@ struct Fd {
     if (fd >= 0) ::close(fd);
   }
 };
+
+FileRead Refused(ReadRefusal why, std::size_t limit) { return {std::nullopt, why, limit}; }
+
+// What a path names, as far as a read is concerned.
+ReadRefusal Judge(const struct stat& st, std::size_t limit) {
+  if (!S_ISREG(st.st_mode)) return ReadRefusal::NotARegularFile;
+  if (static_cast<std::uintmax_t>(st.st_size) > limit) return ReadRefusal::TooLarge;
+  return ReadRefusal::None;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (f.fd < 0) return std::nullopt;
+FileRead ReadFileWithin(const std::string& path, std::size_t limit) {
+  // Judged by stat (which follows a link) before anything is opened.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return Refused(ReadRefusal::CannotOpen, limit);
+  if (const ReadRefusal why = Judge(st, limit); why != ReadRefusal::None) return Refused(why, limit);
+  // Non-blocking, so that a FIFO put in the file's place since does not hold the open;
+  // then judged again by what was opened.
+  Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
+  if (f.fd < 0 || ::fstat(f.fd, &st) != 0) return Refused(ReadRefusal::CannotOpen, limit);
+  if (const ReadRefusal why = Judge(st, limit); why != ReadRefusal::None) return Refused(why, limit);
+  const int flags = ::fcntl(f.fd, F_GETFL);
+  if (flags < 0 || ::fcntl(f.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return Refused(ReadRefusal::CannotOpen, limit);
   std::string data;
+  data.reserve(static_cast<std::size_t>(st.st_size));
   char buf[1 << 16];
   for (;;) {
     const ssize_t n = ::read(f.fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
+    if (n < 0) return Refused(ReadRefusal::CannotOpen, limit);
     if (n == 0) break;
+    // A file still being written may have grown since it was judged.
+    if (static_cast<std::size_t>(n) > limit - data.size()) return Refused(ReadRefusal::TooLarge, limit);
     data.append(buf, static_cast<std::size_t>(n));
   }
-  return data;
+  return {std::move(data), ReadRefusal::None, limit};
 }
+
+FileRead ReadConfigurationFile(const std::string& path) { return ReadFileWithin(path, kTextBufferSize); }
+
+std::string RefusalText(const FileRead& read, const std::string& path) {
+  switch (read.refusal) {
+    case ReadRefusal::NotARegularFile: return FormatText(text::kNotARegularFile, path.c_str());
+    case ReadRefusal::TooLarge:
+      return FormatText(text::kFileTooLarge, path.c_str(), std::to_string(read.limit).c_str());
+    case ReadRefusal::None:
+    case ReadRefusal::CannotOpen: break;
+  }
+  return std::string(LoadText(text::kFailedToOpenFile));
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) { return ReadConfigurationFile(path).bytes; }
 
 namespace {
 

@@ -11,10 +11,10 @@ CGzlib::CGzlib()
     : compressed_(std::make_unique_for_overwrite<std::uint8_t[]>(kWorkBufferSize)),
       decompressed_(std::make_unique_for_overwrite<std::uint8_t[]>(kWorkBufferSize)) {}
 
-bool CGzlib::Compress(std::span<const std::uint8_t> data) {
+bool CGzlib::Compress(std::span<const std::uint8_t> data, int level) {
   compressedLength_ = 0;
   uLongf len = kWorkBufferSize;
-  if (::compress(compressed_.get(), &len, data.data(), data.size()) != Z_OK) return false;
+  if (::compress2(compressed_.get(), &len, data.data(), data.size(), level) != Z_OK) return false;
   compressedLength_ = len;
   return true;
 }

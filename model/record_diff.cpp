@@ -1,6 +1,8 @@
 #include "model/record_diff.h"
 
 #include "model/field_path.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -16,7 +18,7 @@ std::string_view SectionOf(std::string_view path) {
 
 }  // namespace
 
-std::vector<FieldChange> DiffRecords(const SettingData& before, const SettingData& after) {
+std::vector<FieldChange> DiffRecords(const SettingData& before, const SettingData& after, Secrets secrets) {
   std::vector<FieldChange> changes;
   if (SameRecord(before, after)) return changes;
   // The walk only reads.
@@ -28,12 +30,15 @@ std::vector<FieldChange> DiffRecords(const SettingData& before, const SettingDat
     const bool inSection = !section.empty() && path.size() > section.size() && path[section.size()] == '.' &&
                            std::string_view(path).starts_with(section);
     if (!inSection) section = SectionOf(path);
-    changes.push_back({section, path, std::move(va), std::move(vb)});
+    const bool hidden = Hides(*a.node, secrets);
+    changes.push_back(
+        {section, path, hidden ? std::string() : std::move(va), hidden ? std::string() : std::move(vb), hidden});
   });
   return changes;
 }
 
 std::string ChangeLine(const FieldChange& change) {
+  if (change.hidden) return change.path + ": " + std::string(LoadText(text::kSecretChanged));
   return change.path + ": " + change.before + " -> " + change.after;
 }
 

@@ -83,6 +83,12 @@ Node Text(std::string name, std::uint32_t offset, std::uint16_t capacity, std::s
   return n;
 }
 
+Node Password(std::string name, std::uint32_t offset, std::uint16_t capacity, std::string def) {
+  Node n = Text(std::move(name), offset, capacity, std::move(def), true);
+  n.secret = true;
+  return n;
+}
+
 Node Kw(std::string name, std::uint32_t offset, const Keywords& words, std::int64_t def) {
   Node n = Field(std::move(name), Kind::Keyword, offset);
   n.keywords = &words;

@@ -81,6 +81,7 @@ struct Node {
   std::uint32_t depOffset = 0;         // PenChannel: the pen type's offset from the parent base
   std::uint16_t capacity = 0;          // Text: bytes including the terminator
   bool ascii = false;                  // Text: refuses bytes >= 0x80
+  bool secret = false;                 // Text: a password, listed without its value (diffs, searches)
   bool viaReal = false;                // Int read through the real conversion (WIDTH.LOW/HIGH)
   std::uint8_t maxRealChars = 16;      // Real: longest accepted text
   char suffix = 0;                     // Suffixed
@@ -114,6 +115,11 @@ struct Node {
   std::size_t Items() const { return count; }
 };
 
+// Whether a listing of fields (a diff, a search) shows the values of secret
+// fields: only for a user who asked for them.
+enum class Secrets : bool { Hidden, Shown };
+inline bool Hides(const Node& field, Secrets secrets) { return field.secret && secrets == Secrets::Hidden; }
+
 // The tree of the full configuration file (root TK48G_CFG) and of the
 // access-settings document. Built once, on first use; never changes afterwards.
 const Node& ConfigurationSchema();
@@ -143,6 +149,8 @@ Node Hex(std::string name, std::uint32_t offset, std::int64_t def = 0);
 Node Real(std::string name, std::uint32_t offset, double def, double step = 0);
 Node Text(std::string name, std::uint32_t offset, std::uint16_t capacity, std::string def = {},
           bool ascii = false);
+// A password: an ASCII text that listings show without its value.
+Node Password(std::string name, std::uint32_t offset, std::uint16_t capacity, std::string def = {});
 Node Kw(std::string name, std::uint32_t offset, const Keywords& words, std::int64_t def = 0);
 Node Ref(std::string name, std::uint32_t offset, std::uint32_t numOffset, const Families& families,
          std::int64_t defKind = 0, std::int16_t defNo = 0);

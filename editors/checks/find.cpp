@@ -10,6 +10,8 @@
 #include "editors/checks/who_uses.h"
 #include "model/field_path.h"
 #include "model/writer.h"
+#include "resources/strings.h"
+#include "resources/text_ids.h"
 
 namespace tk48 {
 namespace {
@@ -347,11 +349,19 @@ const Index& Rules() {
 
 // ---- The walk ------------------------------------------------------------------------
 
+// How a hit shows a hidden password: "(set)" when it holds a value, never the value.
+std::string SecretText(const FieldRef& field) {
+  const bool set = *reinterpret_cast<const char*>(field.slot.value) != '\0';
+  return set ? std::string(LoadText(text::kSecretSet)) : std::string();
+}
+
 // Every field of the configuration file, knowing whether the items around it
 // are in use; Visit decides on a hit.
 class FindWalk : public FieldVisitor {
  public:
-  FindWalk() : rules_(Rules()) { frames_.push_back({nullptr, nullptr, true}); }
+  explicit FindWalk(Secrets secrets = Secrets::Hidden) : secrets_(secrets), rules_(Rules()) {
+    frames_.push_back({nullptr, nullptr, true});
+  }
 
   std::vector<FindHit> Run(const SettingData& record) {
     WalkFields(ConfigurationSchema(), const_cast<SettingData&>(record), *this);
@@ -377,12 +387,14 @@ class FindWalk : public FieldVisitor {
     bool inUse = frames_.back().inUse;
     if (const FieldRules* rules = RulesOf(*field.node); inUse && rules && rules->slave)
       inUse = SlaveDefined(*reinterpret_cast<const NodeConf*>(frames_.back().base), number);
-    hits_.push_back({std::string(path), FieldText(field), inUse});
+    hits_.push_back({std::string(path), Hides(*field.node, secrets_) ? SecretText(field) : FieldText(field), inUse});
   }
 
  protected:
   ~FindWalk() = default;
   virtual bool Visit(std::string_view path, const FieldRef& field, std::int32_t number) = 0;
+
+  const Secrets secrets_;
 
   const FieldRules* RulesOf(const Node& field) const {
     const auto it = rules_.fields.find(&field);
@@ -409,13 +421,16 @@ class FindWalk : public FieldVisitor {
 
 class TextFind final : public FindWalk {
  public:
-  explicit TextFind(std::string_view text)
-      : needle_(Lowered(text)),
+  TextFind(std::string_view text, Secrets secrets)
+      : FindWalk(secrets),
+        needle_(Lowered(text)),
         escaped_(needle_.find('#') != std::string::npos),
         numeric_(needle_.find_first_not_of("0123456789-.xabcdef") == std::string::npos) {}
 
  private:
   bool Visit(std::string_view, const FieldRef& f, std::int32_t) override {
+    // A hit on a hidden password would tell what it holds; the empty text tells nothing.
+    if (Hides(*f.node, secrets_)) return needle_.empty();
     // A number is written with digits, '-', '.' and "0x" hexadecimals: a text
     // of other characters never matches one, and formatting it would be wasted.
     if (!numeric_ && (f.node->kind == Kind::Int || f.node->kind == Kind::Real)) return false;
@@ -436,7 +451,7 @@ class TextFind final : public FindWalk {
 
 class PathFind final : public FindWalk {
  public:
-  explicit PathFind(std::string_view pattern) : pattern_(pattern) {}
+  PathFind(std::string_view pattern, Secrets secrets) : FindWalk(secrets), pattern_(pattern) {}
 
  private:
   bool Visit(std::string_view path, const FieldRef&, std::int32_t) override {
@@ -524,12 +539,12 @@ class ReferenceFind final : public FindWalk {
 
 }  // namespace
 
-std::vector<FindHit> FindText(const SettingData& record, std::string_view text) {
-  return TextFind(text).Run(record);
+std::vector<FindHit> FindText(const SettingData& record, std::string_view text, Secrets secrets) {
+  return TextFind(text, secrets).Run(record);
 }
 
-std::vector<FindHit> FindPath(const SettingData& record, std::string_view pattern) {
-  return PathFind(pattern).Run(record);
+std::vector<FindHit> FindPath(const SettingData& record, std::string_view pattern, Secrets secrets) {
+  return PathFind(pattern, secrets).Run(record);
 }
 
 std::vector<FindHit> FindReferences(const SettingData& record, std::string_view channel) {

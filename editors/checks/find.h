@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "model/schema.h"
 #include "model/setting_data.h"
 namespace tk48 {
 struct FindHit {
@@ -11,12 +12,16 @@ struct FindHit {
 };
 // The searches cover the fields of the configuration file (not the access
 // block of the direct network settings).
+// A password is listed as "(set)" when it holds a value (empty when it holds
+// none) unless `secrets` shows it; the hub's search never does.
 // Case-insensitive text search in the values as the file writes them (names, comments, messages, addresses, numbers), in file order.
 // A text matches as it was typed, before the file's escapes ("A&B" finds the name written "A#AB"),
 // and as the file escapes it when the search holds the escape character '#' ("A#AB").
-std::vector<FindHit> FindText(const SettingData& record, std::string_view text);
+// A hidden password's value is not searched: a hit would tell what it holds.
+// (The empty text still lists every field, passwords as "(set)".)
+std::vector<FindHit> FindText(const SettingData& record, std::string_view text, Secrets secrets = Secrets::Hidden);
 // Path pattern: '*' matches any run of characters, '?' one; case-insensitive; "IO.AI[7].*", "*.MAIL*".
-std::vector<FindHit> FindPath(const SettingData& record, std::string_view pattern);
+std::vector<FindHit> FindPath(const SettingData& record, std::string_view pattern, Secrets secrets = Secrets::Hidden);
 // Every field that refers to the channel named as the file writes it ("AI005", "MA010", "DI001", "DO003"...).
 // The name is the family and the number, with or without leading zeros or a
 // space, in either case ("AI005", "AI5", "ai 5"); an unknown name finds nothing.

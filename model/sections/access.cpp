@@ -11,7 +11,7 @@ Node AccessBlockSchema() {
       "AUTH", offsetof(AccessBlock, AUTH), 8, 0, sizeof(AccessAccount),
       {Kw("MODE", offsetof(AccessAccount, MODE), NoUseUse()),
        Text("LOGIN", offsetof(AccessAccount, LOGIN), 49, {}, true),
-       Text("PASSWORD", offsetof(AccessAccount, PASSWORD), 49, {}, true)});
+       Password("PASSWORD", offsetof(AccessAccount, PASSWORD), 49)});
   account.children[0].defByIndex = {1};  // only account 0 is in use
   return Container("TK48GCFG", offsetof(SettingData, TK48GCFG),
                    {Kw("NET", offsetof(AccessBlock, NET), NoUseUse()),

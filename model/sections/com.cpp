@@ -24,7 +24,7 @@ Node WebSchema() {
       "AUTH", offsetof(WebBlock, AUTH), 32, 0, sizeof(WebAccount),
       {Kw("MODE", offsetof(WebAccount, MODE), NoUseUse()),
        Text("LOGIN", offsetof(WebAccount, LOGIN), 49, "kvmpt", true),
-       Text("PASSWORD", offsetof(WebAccount, PASSWORD), 49, "kvmpt", true),
+       Password("PASSWORD", offsetof(WebAccount, PASSWORD), 49, "kvmpt"),
        CtrlWords("CTRL_MD", offsetof(WebAccount, CTRL_MD), 8, true),
        CtrlWords("CTRL_MA", offsetof(WebAccount, CTRL_MA), 8, true),
        CtrlWords("CTRL_DO", offsetof(WebAccount, CTRL_DO), 4, true),
@@ -42,7 +42,7 @@ Node FtpSchema() {
                    {Kw("MODE", offsetof(FtpBlock, MODE), NoUseUse()),
                     Int("PORT", offsetof(FtpBlock, PORT), Width::U16, 0, 65535, 21),
                     Text("ID", offsetof(FtpBlock, ID), 49, "TK48", true),
-                    Text("PASSWORD", offsetof(FtpBlock, PASSWORD), 49, "PX52", true)});
+                    Password("PASSWORD", offsetof(FtpBlock, PASSWORD), 49, "PX52")});
 }
 
 Node SntpSchema() {
@@ -62,7 +62,7 @@ Node MailAuthSchema(const char* name, std::uint32_t offset, const Keywords& mode
   return Container(name, offset,
                    {Kw("MODE", offsetof(MailAuth, MODE), modes),
                     Text("ID", offsetof(MailAuth, ID), 193, {}, true),
-                    Text("PASSWORD", offsetof(MailAuth, PASSWORD), 193, {}, true)});
+                    Password("PASSWORD", offsetof(MailAuth, PASSWORD), 193)});
 }
 
 // The address book: all 64 names, then all 64 addresses.
@@ -105,7 +105,7 @@ Node FtpcSchema() {
                     Int("PORT", offsetof(F, PORT), Width::U16, 0, 65535, 21),
                     Text("FTP_SERVER", offsetof(F, FTP_SERVER), 193),
                     Text("FTP_LOGIN", offsetof(F, FTP_LOGIN), 193, {}, true),
-                    Text("FTP_PASSWORD", offsetof(F, FTP_PASSWORD), 193, {}, true),
+                    Password("FTP_PASSWORD", offsetof(F, FTP_PASSWORD), 193),
                     Text("FTP_SUBFOLDER", offsetof(F, FTP_SUBFOLDER), 193),
                     Kw("PASV_ADDR", offsetof(F, PASV_ADDR), InvalidActive(), 1),
                     Ref("ERROR", offsetof(F, ERROR), offsetof(F, ERROR) + offsetof(ChannelRef, no), error),

@@ -107,12 +107,52 @@ TEST(FindPath, EveryFieldOfTheFileInFileOrder) {
   ForEachField(*r, [&](const std::string& path, const FieldRef& f) {
     if (path.rfind("TK48GCFG.", 0) != 0 && path.rfind("COM.TCP_IP.", 0) != 0) expected.push_back({path, FieldText(f)});
   });
-  const auto hits = FindPath(*r, "*");
+  const auto hits = FindPath(*r, "*", Secrets::Shown);
   ASSERT_EQ(hits.size(), expected.size());
   for (std::size_t i = 0; i < hits.size(); ++i) {
     ASSERT_EQ(hits[i].path, expected[i].path);
     ASSERT_EQ(hits[i].value, expected[i].value) << hits[i].path;
   }
+}
+
+// Passwords are listed as "(set)" (empty when they hold nothing) and are not
+// found by their values, unless the values are asked for.
+TEST(FindSecrets, PasswordsOnlyWithTheirValuesWhenAskedFor) {
+  const auto r = Record({{"COM.WEB.AUTH[2].PASSWORD", "n3w-pw"}, {"COM.FTPC.FTP_PASSWORD", "up#Sload"}});
+  const auto hidden = Secrets::Hidden, shown = Secrets::Shown;
+  const struct {
+    const char* path;  // a path pattern, or nullptr for a text search
+    const char* text;
+    Secrets secrets;
+    const char* hits;
+  } cases[] = {
+      {"COM.WEB.AUTH[2].*WORD", nullptr, hidden, "COM.WEB.AUTH[2].PASSWORD=(set) (unused)\n"},
+      {"COM.WEB.AUTH[2].*WORD", nullptr, shown, "COM.WEB.AUTH[2].PASSWORD=n3w-pw (unused)\n"},
+      {"COM.SMTP_POP3.*.PASSWORD", nullptr, hidden,
+       "COM.SMTP_POP3.SMTP_AUTH.PASSWORD= (unused)\nCOM.SMTP_POP3.POP_BEFORE_SMTP_AUTH.PASSWORD= (unused)\n"},
+      {"COM.FTPC.FTP_PASS*", nullptr, hidden, "COM.FTPC.FTP_PASSWORD=(set) (unused)\n"},
+      {nullptr, "N3W", hidden, ""},
+      {nullptr, "N3W", shown, "COM.WEB.AUTH[2].PASSWORD=n3w-pw (unused)\n"},
+      {nullptr, "up'load", hidden, ""},
+      {nullptr, "p#sl", hidden, ""},  // nor in the file's escapes
+      {nullptr, "up'load", shown, "COM.FTPC.FTP_PASSWORD=up#Sload (unused)\n"},
+      {nullptr, "(set)", hidden, ""},
+  };
+  for (const auto& c : cases) {
+    const auto hits = c.path ? FindPath(*r, c.path, c.secrets) : FindText(*r, c.text, c.secrets);
+    EXPECT_EQ(Show(hits), c.hits) << (c.path ? c.path : c.text) << (c.secrets == shown ? " shown" : "");
+  }
+  // The web logins and passwords share their default: only the logins are found.
+  const auto logins = FindText(*r, "kvmpt");
+  EXPECT_EQ(logins.size(), 32u);
+  for (const FindHit& hit : logins) EXPECT_NE(hit.path.find(".LOGIN"), std::string::npos) << hit.path;
+  EXPECT_EQ(FindText(*r, "kvmpt", shown).size(), 32u + 31u);
+  // The empty text lists every field, passwords too, without their values.
+  const auto all = FindText(*r, "");
+  const auto web =
+      std::find_if(all.begin(), all.end(), [](const FindHit& h) { return h.path == "COM.WEB.AUTH[2].PASSWORD"; });
+  ASSERT_NE(web, all.end());
+  EXPECT_EQ(web->value, "(set)");
 }
 
 TEST(FindInUse, ByTheItemsEnableAndTypeFields) {

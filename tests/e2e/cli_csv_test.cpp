@@ -1,6 +1,7 @@
 // tk48gcfg-cli csv-export as a user runs it: the whole set or the files named,
 // a failing file named on stderr, and the exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -95,6 +96,27 @@ TEST_F(CliCsv, ImportsTheFilesPresent) {
   EXPECT_NE(run.out.find("<TK48G_CFG>"), std::string::npos) << "the document still goes out";
   EXPECT_NE(test::ReadAll(Path("out/ErrLog.txt")).find("Setting error:Time zoneHour\r\nNo item:System-3"),
             std::string::npos);
+}
+
+// A FIFO or a file larger than any the export writes, under a name of the set,
+// is refused unread (a FIFO nobody writes would hold the read for ever); the
+// log has its ":Open Error" line, the other files are read, the refused stay.
+TEST_F(CliCsv, AFifoOrAnOversizedFileAmongTheFilesIsRefused) {
+  const std::string in = Config([](SettingData& r) { r.SYSTEM.TIMEZONE = -3; });
+  ASSERT_EQ(test::RunCli({"csv-export", in, Path("out"), "--only", "System.csv"}).status, 0);
+  const std::string fifo = Path("out/AI.csv"), big = Path("out/DI.csv");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::ofstream(big, std::ios::binary) << "";
+  fs::resize_file(big, (4u << 20) + 1);
+  const auto run = test::RunCli({"csv-import", Path("out"), "-o", Path("back.xml")}, false, std::chrono::seconds(30));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, fifo + " is not a regular file.\n" + big + " is larger than 4194304 bytes.\n");
+  EXPECT_NE(test::ReadAll(Path("back.xml")).find("<TIMEZONE>-3</TIMEZONE>"), std::string::npos);
+  EXPECT_EQ(test::ReadAll(Path("out/ErrLog.txt")), std::string(60, '=') +
+                                                       "\r\n\\System.csv:Open\r\n\\System.csv:Close\r\n" + fifo +
+                                                       ":Open Error\r\n" + big + ":Open Error\r\n");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(fs::file_size(big), (4u << 20) + 1);
 }
 
 }  // namespace

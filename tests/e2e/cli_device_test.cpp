@@ -16,11 +16,13 @@
 #include "resources/text_ids.h"
 #include "tests/e2e/cli_run.h"
 #include "tests/e2e/transfer_sim.h"
+#include "tests/model/scoped_umask.h"
 
 namespace tk48 {
 namespace {
 
 using namespace test;
+namespace fs = std::filesystem;
 
 // The transport options for `sim`.
 std::vector<std::string> Via(const TransferSim& sim, Transport t, std::vector<std::string> command) {
@@ -310,6 +312,51 @@ TEST(CliBackups, DownloadAndUploadKeepTheirBackups) {
   EXPECT_EQ(run.err,
             FormatText(text::kBackupNotWritten, blocked.c_str(), std::generic_category().message(ENOTDIR).c_str()) +
                 "\n");
+}
+
+// A backup holds the device's passwords. Under a umask that would let everyone
+// read, the folder --backup-dir makes (with the folders above it) is 0700 and
+// the backup 0600; a folder that was there and lets others in keeps its
+// rights, and stderr names it while the command succeeds.
+TEST(CliBackups, BackupsAreTheOwnersAloneAndAnOpenFolderIsNamed) {
+  TempDir dir;
+  TransferSim sim;
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  const std::string upload = (dir.Path() / "up.xml").string();
+  std::ofstream(upload, std::ios::binary) << DefaultsText();
+
+  const fs::path made = dir.Path() / "made" / "backups";
+  CliRun run;
+  {
+    ScopedUmask everyone(0);
+    run = RunCli(Via(sim, Transport::Usb, {"download", "--backup-dir", made.string()}));
+  }
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(ModeOf(made.parent_path().c_str()), 0700u);
+  EXPECT_EQ(ModeOf(made.c_str()), 0700u);
+  const auto kept = BackupStore(made.string(), 1 << 30).List();
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(ModeOf((made / kept[0].fileName).c_str()), 0600u);
+
+  const fs::path shared = dir.Path() / "shared";
+  fs::create_directories(shared);
+  ::chmod(shared.c_str(), 0755);
+  const std::string named = FormatText(text::kBackupFolderOpen, shared.c_str()) + "\n";
+  const std::vector<std::string> commands[] = {{"download", "-o", (dir.Path() / "down.xml").string()},
+                                               {"upload", upload}};
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command[0]);
+    auto args = Via(sim, Transport::Usb, command);
+    args.insert(args.end(), {"--backup-dir", shared.string()});
+    run = RunCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, named);
+  }
+  EXPECT_EQ(ModeOf(shared.c_str()), 0755u) << "the user's folder keeps its rights";
+  const BackupStore store(shared.string(), 1 << 30);
+  ASSERT_EQ(store.List().size(), 2u);
+  for (const auto& entry : store.List()) EXPECT_EQ(ModeOf(store.PathOf(entry).c_str()), 0600u) << entry.fileName;
 }
 
 }  // namespace

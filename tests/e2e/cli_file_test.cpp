@@ -1,6 +1,7 @@
 // tk48gcfg-cli's file commands as a user runs them: exit codes, what goes to
 // stdout (the document and nothing else) and the messages on stderr.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -204,6 +205,93 @@ TEST_F(CliFiles, DiffAgainstTheDefaults) {
     EXPECT_EQ(bad.status, 2) << args.size();
     EXPECT_TRUE(bad.out.empty());
   }
+}
+
+// A changed web password reads "(changed)" in both forms of diff; with
+// --show-secrets its values, like any other field's.
+TEST_F(CliFiles, DiffShowsPasswordsOnlyWithShowSecrets) {
+  const std::string a = Write("a.xml", Doc("<SYSTEM><TIMEZONE>3</TIMEZONE></SYSTEM>"));
+  const std::string b = Write("b.xml", Doc("<SYSTEM><TIMEZONE>4</TIMEZONE></SYSTEM><COM><WEB><AUTH2><LOGIN>op2</LOGIN>"
+                                           "<PASSWORD>n3w-pw</PASSWORD></AUTH2></WEB></COM>"));
+  const struct {
+    std::vector<std::string> args;
+    const char* out;
+  } cases[] = {
+      {{"diff", a, b},
+       "SYSTEM.TIMEZONE: 3 -> 4\nCOM.WEB.AUTH[2].LOGIN: kvmpt -> op2\nCOM.WEB.AUTH[2].PASSWORD: (changed)\n"},
+      {{"diff", a, b, "--show-secrets"},
+       "SYSTEM.TIMEZONE: 3 -> 4\nCOM.WEB.AUTH[2].LOGIN: kvmpt -> op2\nCOM.WEB.AUTH[2].PASSWORD: kvmpt -> n3w-pw\n"},
+      {{"diff", "--defaults", b},
+       "SYSTEM.TIMEZONE: 9 -> 4\nCOM.WEB.AUTH[2].LOGIN: kvmpt -> op2\nCOM.WEB.AUTH[2].PASSWORD: (changed)\n"},
+      {{"diff", "--show-secrets", "--defaults", b},
+       "SYSTEM.TIMEZONE: 9 -> 4\nCOM.WEB.AUTH[2].LOGIN: kvmpt -> op2\nCOM.WEB.AUTH[2].PASSWORD: kvmpt -> n3w-pw\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = Cli(c.args);
+    EXPECT_EQ(r.status, 1) << c.args.size();
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_TRUE(r.err.empty()) << r.err;
+  }
+}
+
+// What is no regular file, or is larger than the text buffer, is refused before
+// it is read: a FIFO nobody writes would hold the read for ever. A link is
+// followed. Each run is bounded: a program stuck on the FIFO is killed (-1).
+TEST_F(CliFiles, CheckRefusesWhatIsNoConfigurationFile) {
+  const std::string good = Write("good.xml", Doc("<SYSTEM><TIMEZONE>3</TIMEZONE></SYSTEM>"));
+  const std::string big = Write("big.xml", "");
+  fs::resize_file(big, 6815745);
+  ASSERT_EQ(::mkfifo(Path("fifo.xml").c_str(), 0600), 0);
+  fs::create_symlink(Path("fifo.xml"), Path("fifo-link.xml"));
+  fs::create_symlink(good, Path("good-link.xml"));
+  const struct {
+    std::string path;
+    int status;
+    std::string err;
+  } cases[] = {
+      {Path("fifo.xml"), 1, Path("fifo.xml") + " is not a regular file.\n"},
+      {Path("fifo-link.xml"), 1, Path("fifo-link.xml") + " is not a regular file.\n"},
+      {dir_.string(), 1, dir_.string() + " is not a regular file.\n"},
+      {big, 1, big + " is larger than 6815744 bytes.\n"},
+      {Path("good-link.xml"), 0, ""},
+  };
+  for (const auto& c : cases) {
+    const auto r = test::RunCli({"check", c.path}, false, std::chrono::seconds(20));
+    EXPECT_EQ(r.status, c.status) << c.path;
+    EXPECT_EQ(r.err, c.err) << c.path;
+    EXPECT_TRUE(r.out.empty()) << c.path;
+  }
+  EXPECT_TRUE(fs::is_fifo(Path("fifo.xml")));
+  EXPECT_EQ(fs::file_size(big), 6815745u);
+}
+
+// Every other command that reads a configuration (or a CONFIG_P file) refuses a FIFO the same way.
+TEST_F(CliFiles, EveryReadingCommandRefusesAFifo) {
+  const std::string fifo = Path("fifo.xml");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string good = Write("good.xml", Doc(""));
+  fs::create_directories(dir_ / "csv");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {{"normalize", fifo}, 1},
+      {{"access-doc", fifo}, 1},
+      {{"pack", fifo}, 1},
+      {{"unpack", fifo}, 1},
+      {{"diff", good, fifo}, 2},
+      {{"diff", "--defaults", fifo}, 2},
+      {{"find", fifo, "TK48"}, 2},
+      {{"csv-export", fifo, Path("csv")}, 1},
+      {{"upload", fifo, "--usb", Path("no-device")}, 1},
+  };
+  for (const auto& c : cases) {
+    const auto r = test::RunCli(c.args, false, std::chrono::seconds(20));
+    EXPECT_EQ(r.status, c.status) << c.args[0];
+    EXPECT_EQ(r.err, fifo + " is not a regular file.\n") << c.args[0];
+    EXPECT_TRUE(r.out.empty()) << c.args[0];
+  }
+  EXPECT_TRUE(fs::is_empty(dir_ / "csv"));
 }
 
 TEST_F(CliFiles, UsageErrors) {

@@ -50,7 +50,7 @@ TEST_F(Registry, OkWithoutEditsLeavesEveryScreensRecordByteIdentical) {
       screen->accept();
       EXPECT_FALSE(screen->isVisible()) << (ui.messages.empty() ? "" : ui.Last());
       std::string changes;
-      for (const FieldChange& c : DiffRecords(*before, *record)) changes += "\n  " + ChangeLine(c);
+      for (const FieldChange& c : DiffRecords(*before, *record, Secrets::Shown)) changes += "\n  " + ChangeLine(c);
       EXPECT_TRUE(SameRecord(*record, *before)) << changes;
     }
   }
@@ -91,7 +91,7 @@ TEST_F(Registry, OkWithoutEditsStoresWhatTheScreenShowed) {
       dynamic_cast<ItemEditor&>(*confirmed).OkStepAsShown();
       ASSERT_FALSE(confirmed->isVisible()) << (ui.messages.empty() ? "" : ui.Last());
       std::string changes;
-      for (const FieldChange& c : DiffRecords(*stored, *record)) changes += "\n  " + ChangeLine(c);
+      for (const FieldChange& c : DiffRecords(*stored, *record, Secrets::Shown)) changes += "\n  " + ChangeLine(c);
       EXPECT_TRUE(changes.empty()) << "the screen showed other values than OK stored:" << changes;
     }
   }

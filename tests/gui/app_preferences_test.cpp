@@ -93,6 +93,21 @@ TEST_F(AppStartup, ResultPollLimitInSeconds) {
   }
 }
 
+// COMPRESS_LEVEL sets the zlib level of an upload; one zlib does not take
+// (1 to 9) keeps the default 9.
+TEST_F(AppStartup, CompressLevelOfAnUpload) {
+  Start();
+  EXPECT_EQ(app.DeviceCtx().compressLevel, 9);
+  const struct {
+    const char* stored;
+    int level;
+  } cases[] = {{"6", 6}, {"1", 1}, {"9", 9}, {"0", 9}, {"10", 9}, {"-6", 9}, {"fast", 9}};
+  for (const auto& c : cases) {
+    Store(pref::kCompressLevel, c.stored);
+    EXPECT_EQ(app.DeviceCtx().compressLevel, c.level) << c.stored;
+  }
+}
+
 TEST_F(AppStartup, ConnectionDescription) {
   StoreEntry(1, "plant", "");  // no address: not an entry
   StoreEntry(2, "plant", "10.0.0.2");

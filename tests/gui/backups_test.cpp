@@ -1,14 +1,18 @@
 // The backups of the desktop application against tk48sim on a pseudo-terminal:
 // a download keeps what the hub shows, a failed one keeps nothing, a folder
-// that cannot take a backup warns once without failing the upload, the cap
-// removes the oldest; and "Backups" in the main window's menu lists them and
-// opens one into the hub.
+// that cannot take a backup warns once without failing the upload, a folder
+// others may read is named once and left as it is, BACKUP_ENABLE=0 keeps
+// none, the cap removes the oldest; and "Backups" in the main window's menu
+// lists them and opens one into the hub.
+#include <sys/stat.h>
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <cstring>
 #include <fstream>
+#include <tuple>
 
 #include "app/CDlgBackups.h"
 #include "app/CDlgSetMain.h"
@@ -179,6 +183,75 @@ TEST_F(Backups, AFolderThatTakesNoBackupWarnsOnceAndTheUploadSucceeds) {
   EXPECT_FALSE(hub.isVisible()) << "uploaded: nothing to lose";
 }
 
+// A backup holds the device's passwords. A chosen folder that others may read
+// is named once per folder in a run, keeps its rights, and takes backups that
+// only their owner reads; the transfers go on.
+TEST_F(Backups, AFolderOthersMayReadIsNamedOnceAndKeepsItsRights) {
+  Device device;
+  ASSERT_TRUE(device.Start(prefs, {}));
+  const std::string other = (dir_.path() + "/team").toStdString();
+  for (const auto& [folder, mode] : {std::pair{folder_, 0750}, std::pair{other, 0705}}) {
+    fs::create_directories(folder);
+    ::chmod(folder.c_str(), static_cast<mode_t>(mode));
+  }
+  Start();
+  const auto download = [&] {
+    DeviceContext ctx = app.DeviceCtx();
+    auto record = NewSettingData();
+    EXPECT_TRUE(app.device.download(*record, ctx));
+  };
+  download();
+  download();
+  Store(pref::kBackupDir, other);
+  download();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{FormatText(text::kBackupFolderOpen, folder_.c_str()),
+                                               FormatText(text::kBackupFolderOpen, other.c_str())}));
+  for (const auto& m : ui.messages) EXPECT_EQ(m.icon, Icon::Warning);
+
+  for (const auto& [folder, mode, backups] : {std::tuple{folder_, 0750, 2}, std::tuple{other, 0705, 1}}) {
+    SCOPED_TRACE(folder);
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, static_cast<mode_t>(mode)) << "left as the user set it";
+    const BackupStore store(folder, 1 << 30);
+    const auto kept = store.List();
+    EXPECT_EQ(kept.size(), static_cast<std::size_t>(backups));
+    for (const auto& entry : kept) {
+      ASSERT_EQ(::stat(store.PathOf(entry).c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, 0600u) << entry.fileName;
+    }
+  }
+}
+
+// BACKUP_ENABLE=0: neither a download nor an upload leaves a backup, not even
+// the folder.
+TEST_F(Backups, BackupEnableZeroKeepsNone) {
+  Device device;
+  ASSERT_TRUE(device.Start(prefs, {}));
+  const struct {
+    const char* what;
+    std::optional<int> enable;
+    bool kept;
+  } cases[] = {{"not stored: kept", std::nullopt, true}, {"0: none", 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(folder_);
+    if (c.enable) Store(pref::kBackupEnable, *c.enable);
+    Start();
+    ui.messages.clear();
+    auto record = NewSettingData();
+    DeviceContext down = app.DeviceCtx();
+    ASSERT_TRUE(app.device.download(*record, down));
+    std::strcpy(record->SYSTEM.NAME1, "Uploaded");
+    DeviceContext up = app.DeviceCtx();
+    ASSERT_TRUE(app.device.upload(*record, up));
+    EXPECT_EQ(fs::exists(folder_), c.kept);
+    EXPECT_EQ(Kept().size(), c.kept ? 2u : 0u);
+    EXPECT_EQ(Texts(), std::vector<std::string>{});
+    EXPECT_STREQ(ReadText(Served())->SYSTEM.NAME1, "Uploaded") << "the upload went on";
+  }
+}
+
 TEST_F(Backups, TheCapRemovesTheOldestFirst) {
   Device device;
   ASSERT_TRUE(device.Start(prefs, {}));
@@ -193,6 +266,7 @@ TEST_F(Backups, TheCapRemovesTheOldestFirst) {
   const auto now = Clock::now();
   std::vector<std::string> old;
   fs::create_directories(folder_);
+  fs::permissions(folder_, fs::perms::owner_all);  // as the store makes it: nothing to warn about
   for (const auto age : {std::chrono::hours(50), std::chrono::hours(26), std::chrono::hours(2)}) {
     old.push_back(BackupFileName(BackupStamp(now - age), 1, {BackupTransport::Usb, "COM1"}, BackupKind::Download));
     Write(fs::path(folder_) / old.back(), std::string(oldSize, 'x'));

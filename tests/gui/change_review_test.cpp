@@ -81,6 +81,32 @@ TEST_F(ChangeReviewTest, GroupsChangesUnderTheirSectionsAndFilters) {
   EXPECT_TRUE(review.isVisible());
 }
 
+// A changed web password reads "(changed)": neither value is in its row, its
+// tooltip or anything the filter can find it by.
+TEST_F(ChangeReviewTest, PasswordsShowAsChangedWithoutTheirValues) {
+  std::strcpy(after->COM.WEB.AUTH[2].PASSWORD, "n3w-pw");
+  std::strcpy(after->COM.WEB.AUTH[2].LOGIN, "op2");
+  CDlgChangeReview review(*before, *after, CDlgChangeReview::Mode::Upload);
+  Show(review);
+  const std::vector<std::string> all = {"COM (2)", "COM.WEB.AUTH[2].LOGIN: kvmpt -> op2",
+                                        "COM.WEB.AUTH[2].PASSWORD: (changed)"};
+  EXPECT_EQ(Rows(review), all);
+  EXPECT_EQ(review.Model().index(2).data(Qt::ToolTipRole).toString().toStdString(), all[2]);
+  const struct {
+    const char* filter;
+    std::vector<std::string> rows;
+  } cases[] = {
+      {"n3w", {}},
+      {"kvmpt", {"COM (1 of 2)", "COM.WEB.AUTH[2].LOGIN: kvmpt -> op2"}},  // the old password's value too
+      {"password", {"COM (1 of 2)", "COM.WEB.AUTH[2].PASSWORD: (changed)"}},
+      {"(CHANGED)", {"COM (1 of 2)", "COM.WEB.AUTH[2].PASSWORD: (changed)"}},
+  };
+  for (const auto& c : cases) {
+    review.Filter()->setText(QString::fromUtf8(c.filter));
+    EXPECT_EQ(Rows(review), c.rows) << c.filter;
+  }
+}
+
 // Upload accepts, Cancel and Escape reject; with nothing changed it says so and
 // still offers the upload; comparing has no upload at all.
 TEST_F(ChangeReviewTest, ButtonsOfBothModes) {

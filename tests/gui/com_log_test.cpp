@@ -1,5 +1,6 @@
 // The communication log on a pseudo-terminal standing in for the device's USB
-// port: the reader thread, the 1000-line view, clear, save and closing.
+// port: the reader thread, the 1000-line view, clear, save and closing; and the
+// bounds of the view and the log text, fed as the reader feeds them.
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -190,6 +191,104 @@ TEST_F(ComLog, APortThatCannotOpenIsReported) {
     EXPECT_FALSE(log.Reading());
     Click(log.BackButton());
   });
+}
+
+// What the view should hold after `received`: its lines, each longer one in
+// pieces of kMaxLineChars; of them the last 1000 (a final line break closes the
+// last one), and of those the last characters that fit.
+QString Expected(const std::string& received) {
+  QString text = QString::fromUtf8(received).remove(u'\r');
+  const bool closed = text.endsWith(u'\n');
+  if (closed) text.chop(1);
+  QStringList lines;
+  for (const QString& line : text.split(u'\n'))
+    for (qsizetype at = 0; at == 0 || at < line.size(); at += CDlgComLog::kMaxLineChars)
+      lines += line.mid(at, CDlgComLog::kMaxLineChars);
+  if (lines.size() > CDlgComLog::kMaxLines) lines = lines.mid(lines.size() - CDlgComLog::kMaxLines);
+  text = lines.join(u'\n') + (closed ? "\n" : "");
+  return text.right(CDlgComLog::kMaxChars);
+}
+
+// Bytes without a line break that do not repeat: a wrong tail shows.
+std::string Unbroken(std::size_t size, unsigned seed) {
+  std::string bytes(size, ' ');
+  for (char& c : bytes) seed = seed * 1103515245u + 12345u, c = static_cast<char>('a' + (seed >> 16) % 26);
+  return bytes;
+}
+
+// Feeds `bytes` to the screen in pieces of `piece` bytes, letting the view
+// follow after every `showEvery` pieces (and at the end).
+void Feed(CDlgComLog& log, const std::string& bytes, std::size_t piece, int showEvery) {
+  int pieces = 0;
+  for (std::size_t at = 0; at < bytes.size(); at += piece) {
+    log.Receive(std::string_view(bytes).substr(at, piece));
+    if (++pieces % showEvery == 0) QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+}
+
+// The view shows what arrived since it was last shown; pieces cut characters,
+// CR LF pairs and lines anywhere, and whatever the pace, the view ends as the
+// whole text's tail would be shown.
+TEST_F(ComLog, TheViewFollowsPieceByPieceWithinItsCaps) {
+  std::string lines, longLines;
+  for (int i = 1; i <= 1500; ++i) lines += "温度 " + std::to_string(i) + "\r\n";
+  for (int i = 1; i <= 400; ++i) longLines += std::string(300 + i, static_cast<char>('a' + i % 26)) + "\r\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::size_t piece;
+    int showEvery;
+  } cases[] = {
+      {"short lines, shown after every 7 bytes", lines, 7, 1},
+      {"short lines, an unfinished one last", lines + "partial 温", 4096, 1},
+      {"long lines, shown in pieces, over the character cap", longLines, 1000, 1},
+      {"a line of exactly two pieces", std::string(2 * CDlgComLog::kMaxLineChars, 'x') + "\r\nnext", 100, 1},
+      {"more than the view can hold between two looks", Unbroken(1 << 20, 7) + lines, 65536, 1000},
+  };
+  Start();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CDlgComLog log(app, nullptr);
+    Show(log);
+    Feed(log, c.bytes, c.piece, c.showEvery);
+    EXPECT_EQ(log.View()->toPlainText(), Expected(c.bytes));
+    EXPECT_LE(log.View()->document()->blockCount(), CDlgComLog::kMaxLines + 1);
+    EXPECT_EQ(log.View()->textCursor().position(), log.View()->document()->characterCount() - 1) << "caret at the end";
+  }
+}
+
+// 10 MB without a line break, shown as it comes: the view keeps its last
+// characters only, and the log text (what "Save log" writes) its last bytes.
+TEST_F(ComLog, TenMegabytesWithoutLineBreaksStayWithinTheCaps) {
+  Start();
+  CDlgComLog log(app, nullptr);
+  Show(log);
+  std::string sent = Unbroken(10 << 20, 1);
+  Feed(log, sent, 4096, 4);
+  EXPECT_EQ(log.View()->toPlainText().size(), CDlgComLog::kMaxChars);
+  EXPECT_EQ(log.View()->toPlainText(), Expected(sent));
+  qsizetype longest = 0;
+  for (const QString& line : ViewLines(log)) longest = std::max(longest, line.size());
+  EXPECT_EQ(longest, CDlgComLog::kMaxLineChars);
+  EXPECT_FALSE(log.View()->document()->isUndoAvailable()) << "no history piling up";
+
+  // On past the log text's bound, 1 MB between two looks of the view: it is
+  // drawn afresh from the text's tail, the pieces of a line cut from there.
+  const std::string more = Unbroken(8 << 20, 2) + "\r\nlast line";
+  Feed(log, more, 65536, 16);
+  sent += more;
+  QString shown = log.View()->toPlainText();
+  EXPECT_LE(shown.size(), CDlgComLog::kMaxChars);
+  EXPECT_TRUE(shown.endsWith("\nlast line"));
+  EXPECT_TRUE(QString::fromLatin1(sent).remove("\r\n").endsWith(shown.remove(u'\n')));
+  const std::string path = (dir.path() + "/log.txt").toStdString();
+  ui.files = {path};
+  Click(log.SaveButton());
+  const FileRead saved = ReadFileWithin(path, CDlgComLog::kMaxStoredBytes);
+  ASSERT_TRUE(saved.bytes);
+  EXPECT_GE(saved.bytes->size(), CDlgComLog::kMaxStoredBytes / 2);
+  EXPECT_TRUE(sent.ends_with(*saved.bytes)) << "the latest bytes, in order";
 }
 
 }  // namespace

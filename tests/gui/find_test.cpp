@@ -172,6 +172,27 @@ TEST_F(FindTest, EnterOnAHitOpensItAndAFieldWithoutAScreenSaysSo) {
   EXPECT_EQ(ui.messages[0].icon, Icon::Information);
 }
 
+// The hub's search finds a password by its path and lists it as "(set)"; its
+// value finds nothing. The hub has no switch to show it.
+TEST_F(FindTest, PasswordsAreListedWithoutTheirValues) {
+  Put(record->COM.WEB.AUTH[2].PASSWORD, "n3w-pw");
+  auto hub = OpenHub();
+  FindPanel& find = *hub->Find();
+  const auto* model = find.Results()->model();
+  Search(*hub, "COM.WEB.AUTH[3].PASSWORD");
+  ASSERT_EQ(find.Results()->Hits().size(), 1u);
+  EXPECT_EQ(model->index(0, 2).data().toString(), "(set)");
+  EXPECT_EQ(model->index(0, 2).data(Qt::ToolTipRole).toString(), "(set)");
+
+  Search(*hub, "n3w-pw");
+  EXPECT_TRUE(find.Results()->Hits().empty());
+  EXPECT_EQ(find.Status()->text(), "Nothing found.");
+  // The web logins share the passwords' default value: only they are found.
+  Search(*hub, "kvmpt");
+  EXPECT_EQ(find.Results()->Hits().size(), 32u);
+  for (const FindHit& hit : find.Results()->Hits()) EXPECT_NE(hit.path.find(".LOGIN"), std::string::npos) << hit.path;
+}
+
 TEST_F(FindTest, ASubScreensOkCommitsThroughItsParentsOk) {
   record->MAIL_REPORT.TIME.MODE = 1;
   record->MAIL_REPORT.TIME.REPORT_TIME[5].MODE = 1;

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "app/CAboutDlg.h"
 #include "app/CDlgCom.h"
@@ -17,6 +18,7 @@
 #include "model/defaults.h"
 #include "model/file_io.h"
 #include "model/writer.h"
+#include "tests/model/unwritten_fifo.h"
 
 namespace tk48::test {
 namespace {
@@ -181,6 +183,67 @@ TEST_F(MainWindow, ReadFileFailuresKeepTheHubClosed) {
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
     EXPECT_EQ(window->CurrentFile(), c.currentFile);
   }
+}
+
+// What is no regular file, or is larger than the text buffer, is refused before
+// it is read (a FIFO nobody writes would hold the window for ever): the message
+// names it, the record and the current file stay, the hub stays closed. A link
+// to a regular file reads.
+TEST_F(MainWindow, ReadFileRefusesWhatIsNoConfigurationFile) {
+  auto saved = NewSettingData();
+  ApplyDefaults(*saved);
+  saved->COM.FTP.PORT = 2100;
+  const std::string good = (dir.path() + "/good.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(good, ConfigurationText(*saved)));
+  const std::string big = (dir.path() + "/big.xml").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(big, ""));
+  std::filesystem::resize_file(big, kTextBufferSize + 1);
+  const UnwrittenFifo fifo((dir.path() + "/fifo.xml").toStdString());
+  ASSERT_TRUE(fifo.Made());
+  const std::string fifoLink = (dir.path() + "/fifo-link.xml").toStdString();
+  std::filesystem::create_symlink(fifo.Path(), fifoLink);
+  const std::string goodLink = (dir.path() + "/good-link.xml").toStdString();
+  std::filesystem::create_symlink(good, goodLink);
+
+  auto window = Open();
+  ui.files = {good};
+  ExpectHub();
+  Click(window->ReadFileButton());
+  ASSERT_EQ(hubs, 1);
+  const auto before = NewSettingData();
+  *before = window->Record();
+  const struct {
+    std::string path, message;
+  } cases[] = {
+      {fifo.Path(), fifo.Path() + " is not a regular file."},
+      {fifoLink, fifoLink + " is not a regular file."},
+      {dir.path().toStdString(), dir.path().toStdString() + " is not a regular file."},
+      {"/dev/null", "/dev/null is not a regular file."},
+      {big, big + " is larger than 6815744 bytes."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    ui.messages.clear();
+    ui.files = {c.path};
+    Click(window->ReadFileButton());
+    EXPECT_EQ(hubs, 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(window->CurrentFile(), good);
+    EXPECT_TRUE(SameRecord(window->Record(), *before));
+  }
+  EXPECT_FALSE(fifo.WasOpened());
+  EXPECT_EQ(std::filesystem::file_size(big), kTextBufferSize + 1);
+
+  ui.messages.clear();
+  ui.files = {goodLink};
+  ExpectHub();
+  Click(window->ReadFileButton());
+  EXPECT_EQ(hubs, 2);
+  EXPECT_EQ(window->CurrentFile(), goodLink);
+  EXPECT_EQ(window->Record().COM.FTP.PORT, 2100);
+  EXPECT_EQ(Texts(), std::vector<std::string>{});
 }
 
 // Where the file went wrong goes under the message's details; the message is the same.

@@ -1,6 +1,7 @@
 // The backup store: names written and read back, the listing, atomic writes
-// beside foreign files, and the cap that removes the oldest first but never a
-// backup of the current minute.
+// beside foreign files, the cap that removes the oldest first but never a
+// backup of the current minute, and the rights that keep the passwords in a
+// backup from other users.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 
 #include "model/backup_store.h"
 #include "model/file_io.h"
+#include "tests/model/scoped_umask.h"
 
 namespace tk48 {
 namespace {
@@ -165,6 +167,54 @@ TEST_F(BackupStoreTest, AFolderThatCannotBeMadeFailsWithItsReason) {
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(store.List().empty());
   EXPECT_FALSE(BackupStore("", 1 << 20).Keep(BackupKind::Download, {}, "<a/>"));
+}
+
+// A backup holds the device's passwords: the folders the store makes and the
+// files it writes are the owner's alone, whatever the umask would allow, even
+// one that takes the owner's own rights.
+TEST_F(BackupStoreTest, MadeFoldersAndBackupsAreTheOwnersAloneWhateverTheUmask) {
+  for (const mode_t mask : {0000, 0022, 0277}) {
+    SCOPED_TRACE(::testing::Message() << "umask " << std::oct << mask);
+    fs::remove_all(dir_);
+    const fs::path folder = dir_ / "nested" / "backups";
+    std::optional<std::string> kept;
+    std::string error;
+    {
+      test::ScopedUmask umask(mask);
+      kept = BackupStore(folder.string(), 1 << 20).Keep(BackupKind::Upload, {}, "<pw/>", &error);
+    }
+    ASSERT_TRUE(kept) << error;
+    for (const fs::path& made : {dir_, dir_ / "nested", folder}) EXPECT_EQ(test::ModeOf(made.c_str()), 0700u) << made;
+    EXPECT_EQ(test::ModeOf(kept->c_str()), 0600u);
+    EXPECT_EQ(ReadWholeFile(*kept), "<pw/>");
+  }
+}
+
+// A folder that was there keeps its rights; the store only tells whether
+// others have any on it.
+TEST_F(BackupStoreTest, AnExistingFolderKeepsItsRightsAndTellsWhetherOthersHaveAny) {
+  const struct {
+    mode_t mode;
+    bool open;
+  } cases[] = {{0700, false}, {0500, false}, {0750, true}, {0710, true}, {0701, true}, {0777, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mode " << std::oct << c.mode);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    ::chmod(dir_.c_str(), c.mode);
+    const BackupStore store = Store();
+    EXPECT_EQ(store.OpenToOthers(), c.open);
+    if (c.mode & 0200) {
+      const auto kept = store.Keep(BackupKind::Download, {}, "<pw/>");
+      ASSERT_TRUE(kept);
+      EXPECT_EQ(test::ModeOf(kept->c_str()), 0600u);
+    }
+    EXPECT_EQ(test::ModeOf(dir_.c_str()), c.mode) << "left alone";
+    ::chmod(dir_.c_str(), 0700);
+  }
+  std::ofstream(dir_ / "plain") << "x";
+  for (const fs::path& none : {dir_ / "missing", dir_ / "plain", fs::path()})
+    EXPECT_FALSE(BackupStore(none.string(), 1).OpenToOthers()) << none;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Safe whole-file writes: the old file survives a failure, links and
-// permissions are kept.
+// permissions are kept. Bounded reads: what is no regular file or is too large
+// is refused before it is opened.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +12,8 @@
 #include <functional>
 
 #include "model/file_io.h"
+#include "model/writer.h"
+#include "tests/model/unwritten_fifo.h"
 
 namespace tk48 {
 namespace {
@@ -120,6 +123,71 @@ TEST_F(FileIo, HardLinksAndOwnerStay) {
   ASSERT_EQ(::stat(c.c_str(), &st), 0);
   EXPECT_EQ(st.st_uid, 65534u);
   EXPECT_EQ(ReadWholeFile(c.string()), "new");
+}
+
+// The refusals and their messages, with a bound of 8 bytes.
+TEST_F(FileIo, BoundedReadsRefuseBeforeReading) {
+  std::ofstream(dir_ / "eight") << "12345678";
+  std::ofstream(dir_ / "nine") << "123456789";
+  std::ofstream(dir_ / "empty");
+  fs::create_directory(dir_ / "folder");
+  fs::create_symlink(dir_ / "eight", dir_ / "link");
+  fs::create_symlink(dir_ / "gone", dir_ / "dangling");
+  const test::UnwrittenFifo fifo((dir_ / "fifo").string());
+  ASSERT_TRUE(fifo.Made());
+  fs::create_symlink(dir_ / "fifo", dir_ / "fifo-link");
+  const struct {
+    std::string path;
+    ReadRefusal refusal;
+    std::string bytesOrMessage;  // %: the path
+  } cases[] = {
+      {"eight", ReadRefusal::None, "12345678"},
+      {"empty", ReadRefusal::None, ""},
+      {"link", ReadRefusal::None, "12345678"},
+      {"nine", ReadRefusal::TooLarge, "% is larger than 8 bytes."},
+      {"folder", ReadRefusal::NotARegularFile, "% is not a regular file."},
+      {"fifo", ReadRefusal::NotARegularFile, "% is not a regular file."},
+      {"fifo-link", ReadRefusal::NotARegularFile, "% is not a regular file."},
+      {"/dev/zero", ReadRefusal::NotARegularFile, "% is not a regular file."},
+      {"missing", ReadRefusal::CannotOpen, "Failed to open file."},
+      {"dangling", ReadRefusal::CannotOpen, "Failed to open file."},
+  };
+  for (const auto& c : cases) {
+    const std::string path = c.path.front() == '/' ? c.path : (dir_ / c.path).string();
+    SCOPED_TRACE(path);
+    const FileRead read = ReadFileWithin(path, 8);
+    EXPECT_EQ(read.refusal, c.refusal);
+    if (c.refusal == ReadRefusal::None) {
+      EXPECT_EQ(read.bytes, c.bytesOrMessage);
+      continue;
+    }
+    EXPECT_FALSE(read.bytes);
+    std::string message = c.bytesOrMessage;
+    if (const auto at = message.find('%'); at != std::string::npos) message.replace(at, 1, path);
+    EXPECT_EQ(RefusalText(read, path), message);
+  }
+  EXPECT_FALSE(fifo.WasOpened());
+  EXPECT_TRUE(fs::is_fifo(dir_ / "fifo"));
+}
+
+// A configuration file is bounded by the text buffer; the plain read refuses the same.
+TEST_F(FileIo, ConfigurationFilesEndAtTheTextBuffer) {
+  const fs::path path = dir_ / "big.xml";
+  std::ofstream(path) << "";
+  fs::resize_file(path, kTextBufferSize);
+  EXPECT_EQ(ReadConfigurationFile(path.string()).bytes->size(), kTextBufferSize);
+  fs::resize_file(path, kTextBufferSize + 1);
+  const FileRead read = ReadConfigurationFile(path.string());
+  EXPECT_EQ(read.refusal, ReadRefusal::TooLarge);
+  EXPECT_EQ(RefusalText(read, path.string()), path.string() + " is larger than 6815744 bytes.");
+  EXPECT_FALSE(ReadWholeFile(path.string()));
+  EXPECT_FALSE(ReadWholeFile("/dev/zero"));
+}
+
+// The size stat gives is not trusted alone: a file may grow between the look
+// and the read. A /proc file reports 0 bytes and holds more.
+TEST_F(FileIo, TheBoundHoldsForWhatIsReadNotOnlyForTheSizeSeen) {
+  EXPECT_EQ(ReadFileWithin("/proc/self/maps", 8).refusal, ReadRefusal::TooLarge);
 }
 
 }  // namespace

@@ -30,27 +30,63 @@ TEST(TransferContainer, SizeRuleAtTheBoundary) {
   }
 }
 
-TEST(TransferContainer, CompressionIsZlibDefaultAndRoundTrips) {
+// What zlib itself makes of `text`: compress() (its default level 6, 15-bit
+// window), or compress2() at `level`.
+std::vector<std::uint8_t> Zlib(const std::string& text, std::optional<int> level = std::nullopt) {
+  std::vector<std::uint8_t> out(compressBound(text.size()));
+  uLongf len = out.size();
+  const auto* in = reinterpret_cast<const Bytef*>(text.data());
+  const int made =
+      level ? compress2(out.data(), &len, in, text.size(), *level) : compress(out.data(), &len, in, text.size());
+  EXPECT_EQ(made, Z_OK);
+  out.resize(len);
+  return out;
+}
+
+// Every level is zlib's own stream and reads back; level 6 is exactly the
+// stream of compress(), the one the device was always sent; without a level
+// an upload packs at 9, the fewest bytes.
+TEST(TransferContainer, CompressionIsZlibsAtEachLevelAndRoundTrips) {
   auto record = testing::Defaults();
   const std::string text = ConfigurationText(*record);
-  ScriptedUi ui;
-  const auto packed = PackConfiguration(*record, ui);
-  ASSERT_TRUE(packed);
-  // Exactly what zlib's compress() gives (level 6, 15-bit window).
-  std::vector<std::uint8_t> expected(compressBound(text.size()));
-  uLongf len = expected.size();
-  ASSERT_EQ(compress(expected.data(), &len, reinterpret_cast<const Bytef*>(text.data()), text.size()), Z_OK);
-  expected.resize(len);
-  EXPECT_EQ(*packed, expected);
+  const struct {
+    const char* what;
+    std::optional<int> level;
+    std::vector<std::uint8_t> expected;
+  } cases[] = {
+      {"level 6: zlib's default", 6, Zlib(text)},
+      {"level 9", 9, Zlib(text, 9)},
+      {"level 1", 1, Zlib(text, 1)},
+      {"no level: 9", std::nullopt, Zlib(text, 9)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScriptedUi ui;
+    const auto packed = c.level ? PackConfiguration(*record, ui, *c.level) : PackConfiguration(*record, ui);
+    ASSERT_TRUE(packed);
+    EXPECT_EQ(*packed, c.expected);
 
-  CGzlib zip;
-  ASSERT_TRUE(zip.Decompress(*packed));
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(zip.Decompressed().data()), zip.Decompressed().size()), text);
+    CGzlib zip;
+    ASSERT_TRUE(zip.Decompress(*packed));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(zip.Decompressed().data()), zip.Decompressed().size()),
+              text);
+    auto read = NewSettingData();
+    EXPECT_TRUE(UnpackDownload(*packed, *read, ui, true));
+    EXPECT_EQ(ConfigurationText(*read), text);
+    EXPECT_TRUE(ui.messages.empty());
+  }
+  EXPECT_LT(Zlib(text, 9).size(), Zlib(text).size()) << "level 9 puts fewer bytes on the line";
+}
 
-  auto read = NewSettingData();
-  EXPECT_TRUE(UnpackDownload(*packed, *read, ui, true));
-  EXPECT_EQ(ConfigurationText(*read), text);
-  EXPECT_TRUE(ui.messages.empty());
+// The levels a setting or an option may name: zlib's 1 to 9, nothing else.
+TEST(TransferContainer, UploadLevelsAreZlibsOneToNine) {
+  for (int level = 1; level <= 9; ++level) {
+    EXPECT_EQ(UploadLevel(level), level);
+    EXPECT_EQ(UploadLevel(std::to_string(level)), level);
+  }
+  for (const int level : {0, -1, 10, 100}) EXPECT_EQ(UploadLevel(level), std::nullopt) << level;
+  for (const char* text : {"0", "10", "", "x", "9x", " 9", "+9", "-1", "6.0", "09999999999"})
+    EXPECT_EQ(UploadLevel(std::string_view(text)), std::nullopt) << '"' << text << '"';
 }
 
 TEST(TransferContainer, BadStreamsLeaveTheRecordUntouched) {
