@@ -17,7 +17,7 @@
 #include "app/connection_text.h"
 #include "app/credential_check.h"
 #include "app/qt_text.h"
-#include "editors/find_results.h"
+#include "editors/toolkit/find_results.h"
 #include "model/file_io.h"
 #include "model/writer.h"
 #include "resources/text_ids.h"

@@ -12,7 +12,7 @@
 #include "app/screen_table.h"
 #include "app/upload_baseline.h"
 #include "app/upload_review.h"
-#include "editors/direct_network.h"
+#include "editors/network/direct_network.h"
 #include "link/connection.h"
 #include "link/net_session.h"
 #include "link/transfers.h"

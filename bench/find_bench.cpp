@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "editors/checks/find.h"
+#include "query/find.h"
 #include "tests/model/random_record.h"
 
 namespace tk48 {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
-#include "editors/checks/find.h"
+#include "query/find.h"
 
 namespace tk48::cli {
 

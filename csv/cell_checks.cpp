@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "checks/checks.h"
 #include "csv/csv_text.h"
-#include "editors/checks/checks.h"
 
 namespace tk48 {
 namespace {

@@ -10,22 +10,9 @@
 #include <span>
 #include <string_view>
 
-#include "editors/direct_network.h"
-#include "model/setting_data.h"
+#include "editors/toolkit/screen_env.h"
 
 namespace tk48 {
-
-class UiPort;
-
-// What a screen is opened on.
-struct ScreenEnv {
-  QWidget* parent;
-  SettingData& record;
-  UiPort& ui;
-  // The direct network screens' device and upload (tests pass a stand-in).
-  DeviceContext* device = nullptr;
-  AccessUpload upload = UploadAccessSettings;
-};
 
 struct ScreenEntry {
   std::string_view id;  // the screen's class name, or "list:AI" for a family list

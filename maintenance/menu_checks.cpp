@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "editors/checks/checks.h"
+#include "checks/checks.h"
 #include "maintenance/refusal.h"
 #include "model/text_codec.h"
 #include "port/ui_port.h"

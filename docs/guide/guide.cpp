@@ -21,8 +21,8 @@
 #include <tuple>
 #include <vector>
 
-#include "editors/editor_text.h"
 #include "editors/screen_registry.h"
+#include "editors/toolkit/editor_text.h"
 #include "model/defaults.h"
 #include "model/schema_reference.h"
 #include "port/scripted_ui.h"

@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "editors/editor_text.h"
-#include "editors/editor_widgets.h"
+#include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/editor_widgets.h"
 #include "maintenance/menu_checks.h"
 #include "maintenance/replies.h"
 #include "maintenance/screens/maint_screens.h"

@@ -2,7 +2,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "editors/editor_text.h"
+#include "editors/toolkit/editor_text.h"
 #include "maintenance/screens/maint_screens.h"
 #include "maintenance/screens/schedule_screens.h"
 #include "resources/text_ids.h"

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editors/editor_text.h"
-#include "editors/editor_widgets.h"
+#include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/editor_widgets.h"
 #include "maintenance/menu_checks.h"
 #include "maintenance/screens/maint_screens.h"
 #include "resources/strings.h"

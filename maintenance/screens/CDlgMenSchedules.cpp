@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/editor_text.h"
-#include "editors/editor_widgets.h"
-#include "editors/keys.h"
+#include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/editor_widgets.h"
+#include "editors/toolkit/keys.h"
 #include "maintenance/screens/schedule_screens.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"

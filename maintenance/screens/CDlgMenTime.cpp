@@ -1,8 +1,8 @@
 // "Date/Time": six fields from the computer's clock; Apply sets the device clock.
 #include <QLineEdit>
 
-#include "editors/editor_text.h"
-#include "editors/editor_widgets.h"
+#include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/editor_widgets.h"
 #include "maintenance/date_time.h"
 #include "maintenance/screens/maint_screens.h"
 #include "resources/text_ids.h"

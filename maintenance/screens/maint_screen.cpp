@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/editor_text.h"
-#include "editors/editor_widgets.h"
-#include "editors/keys.h"
+#include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/editor_widgets.h"
+#include "editors/toolkit/keys.h"
 #include "maintenance/screens/maint_screens.h"
 #include "resources/text_ids.h"
 

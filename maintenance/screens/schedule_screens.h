@@ -5,7 +5,7 @@
 // connection; a local copy changes only after its put succeeded.
 #include <QDialog>
 
-#include "editors/list_screen.h"
+#include "editors/toolkit/list_screen.h"
 #include "maintenance/schedule_files.h"
 #include "maintenance/schedule_view.h"
 #include "maintenance/screens/maint_env.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "editors/checks/c_number.h"
+#include "checks/c_number.h"
 #include "tests/checks/check_case.h"
 
 namespace tk48 {

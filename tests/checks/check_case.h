@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "editors/checks/checks.h"
+#include "checks/checks.h"
 #include "port/scripted_ui.h"
 
 namespace tk48::test {

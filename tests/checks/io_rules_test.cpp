@@ -6,9 +6,9 @@
 #include <cstring>
 #include <memory>
 
-#include "editors/checks/slave_checks.h"
-#include "editors/checks/slmp_devices.h"
-#include "editors/checks/zone_order.h"
+#include "checks/slave_checks.h"
+#include "checks/slmp_devices.h"
+#include "checks/zone_order.h"
 #include "model/defaults.h"
 #include "model/setting_data.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "editors/checks/output_checks.h"
+#include "checks/output_checks.h"
 #include "model/defaults.h"
 
 namespace tk48 {

@@ -5,8 +5,9 @@
 
 #include <map>
 
-#include "editors/screen_paths.h"
+#include "editors/screen_registry.h"
 #include "model/field_path.h"
+#include "query/screen_paths.h"
 
 namespace tk48 {
 namespace {

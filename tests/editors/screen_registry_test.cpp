@@ -15,7 +15,7 @@
 #include <QTextEdit>
 #include <string>
 
-#include "editors/item_editor.h"
+#include "editors/toolkit/item_editor.h"
 #include "model/record_diff.h"
 #include "tests/editors/editor_fixture.h"
 #include "tests/editors/screen_walk.h"

@@ -23,8 +23,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "editors/colour_swatch.h"
-#include "editors/editor_text.h"
+#include "editors/toolkit/colour_swatch.h"
+#include "editors/toolkit/editor_text.h"
 #include "resources/text_ids.h"
 #include "tests/editors/editor_fixture.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "editors/checks/slave_checks.h"
-#include "editors/checks/slmp_devices.h"
+#include "checks/slave_checks.h"
+#include "checks/slmp_devices.h"
 #include "model/field_path.h"
 #include "tests/model/random_record.h"
 

@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "editors/CDlgSetIoMaFunc.h"
-#include "editors/checks/slave_checks.h"
-#include "editors/colour_swatch.h"
+#include "checks/slave_checks.h"
+#include "editors/io/CDlgSetIoMaFunc.h"
 #include "editors/screen_registry.h"
+#include "editors/toolkit/colour_swatch.h"
 #include "tests/editors/editor_fixture.h"
 
 namespace tk48 {

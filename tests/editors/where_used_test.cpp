@@ -1,11 +1,11 @@
 // "Where is it used" in a channel list's context menu: the references to the
 // row's channel in the result list, and a double-click on one opens the
 // screen that holds it.
-#include "editors/CDlgSetIoAiCh.h"
-#include "editors/CDlgSetIoDo.h"
-#include "editors/CDlgSetRepForm.h"
-#include "editors/find_results.h"
 #include "editor_fixture.h"
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoDo.h"
+#include "editors/mail/CDlgSetRepForm.h"
+#include "editors/toolkit/find_results.h"
 
 namespace tk48::test {
 namespace {

@@ -10,11 +10,11 @@
 #include <cstring>
 
 #include "app/CDlgSetMain.h"
-#include "editors/CDlgSetIoAiCh.h"
-#include "editors/CDlgSetSystem.h"
-#include "editors/CDlgSetRepTime.h"
-#include "editors/list_screen.h"
-#include "editors/find_results.h"
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/mail/CDlgSetRepTime.h"
+#include "editors/system/CDlgSetSystem.h"
+#include "editors/toolkit/find_results.h"
+#include "editors/toolkit/list_screen.h"
 #include "gui_fixture.h"
 #include "model/defaults.h"
 

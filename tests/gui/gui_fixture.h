@@ -23,8 +23,8 @@
 #include "app/CTK48CFGApp.h"
 #include "app/CTK48CFGDlg.h"
 #include "app/preferences.h"
-#include "editors/list_screen.h"
-#include "editors/menu_screen.h"
+#include "editors/toolkit/list_screen.h"
+#include "editors/toolkit/menu_screen.h"
 #include "model/defaults.h"
 #include "port/scripted_ui.h"
 

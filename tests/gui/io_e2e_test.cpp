@@ -8,12 +8,12 @@
 
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
-#include "editors/CDlgSetIo.h"
-#include "editors/CDlgSetIoAiCh.h"
-#include "editors/CDlgSetIoArea.h"
-#include "editors/CDlgSetIoNode.h"
-#include "editors/CDlgSetIoNodeConf.h"
-#include "editors/action_lists.h"
+#include "editors/io/CDlgSetIo.h"
+#include "editors/io/CDlgSetIoAiCh.h"
+#include "editors/io/CDlgSetIoArea.h"
+#include "editors/io/CDlgSetIoNode.h"
+#include "editors/io/CDlgSetIoNodeConf.h"
+#include "editors/io/action_lists.h"
 #include "gui_fixture.h"
 
 namespace tk48::test {

@@ -8,13 +8,13 @@
 
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
-#include "editors/CDlgSetIo.h"
-#include "editors/CDlgSetIoArea.h"
-#include "editors/CDlgSetIoMaCh.h"
-#include "editors/CDlgSetIoMaFunc.h"
-#include "editors/CDlgSetIoMdCh.h"
-#include "editors/CDlgSetIoMdUsed.h"
-#include "editors/action_lists.h"
+#include "editors/io/CDlgSetIo.h"
+#include "editors/io/CDlgSetIoArea.h"
+#include "editors/io/CDlgSetIoMaCh.h"
+#include "editors/io/CDlgSetIoMaFunc.h"
+#include "editors/io/CDlgSetIoMdCh.h"
+#include "editors/io/CDlgSetIoMdUsed.h"
+#include "editors/io/action_lists.h"
 #include "gui_fixture.h"
 
 namespace tk48::test {

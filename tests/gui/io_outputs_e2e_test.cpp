@@ -10,12 +10,12 @@
 
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
-#include "editors/CDlgSetIo.h"
-#include "editors/CDlgSetIoAo.h"
-#include "editors/CDlgSetIoDo.h"
-#include "editors/CDlgSetIoGdo.h"
-#include "editors/CDlgSetIoNode.h"
-#include "editors/CDlgSetIoNodeConf.h"
+#include "editors/io/CDlgSetIo.h"
+#include "editors/io/CDlgSetIoAo.h"
+#include "editors/io/CDlgSetIoDo.h"
+#include "editors/io/CDlgSetIoGdo.h"
+#include "editors/io/CDlgSetIoNode.h"
+#include "editors/io/CDlgSetIoNodeConf.h"
 #include "gui_fixture.h"
 #include "model/writer.h"
 

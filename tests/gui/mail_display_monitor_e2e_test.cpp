@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "editors/CDlgSetDispTrend.h"
-#include "editors/CDlgSetOpemon.h"
-#include "editors/CDlgSetRepAddr.h"
-#include "editors/CDlgSetRepCalendar.h"
-#include "editors/CDlgSetRepForm.h"
+#include "editors/display/CDlgSetDispTrend.h"
+#include "editors/mail/CDlgSetRepAddr.h"
+#include "editors/mail/CDlgSetRepCalendar.h"
+#include "editors/mail/CDlgSetRepForm.h"
+#include "editors/opemon/CDlgSetOpemon.h"
 #include "gui_fixture.h"
 #include "model/day_marks.h"
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "editors/editor_text.h"
+#include "editors/toolkit/editor_text.h"
 #include "gui_fixture.h"
 #include "maintenance/device_files.h"
 #include "maintenance/schedule_files.h"

@@ -7,10 +7,10 @@
 
 #include "app/CDlgSetMain.h"
 #include "app/CTK48CFGDlg.h"
-#include "editors/CDlgSetRecordLogging.h"
-#include "editors/CDlgSetSchMenu.h"
-#include "editors/CDlgSetSchedule.h"
-#include "editors/menu_screen.h"
+#include "editors/record/CDlgSetRecordLogging.h"
+#include "editors/schedule/CDlgSetSchMenu.h"
+#include "editors/schedule/CDlgSetSchedule.h"
+#include "editors/toolkit/menu_screen.h"
 #include "gui_fixture.h"
 
 namespace tk48::test {

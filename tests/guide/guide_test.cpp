@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include "docs/guide/guide.h"
-#include "editors/editor_text.h"
 #include "editors/screen_registry.h"
+#include "editors/toolkit/editor_text.h"
 #include "resources/text_ids.h"
 #include "tests/e2e/cli_run.h"
 

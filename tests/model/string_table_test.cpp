@@ -139,7 +139,7 @@ TEST(StringTable, NoOtherFileNamesATextId) {
   };
   static constexpr NotText kNotTexts[] = {
       {"app/wait_dialog.h", "kTickMs", "the progress poll's period in ms"},
-      {"editors/find_results.cpp", "kWidths", "the result list's column widths in pixels"},
+      {"editors/toolkit/find_results.cpp", "kWidths", "the result list's column widths in pixels"},
   };
   const auto isText = [](int id) { return id >= 100 && !LoadText(id).empty(); };
   const std::regex declared(R"(constexpr\s+(?:int|std::u?int\d+_t)\s+(k\w+)(?:\[\w*\])?\s*=\s*\{?([^;]*))");
@@ -147,7 +147,7 @@ TEST(StringTable, NoOtherFileNamesATextId) {
       R"(\b(?:Tx|LoadText|FormatText|ChoiceList|AddRow|SubName|FieldLabel)\((?:[^;]*?[({,])?\s*(\d{3,5})\s*[,)}])");
   const std::regex number(R"((?:^|[^\w.])(\d{3,5})(?=[^\w.]|$))");
   int files = 0;
-  for (const char* folder : {"app", "editors", "maintenance", "csv", "cli", "docs"}) {
+  for (const char* folder : {"app", "editors", "checks", "query", "maintenance", "csv", "cli", "docs"}) {
     const std::filesystem::path root = std::filesystem::path(TK48_SOURCE_DIR) / folder;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
       const std::string ext = entry.path().extension().string();
