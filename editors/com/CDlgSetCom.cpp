@@ -30,10 +30,4 @@ const MenuEntry kEntries[] = {
 CDlgSetCom::CDlgSetCom(QWidget* parent, SettingData& record, UiPort& ui)
     : MenuScreen(parent, text::kCommunication, kEntries, record, ui) {}
 
-bool RunSetCom(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetCom menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

@@ -12,7 +12,4 @@ class CDlgSetCom : public MenuScreen {
   CDlgSetCom(QWidget* parent, SettingData& record, UiPort& ui);
 };
 
-// The hub's "Communication" button.
-bool RunSetCom(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

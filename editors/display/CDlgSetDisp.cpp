@@ -38,10 +38,4 @@ CDlgSetDispData::CDlgSetDispData(QWidget* parent, SettingData& record, UiPort&)
   AddPage(text::kPageGdo, new CDlgSetDispDataGdo(this, record));
 }
 
-bool RunSetDisp(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetDisp menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

@@ -51,7 +51,4 @@ class CDlgSetDispData : public CheckPagesDialog {
   CDlgSetDispData(QWidget* parent, SettingData& record, UiPort& ui);
 };
 
-// The hub's "Graph/Display" button.
-bool RunSetDisp(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

@@ -36,10 +36,4 @@ const IoMenuEntry (&IoMenuEntries())[9] {
 CDlgSetIo::CDlgSetIo(QWidget* parent, SettingData& record, UiPort& ui)
     : MenuScreen(parent, text::kInputOutput, IoMenuEntries(), record, ui) {}
 
-bool RunSetIo(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetIo menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

@@ -21,7 +21,4 @@ class CDlgSetIo : public MenuScreen {
   CDlgSetIo(QWidget* parent, SettingData& record, UiPort& ui);
 };
 
-// The hub's "Input/Output" button.
-bool RunSetIo(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

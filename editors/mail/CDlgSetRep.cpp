@@ -64,10 +64,4 @@ void CDlgSetRepError::UpdateEnables() {
   channel->setEnabled(output);
 }
 
-bool RunSetRep(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetRep menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

@@ -37,7 +37,4 @@ class CDlgSetRepError : public ItemEditor {
   bool Validate() override { return true; }
 };
 
-// The hub's "E-mail" button.
-bool RunSetRep(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

@@ -243,10 +243,4 @@ ListScreenSetup OpemonListSetup(SettingData& record, UiPort& ui) {
   return setup;
 }
 
-bool RunSetOpemon(QWidget* parent, SettingData& record, UiPort& ui) {
-  ListScreen list(parent, OpemonListSetup(record, ui));
-  list.exec();
-  return true;
-}
-
 }  // namespace tk48

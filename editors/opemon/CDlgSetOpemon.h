@@ -81,6 +81,4 @@ class CDlgSetOpemonProc : public ItemEditor {
 // Paste copy whole processes.
 ListScreenSetup OpemonListSetup(SettingData& record, UiPort& ui);
 
-bool RunSetOpemon(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

@@ -85,10 +85,4 @@ void CDlgSetRecordEvent::UpdateEnables() {
   scheduleCode->setEnabled(scheduleMode->currentIndex() == kEnabledEntry);
 }
 
-bool RunSetRecord(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetRecord menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

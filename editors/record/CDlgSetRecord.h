@@ -36,7 +36,4 @@ class CDlgSetRecordEvent : public ItemEditor {
   bool Validate() override { return true; }
 };
 
-// The hub's "Record" button.
-bool RunSetRecord(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

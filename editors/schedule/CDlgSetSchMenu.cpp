@@ -132,10 +132,4 @@ CDlgSetSchInputConf::CDlgSetSchInputConf(QWidget* parent, SettingData& record, U
 
 void CDlgSetSchInputConf::UpdateEnables() { channel->setEnabled(type->currentIndex() > 0); }
 
-bool RunSetSchMenu(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetSchMenu menu(parent, record, ui);
-  menu.exec();
-  return true;
-}
-
 }  // namespace tk48

@@ -52,7 +52,4 @@ class CDlgSetSchInputConf : public ItemEditor {
   bool Validate() override { return true; }
 };
 
-// The hub's "Scheduler" button.
-bool RunSetSchMenu(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48

@@ -136,9 +136,4 @@ bool CDlgSetSystem::CrossCheck() {
   return true;
 }
 
-bool RunSetSystem(QWidget* parent, SettingData& record, UiPort& ui) {
-  CDlgSetSystem dialog(parent, record, ui);
-  return dialog.exec() == QDialog::Accepted;
-}
-
 }  // namespace tk48

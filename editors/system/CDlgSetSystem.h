@@ -43,7 +43,4 @@ class CDlgSetSystem : public ItemEditor {
   bool DstInUse() const;
 };
 
-// The hub's "System" button.
-bool RunSetSystem(QWidget* parent, SettingData& record, UiPort& ui);
-
 }  // namespace tk48
