@@ -30,6 +30,10 @@ std::span<const Command> FileCommands();
 std::span<const Command> DeviceCommands();
 // The CSV commands (csv-export, csv-import).
 std::span<const Command> CsvCommands();
+// The scripted edits (get, set, apply).
+std::span<const Command> EditCommands();
+// One device command over many devices (fleet).
+std::span<const Command> FleetCommands();
 
 // Reads a configuration file as "Read file" does: defaults first, then the
 // text; nullptr after the message on stderr.

@@ -10,11 +10,12 @@ namespace {
 
 const char* const kValueOptions[] = {"-o", "--usb", "--net", "--login", "--password", "--password-file",
                                      "--timeout", "--poll-limit", "--only", "--path", "--refs", "--backup-dir",
-                                     "--defaults", "--level"};
+                                     "--defaults", "--level", "-j", "--devices"};
 
 void Usage(FILE* to) {
   std::fputs("usage: tk48gcfg-cli COMMAND [ARGS]\n\ncommands:\n", to);
-  for (auto list : {tk48::cli::FileCommands(), tk48::cli::DeviceCommands(), tk48::cli::CsvCommands()})
+  for (auto list : {tk48::cli::FileCommands(), tk48::cli::EditCommands(), tk48::cli::DeviceCommands(),
+                    tk48::cli::FleetCommands(), tk48::cli::CsvCommands()})
     for (const auto& c : list) std::fprintf(to, "  %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
   std::fputs("\nWithout -o the document goes to stdout. Exit status: 0 success, 1 failed, 2 usage.\n", to);
 }
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     return argc < 2 ? kExitUsage : kExitOk;
   }
   const std::string_view name = argv[1];
-  for (auto list : {FileCommands(), DeviceCommands(), CsvCommands()}) {
+  for (auto list : {FileCommands(), EditCommands(), DeviceCommands(), FleetCommands(), CsvCommands()}) {
     for (const Command& c : list) {
       if (c.name != name) continue;
       const auto args = ParseArgs({argv + 2, static_cast<std::size_t>(argc - 2)}, kValueOptions, c.flags);
