@@ -63,10 +63,15 @@ struct BlankRule {
 
 // These entries, in order.
 Entries Fixed(std::initializer_list<const char*> texts);
+// These runs of texts, one after the other.
+Entries Joined(std::initializer_list<std::span<const char* const>> runs);
 // "first" .. "last" as plain numbers.
 Entries Numbers(int first, int last);
 // No entries at all (a channel list beside a type without channels).
 Entries Empty();
+
+// The SLMP bit devices, as the discrete input and output screens list them.
+extern const std::span<const char* const> kSlmpBitDevices;
 
 // The channel families as the choice lists name them.
 enum class ListFamily { Ai, Di, Pi, Ma, Md, Ao, Do, Gdo };

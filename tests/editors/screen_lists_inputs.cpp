@@ -44,57 +44,6 @@ constexpr const char* kLongWordDevices[] = {
     "62H_Long index register (LZ)",           "56H_Long counter current value (LCN)",
 };
 
-// SLMP bit devices of a discrete input.
-constexpr const char* kBitDevices[] = {
-    "0091H_Special relay (SM)",
-    "009CH_Input (X)",
-    "009DH_Output (Y)",
-    "0090H_Internal relay (M)",
-    "0092H_Latch relay (L)",
-    "0093H_Annunciator (F)",
-    "0094H_Edge relay (V)",
-    "00A0H_Link relay (B)",
-    "00C1H_Timer contact (TS)",
-    "00C0H_Timer coil (TC)",
-    "0051H_Long timer contact (LTS)",
-    "0050H_Long timer coil (LTC)",
-    "00C7H_Retentive timer contact (STS)",
-    "00C6H_Retentive timer coil (STC)",
-    "0059H_Long retentive timer contact (LSTS)",
-    "0058H_Long retentive timer coil (LSTC)",
-    "00C4H_Counter contact (CS)",
-    "00C3H_Counter coil (CC)",
-    "0055H_Long counter contact (LCS)",
-    "0054H_Long counter coil (LCC)",
-    "00A1H_Link special relay (SB)",
-    "91H_Special relay (SM)",
-    "9CH_Input (X)",
-    "9DH_Output (Y)",
-    "90H_Internal relay (M)",
-    "92H_Latch relay (L)",
-    "93H_Annunciator (F)",
-    "94H_Edge relay (V)",
-    "A0H_Link relay (B)",
-    "C1H_Timer contact (TS)",
-    "C0H_Timer coil (TC)",
-    "C7H_Retentive timer contact (STS)",
-    "C6H_Retentive timer coil (STC)",
-    "C4H_Counter contact (CS)",
-    "C3H_Counter coil (CC)",
-    "A1H_Link special relay (SB)",
-    "98H_Step relay (S)",
-    "55H_Long counter contact (LCS)",
-    "54H_Long counter coil (LCC)",
-};
-
-// These runs of texts, one after the other.
-Entries Joined(std::initializer_list<std::span<const char* const>> runs) {
-  QStringList list;
-  for (const auto run : runs)
-    for (const char* t : run) list << QString::fromUtf8(t);
-  return [list](const ListPlace&) { return list; };
-}
-
 // "Disable", then "Slave %d" for every slave numbered below the edited one: a
 // slave can only share the connection of a slave before it.
 Entries SlavesBelow() {
@@ -183,7 +132,7 @@ ScreenTables InputTables() {
       {"CDlgSetIoDiCh", "CH setting",
        Fixed({"Disable", "I/O module", "Modbus/TCP", "SLMP", "AI", "Control input", "Demo"})},
       {"CDlgSetIoDiCh", "Modbus/TCP register type", Fixed({"Input (1X)", "Coil (0X)"})},
-      {"CDlgSetIoDiCh", "SLMP device", Joined({kBitDevices})},
+      {"CDlgSetIoDiCh", "SLMP device", Joined({kSlmpBitDevices})},
       {"CDlgSetIoDiCh", "AI CH No.", Labelled<&IoSection::AI>("AI")},
       {"CDlgSetIoDiCh", "AI BIT", Numbers(0, 15)},
       {"CDlgSetIoDiCh", "Status (*) (Event No.)", kEventNumbers},
