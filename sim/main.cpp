@@ -9,6 +9,7 @@
 #include <signal.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -64,6 +65,16 @@ std::function<bool(Options&, std::string_view)> Store(T& (*field)(Options&)) {
   return [field](Options& o, std::string_view v) { return ParseNumber(v, field(o)); };
 }
 
+// A wait in milliseconds, at least 1.
+std::function<bool(Options&, std::string_view)> StoreWait(std::chrono::milliseconds& (*field)(Options&)) {
+  return [field](Options& o, std::string_view v) {
+    int ms = 0;
+    if (!ParseNumber(v, ms) || ms < 1) return false;
+    field(o) = std::chrono::milliseconds(ms);
+    return true;
+  };
+}
+
 const std::vector<OptionRow>& OptionTable() {
   static const std::vector<OptionRow> rows = {
       // Device
@@ -80,6 +91,10 @@ const std::vector<OptionRow>& OptionTable() {
        [](Options& o, std::string_view v) { o.serial.link = std::string(v); return !v.empty(); }},
       {"--baud", "RATE", "pace the serial line at RATE bit/s (10 bits a byte)",
        Store<long>([](Options& o) -> long& { return o.serial.baud; })},
+      {"--frame-wait", "MS", "drop a frame whose rest takes longer than MS to come (default 3000)",
+       StoreWait([](Options& o) -> std::chrono::milliseconds& { return o.serial.frameWait; })},
+      {"--answer-wait", "MS", "send a reply block again when MS pass without its answer (default 1000)",
+       StoreWait([](Options& o) -> std::chrono::milliseconds& { return o.serial.answerWait; })},
       // Serial faults
       {"--nak-block", "N", "NAK the N-th data block of a put (once per run)",
        Store<int>([](Options& o) -> int& { return o.serial.faults.nakBlock; })},
@@ -110,6 +125,10 @@ const std::vector<OptionRow>& OptionTable() {
        [](Options& o, std::string_view v) { return o.net.enabled = ParseNetAddress(v, o.net); }},
       {"--account", "ID:PW", "also accept this login (repeatable)",
        [](Options& o, std::string_view v) { return ParseNetAccount(v, o.net.accounts.emplace_back()); }},
+      {"--net-idle", "MS", "hang up on a client that sends nothing for MS (default 30000)",
+       StoreWait([](Options& o) -> std::chrono::milliseconds& { return o.net.idle; })},
+      {"--net-linger", "MS", "after a connection's last reply, wait up to MS for the client to hang up (default 2000)",
+       StoreWait([](Options& o) -> std::chrono::milliseconds& { return o.net.linger; })},
       // Network faults
       {"--net-model", "CODE", "answer the network status with model CODE",
        Store<int>([](Options& o) -> int& { return o.net.faults.model; })},

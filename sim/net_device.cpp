@@ -35,8 +35,6 @@ constexpr std::uint64_t kMaxRequestArea = std::uint64_t{64} << 20;
 constexpr std::uint32_t kMaxLoginPayload = 64;
 constexpr std::size_t kLoginTextBytes = 48;
 constexpr std::size_t kCutHeaderBytes = 100;
-constexpr int kIdleMs = 30000;     // a silent client is dropped after this
-constexpr int kLingerMs = 2000;    // waiting for the client to hang up first
 
 // The text of a NUL-terminated payload.
 std::string_view CString(std::span<const std::uint8_t> payload) {
@@ -44,13 +42,14 @@ std::string_view CString(std::span<const std::uint8_t> payload) {
   return text.substr(0, text.find('\0'));
 }
 
-// Reads exactly data.size() bytes unless the client goes quiet, hangs up or
-// the simulator is stopped.
-bool ReadExact(const Socket& socket, const StopSignal& stop, std::span<std::uint8_t> data) {
+// Reads exactly data.size() bytes unless the client stays quiet for `idle`,
+// hangs up or the simulator is stopped.
+bool ReadExact(const Socket& socket, const StopSignal& stop, std::chrono::milliseconds idle,
+               std::span<std::uint8_t> data) {
   std::size_t done = 0;
   while (done < data.size()) {
     pollfd p[2] = {{socket.fd(), POLLIN, 0}, {stop.Fd(), POLLIN, 0}};
-    if (::poll(p, 2, kIdleMs) <= 0 || (p[1].revents & POLLIN)) return false;
+    if (::poll(p, 2, static_cast<int>(idle.count())) <= 0 || (p[1].revents & POLLIN)) return false;
     const ssize_t n = ::recv(socket.fd(), data.data() + done, data.size() - done, 0);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
@@ -62,9 +61,9 @@ bool ReadExact(const Socket& socket, const StopSignal& stop, std::span<std::uint
 // Ends the device's sending side and lets the client hang up first, so that
 // unread request bytes never turn the close into a reset that could swallow
 // the last reply.
-void Linger(const Socket& socket, const StopSignal& stop) {
+void Linger(const Socket& socket, const StopSignal& stop, std::chrono::milliseconds linger) {
   ::shutdown(socket.fd(), SHUT_WR);
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLingerMs);
+  const auto end = std::chrono::steady_clock::now() + linger;
   std::array<std::uint8_t, 4096> sink;
   for (;;) {
     const auto left =
@@ -190,7 +189,7 @@ void NetDevice::Run(const StopSignal& stop) {
     }
     Connection c(std::move(accepted), stop);
     Serve(c);
-    Linger(c.socket, stop);
+    Linger(c.socket, stop, config_.linger);
   }
 }
 
@@ -200,7 +199,7 @@ void NetDevice::Serve(Connection& c) {
     HoldSilently(c.socket, c.stop);
     return true;
   };
-  while (ReadExact(c.socket, c.stop, c.header)) {
+  while (ReadExact(c.socket, c.stop, config_.idle, c.header)) {
     if (IsPlainStatus(c.header)) {
       if (silentFor('C')) return;
       if (!AnswerStatus(c)) return;
@@ -219,7 +218,7 @@ void NetDevice::Serve(Connection& c) {
     if (h.check != static_cast<std::uint8_t>(~h.letter) || PayloadAreaSize(h.length1, h.length2) > kMaxRequestArea)
       return;
     std::vector<std::uint8_t> area(PayloadAreaSize(h.length1, h.length2));
-    if (!ReadExact(c.socket, c.stop, area) || !CbcDecrypt(c.keys.cipher, chain, area)) return;
+    if (!ReadExact(c.socket, c.stop, config_.idle, area) || !CbcDecrypt(c.keys.cipher, chain, area)) return;
     const auto payload1 = std::span<const std::uint8_t>(area).first(h.length1);
     const auto payload2 = std::span<const std::uint8_t>(area).subspan(Pad16(h.length1), h.length2);
     if (silentFor(static_cast<char>(h.letter))) return;
@@ -250,7 +249,7 @@ bool NetDevice::AnswerStatus(Connection& c) {
   const MessageHeader h = DecodeMessageHeader(c.header);
   if (PayloadAreaSize(h.length1, h.length2) > kMaxRequestArea) return false;
   std::vector<std::uint8_t> ignored(PayloadAreaSize(h.length1, h.length2));
-  if (!ReadExact(c.socket, c.stop, ignored)) return false;
+  if (!ReadExact(c.socket, c.stop, config_.idle, ignored)) return false;
 
   std::random_device random;
   for (auto& b : c.challenge) b = static_cast<std::uint8_t>(random());
@@ -295,7 +294,7 @@ bool NetDevice::AnswerLogin(Connection& c) {
     if (!WellFormed(h, 'L') || h.length1 > kMaxLoginPayload || h.length2 > kMaxLoginPayload) continue;
 
     std::vector<std::uint8_t> area(PayloadAreaSize(h.length1, h.length2));
-    if (!ReadExact(c.socket, c.stop, area) || !CbcDecrypt(keys.cipher, chain, area)) return false;
+    if (!ReadExact(c.socket, c.stop, config_.idle, area) || !CbcDecrypt(keys.cipher, chain, area)) return false;
     const auto id = CString(std::span<const std::uint8_t>(area).first(h.length1));
     const auto password = CString(std::span<const std::uint8_t>(area).subspan(Pad16(h.length1), h.length2));
     c.keys = std::move(keys);

@@ -2,6 +2,7 @@
 // The device's side of the network session: the unencrypted status exchange
 // with a fresh challenge, the login against the device's access accounts, and
 // encrypted gets and puts of the same device files as the serial side.
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -38,6 +39,9 @@ struct NetConfig {
   std::string address = "127.0.0.1";
   std::uint16_t port = 30341;       // 0: any free port (printed at start)
   std::vector<NetAccount> accounts;  // accepted besides the enabled accounts of the access block
+  // The device's waits. Tests shorten them.
+  std::chrono::milliseconds idle{30000};   // a silent client is dropped after this
+  std::chrono::milliseconds linger{2000};  // after the last reply, for the client to hang up first
   NetFaults faults;
 };
 

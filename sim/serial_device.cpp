@@ -25,10 +25,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// How long the device waits for the rest of a frame, and for the answer to a
-// reply block before sending it again.
-constexpr milliseconds kFrameWait{3000};
-constexpr milliseconds kAnswerWait{1000};
 constexpr int kReplyAttempts = 10;
 
 constexpr std::int8_t kNoOperation = 0;
@@ -45,10 +41,17 @@ struct ReceivedFrame {
 // One serving run: the line, the put being received and the result of the last put.
 struct SerialDevice::Impl {
   Impl(DeviceState& device, const SerialConfig& config, int fd, const StopSignal& stop)
-      : device(device), faults(config.faults), line(fd, config.baud, stop.Fd()), stop(stop) {}
+      : device(device),
+        faults(config.faults),
+        frameWait(config.frameWait),
+        answerWait(config.answerWait),
+        line(fd, config.baud, stop.Fd()),
+        stop(stop) {}
 
   DeviceState& device;
   SerialFaults faults;
+  milliseconds frameWait;
+  milliseconds answerWait;
   PacedLine line;
   const StopSignal& stop;
 
@@ -112,7 +115,7 @@ struct SerialDevice::Impl {
   // The frame after its STX; nullopt when it is dropped (it is NAKed when only its check was wrong).
   std::optional<ReceivedFrame> ReadFrame() {
     std::array<std::uint8_t, kMaxFrameSize> bytes{kStx};
-    const auto deadline = PacedLine::After(kFrameWait);
+    const auto deadline = PacedLine::After(frameWait);
     if (!line.Read(std::span(bytes).subspan(1, 5), deadline)) return std::nullopt;
     ReceivedFrame frame;
     frame.header = ParseFrameHeader(std::span(bytes).subspan<1, 5>());
@@ -272,7 +275,7 @@ struct SerialDevice::Impl {
       if (!Send(frame.View())) return false;
       // ACK: done; NAK or silence (the peer drained a damaged block): send again;
       // a new frame: the peer gave up on this reply.
-      const auto deadline = PacedLine::After(kAnswerWait);
+      const auto deadline = PacedLine::After(answerWait);
       for (;;) {
         const auto answer = line.PeekByte(deadline);
         if (!answer || *answer == kNak) {

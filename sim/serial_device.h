@@ -2,6 +2,7 @@
 // The device's side of the USB serial block protocol, served on a pseudo-terminal
 // whose slave path is published as a symbolic link (the "COM port" the
 // configurator opens).
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -35,6 +36,10 @@ struct SerialFaults {
 struct SerialConfig {
   std::string link;   // path of the symbolic link to the pty's slave; empty: no serial side
   long baud = 0;      // pace the line at this rate (10 bits a byte); 0: as fast as the pty goes
+  // The device's waits: for the rest of a frame, and for the answer to a reply
+  // block before sending it again. Tests shorten them.
+  std::chrono::milliseconds frameWait{3000};
+  std::chrono::milliseconds answerWait{1000};
   SerialFaults faults;
 };
 

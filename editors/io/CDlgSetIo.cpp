@@ -13,22 +13,32 @@
 #include "editors/io/CDlgSetIoNode.h"
 #include "editors/io/CDlgSetIoPiCh.h"
 #include "editors/toolkit/editor_text.h"
+#include "editors/toolkit/list_screen.h"
 #include "resources/text_ids.h"
 
 namespace tk48 {
+namespace {
+
+// Opens the list screen that `Setup` describes.
+template <ListScreenSetup (*Setup)(SettingData&, UiPort&)>
+void RunList(QWidget* parent, SettingData& record, UiPort& ui) {
+  RunListScreen(parent, Setup(record, ui));
+}
+
+}  // namespace
 
 // Each section's list screen fills in its opener here when it arrives.
 const IoMenuEntry (&IoMenuEntries())[9] {
   static const IoMenuEntry entries[9] = {
       {text::kIoSlaveSetting, &RunSlaveList},
-      {text::kAnalogInput, &RunAiList},
-      {text::kDiscreteInput, &RunDiList},
-      {text::kPulseInput, &RunPiList},
-      {text::kAnalogFunctionRegister, &RunMaList},
-      {text::kDigitalFunctionRegister, &RunMdList},
-      {text::kAnalogOutput, &RunAoList},
-      {text::kDiscreteOutput, &RunDoList},
-      {text::kGroupedDigitalOutput, &RunGdoList},
+      {text::kAnalogInput, &RunList<&AiListSetup>},
+      {text::kDiscreteInput, &RunList<&DiListSetup>},
+      {text::kPulseInput, &RunList<&PiListSetup>},
+      {text::kAnalogFunctionRegister, &RunList<&MaListSetup>},
+      {text::kDigitalFunctionRegister, &RunList<&MdListSetup>},
+      {text::kAnalogOutput, &RunList<&AoListSetup>},
+      {text::kDiscreteOutput, &RunList<&DoListSetup>},
+      {text::kGroupedDigitalOutput, &RunList<&GdoListSetup>},
   };
   return entries;
 }

@@ -2,7 +2,6 @@
 
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "checks/checks.h"
@@ -103,10 +102,7 @@ CDlgSetIoAoCh::CDlgSetIoAoCh(QWidget* parent, SettingData& record, int index, Ui
   AddRow(value, text::kEngineeringUnit, unit);
   AddRow(value, text::kInitialValue, init);
   value->addRow(mappingButton);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(where);
-  columns->addLayout(value);
-  const FootButtons foot = OkCancelColumn({columns});
+  const FootButtons foot = OkCancelColumns(where, value);
   okButton = foot.ok;
   cancelButton = foot.cancel;
   Start();
@@ -270,7 +266,5 @@ ListScreenSetup AoListSetup(SettingData& record, UiPort& ui) {
   setup.closeAllowed = NoDuplicatePoints(std::span<const AoCh>(record.IO.AO), ui, text::kAoDuplicatePair);
   return setup;
 }
-
-void RunAoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, AoListSetup(record, ui)); }
 
 }  // namespace tk48

@@ -98,6 +98,5 @@ class CDlgSetIoAoMap : public ItemEditor {
 };
 
 ListScreenSetup AoListSetup(SettingData& record, UiPort& ui);
-void RunAoList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

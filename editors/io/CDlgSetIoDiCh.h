@@ -7,55 +7,40 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editors/io/slmp_device_choice.h"
+#include "editors/io/input_editor.h"
 #include "editors/io/status_group.h"
-#include "editors/toolkit/item_editor.h"
 #include "editors/toolkit/list_screen.h"
 #include "model/setting_data.h"
 
 namespace tk48 {
 
-class CDlgSetIoDiCh : public ItemEditor {
+class CDlgSetIoDiCh : public InputEditor {
   Q_OBJECT
 
  public:
   CDlgSetIoDiCh(QWidget* parent, SettingData& record, int index, UiPort& ui);
 
   // CH setting entries (the stored TYPE).
-  enum Kind { kDisable, kIoModule, kModbusTcp, kSlmp, kAi, kControlInput, kDemo };
+  enum Kind { kAi = kOwnKinds, kControlInput, kDemo };
   // Register type entries: "Input (1X)" is stored as 1, "Coil (0X)" as 0.
   enum RegisterType { kInput, kCoil };
 
-  QComboBox* kind;
-  QLineEdit* moduleAddress;
-  QLineEdit* chNo;
-  QLineEdit* slaveNo;
-  QComboBox* registerType;
-  QLineEdit* registerAddress;
-  SlmpDeviceChoice slmp;
   QComboBox* aiCh;
   QComboBox* aiBit;
-  QLineEdit* name;
-  QLineEdit* comment;
   QCheckBox* invert;
   StatusGroup* on;
   StatusGroup* off;
-  QPushButton* okButton;
-  QPushButton* cancelButton;
 
  protected:
   void UpdateEnables() override;
   bool Validate() override;
-  bool CrossCheck() override;
   void Commit() override;
 
  private:
-  SettingData& record_;
   DiCh& ch_;
 };
 
 // The Input/Output menu's "Discrete input (DI)": 256 rows, double-click edits.
 ListScreenSetup DiListSetup(SettingData& record, UiPort& ui);
-void RunDiList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -86,6 +86,4 @@ ListScreenSetup DoListSetup(SettingData& record, UiPort& ui) {
   return setup;
 }
 
-void RunDoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, DoListSetup(record, ui)); }
-
 }  // namespace tk48

@@ -41,6 +41,5 @@ class CDlgSetIoDoCh : public OutputEditor {
 // The list: 128 rows, double-click edits, Copy/Paste, the duplicate check on
 // leaving, and "Which functions assigned to DO?".
 ListScreenSetup DoListSetup(SettingData& record, UiPort& ui);
-void RunDoList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

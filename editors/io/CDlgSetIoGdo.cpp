@@ -157,6 +157,4 @@ ListScreenSetup GdoListSetup(SettingData& record, UiPort& ui) {
   return setup;
 }
 
-void RunGdoList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, GdoListSetup(record, ui)); }
-
 }  // namespace tk48

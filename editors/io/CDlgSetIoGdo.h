@@ -62,6 +62,5 @@ class CDlgSetIoGdoIncCh : public ItemEditor {
 bool MappedDoMember(const SettingData& record, const ChannelRef& slot);
 
 ListScreenSetup GdoListSetup(SettingData& record, UiPort& ui);
-void RunGdoList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "checks/c_number.h"
-#include "editors/io/CDlgSetIoArea.h"
 #include "editors/toolkit/editor_text.h"
 #include "editors/toolkit/editor_widgets.h"
 #include "editors/toolkit/standard_lists.h"
@@ -20,32 +19,30 @@ constexpr int kBackupFirst = 127, kBackupLast = 158;  // MA128 to MA159
 
 CDlgSetIoMaCh::CDlgSetIoMaCh(QWidget* parent, SettingData& record, int index, UiPort& ui)
     : ItemEditor(parent, ui),
+      ChannelZones(record, record.IO.MA[index], text::kMaZoneTitle, index),
       record_(record),
       ch_(record.IO.MA[index]),
       index_(index),
-      function_(FunctionOf(record.IO.MA[index])),
-      zones_(ZonesOf(record.IO.MA[index])) {
+      function_(FunctionOf(record.IO.MA[index])) {
   setWindowTitle(QUtf8Text(FormatText(text::kMaLabel, index + 1)));
   function = ChoiceList(this, text::kMaFunctions);
   functionButton = new QPushButton(Tx(text::kFunctionSetting), this);
   functionButton->setAutoDefault(false);
-  name = EditField(this, 200);
-  comment = EditField(this, 200);
-  point = NumberList(this, 0, 3);
-  unit = EditField(this, 100);
+  MakeNames(this);
+  MakeUnit(this);
   init = EditField(this, 120);
   backup = ChoiceList(this, {text::kIoDisable, text::kIoEnable});
   web = ChoiceList(this, {text::kBrowserDisable, text::kBrowserEnable});
   webLower = EditField(this, 120);
   webUpper = EditField(this, 120);
-  zonesButton = new QPushButton(Tx(text::kAlarmZoneSetting), this);
-  zonesButton->setAutoDefault(false);
+  // The action lists show this register with its name and comment as typed.
+  MakeZonesButton(this, ui, [this, index] {
+    return ZoneOwner{FamilyId::Ma, index, true, name->text(), comment->text()};
+  });
 
   fields_.Choice(function, ch_.TYPE);
-  fields_.Text(name, ch_.NAME);
-  fields_.Text(comment, ch_.COMMENT);
-  fields_.Choice(point, ch_.POINT);
-  fields_.Text(unit, ch_.UNIT);
+  BindNames(fields_, ch_);
+  BindUnit(fields_, ch_);
   fields_.Real(init, ch_.INIT);
   fields_.Choice(backup, ch_.BACKUP);
   fields_.Choice(web, ch_.WEB);
@@ -63,15 +60,12 @@ CDlgSetIoMaCh::CDlgSetIoMaCh(QWidget* parent, SettingData& record, int index, Ui
     });
   });
   connect(functionButton, &QPushButton::clicked, this, &CDlgSetIoMaCh::EditFunction);
-  connect(zonesButton, &QPushButton::clicked, this, &CDlgSetIoMaCh::EditZones);
 
   auto* form = new QFormLayout;
   AddRow(form, text::kFunction, function);
   form->addRow(functionButton);
-  AddRow(form, text::kColumnChName, name);
-  AddRow(form, text::kColumnChComment, comment);
-  AddRow(form, text::kDecimalPlaces, point);
-  AddRow(form, text::kEngineeringUnit, unit);
+  AddNameRows(form);
+  AddUnitRows(form);
   AddRow(form, text::kInitialValue, init);
   AddRow(form, text::kMaBackup, backup);
   AddRow(form, text::kControlOnBrowser, web);
@@ -98,9 +92,7 @@ void CDlgSetIoMaCh::UpdateEnables() {
 bool CDlgSetIoMaCh::Validate() {
   // Whatever the function and the browser setting.
   constexpr Scope always = Scope::Always;
-  if (!checks_.Text(name, 16, text::kChNameError, always) ||
-      !checks_.Text(comment, 16, text::kChCommentError, always) ||
-      !checks_.Text(unit, 8, text::kEngineeringUnitError, always) ||
+  if (!CheckNames(checks_, always) || !CheckUnit(checks_, always) ||
       !checks_.Real(init, text::kInitialValueError, -kLimit, kLimit, 3, always) ||
       !checks_.Real(webLower, text::kBrowserLowerLimitError, -kLimit, kLimit, 3, always) ||
       !checks_.Real(webUpper, text::kBrowserUpperLimitError, -kLimit, kLimit, 3, always))
@@ -117,7 +109,7 @@ void CDlgSetIoMaCh::Commit() {
   ItemEditor::Commit();
   ch_.CONST = function_.get().CONST;
   ch_.INPUT = function_.get().INPUT;
-  StoreZones(zones_.get(), ch_);
+  CommitZones();
 }
 
 void CDlgSetIoMaCh::EditFunction() {
@@ -125,18 +117,8 @@ void CDlgSetIoMaCh::EditFunction() {
   function_.Edit([this, f](MaFunctionBlock& copy) { return RunMaFunction(this, record_, f, copy, ui_); });
 }
 
-void CDlgSetIoMaCh::EditZones() {
-  // The action lists show this register with its name and comment as typed.
-  const ZoneOwner owner{FamilyId::Ma, index_, true, name->text(), comment->text()};
-  zones_.Edit([this, &owner](ZoneBlock& copy) {
-    return RunZoneEditor(this, record_, copy, text::kMaZoneTitle, index_ + 1, ui_, &owner);
-  });
-}
-
 ListScreenSetup MaListSetup(SettingData& record, UiPort& ui) {
   return EditorListSetup<CDlgSetIoMaCh>(record, ui, FamilyId::Ma, text::kAnalogFunctionRegister);
 }
-
-void RunMaList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MaListSetup(record, ui)); }
 
 }  // namespace tk48

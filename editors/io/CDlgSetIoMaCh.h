@@ -9,15 +9,16 @@
 #include <QPushButton>
 
 #include "editors/io/CDlgSetIoMaFunc.h"
+#include "editors/io/channel_labels.h"
+#include "editors/io/channel_zones.h"
 #include "editors/toolkit/item_editor.h"
 #include "editors/toolkit/list_screen.h"
 #include "editors/toolkit/working_copy.h"
-#include "editors/toolkit/zone_block.h"
 #include "model/setting_data.h"
 
 namespace tk48 {
 
-class CDlgSetIoMaCh : public ItemEditor {
+class CDlgSetIoMaCh : public ItemEditor, public ChannelLabels, public ChannelZones {
   Q_OBJECT
 
  public:
@@ -25,21 +26,15 @@ class CDlgSetIoMaCh : public ItemEditor {
 
   QComboBox* function;
   QPushButton* functionButton;
-  QLineEdit* name;
-  QLineEdit* comment;
-  QComboBox* point;
-  QLineEdit* unit;
   QLineEdit* init;
   QComboBox* backup;
   QComboBox* web;
   QLineEdit* webLower;
   QLineEdit* webUpper;
-  QPushButton* zonesButton;
   QPushButton* okButton;
   QPushButton* cancelButton;
 
   const MaFunctionBlock& Function() const { return function_.get(); }
-  const ZoneBlock& Zones() const { return zones_.get(); }
 
  protected:
   void UpdateEnables() override;
@@ -48,17 +43,14 @@ class CDlgSetIoMaCh : public ItemEditor {
 
  private:
   void EditFunction();
-  void EditZones();
 
   SettingData& record_;
   MaCh& ch_;
   int index_;
   WorkingCopy<MaFunctionBlock> function_;
-  WorkingCopy<ZoneBlock> zones_;
 };
 
 // The Input/Output menu's "Analog function register (MA)": 256 rows.
 ListScreenSetup MaListSetup(SettingData& record, UiPort& ui);
-void RunMaList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

@@ -96,10 +96,7 @@ CDlgSetIoMdCh::CDlgSetIoMdCh(QWidget* parent, SettingData& record, int index, Ui
   auto* states = new QVBoxLayout;
   states->addWidget(on);
   states->addWidget(off);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(form);
-  columns->addLayout(states);
-  const FootButtons foot = OkCancelColumn({columns});
+  const FootButtons foot = OkCancelColumns(form, states);
   okButton = foot.ok;
   cancelButton = foot.cancel;
   Start();
@@ -149,7 +146,5 @@ ListScreenSetup MdListSetup(SettingData& record, UiPort& ui) {
                           }});
   return setup;
 }
-
-void RunMdList(QWidget* parent, SettingData& record, UiPort& ui) { RunListScreen(parent, MdListSetup(record, ui)); }
 
 }  // namespace tk48

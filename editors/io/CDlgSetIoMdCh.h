@@ -57,6 +57,5 @@ class CDlgSetIoMdCh : public ItemEditor {
 // The Input/Output menu's "Digital function register (MD)": 256 rows and
 // "Which functions assigned to MD?" (CDlgSetIoMdUsed).
 ListScreenSetup MdListSetup(SettingData& record, UiPort& ui);
-void RunMdList(QWidget* parent, SettingData& record, UiPort& ui);
 
 }  // namespace tk48

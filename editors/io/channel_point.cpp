@@ -12,8 +12,50 @@ std::int32_t Number(const QLineEdit* field) { return field->text().toInt(); }
 
 }  // namespace
 
+QComboBox* PointKindList(QWidget* parent, std::span<const int> moreKindIds) {
+  QComboBox* list = ChoiceList(parent, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp});
+  for (const int id : moreKindIds) list->addItem(Tx(id));
+  return list;
+}
+
+void PointFields::AddKindRows(QFormLayout* form) const {
+  AddRow(form, text::kChSetting, kind);
+  AddRow(form, text::kModuleAddress, moduleAddress);
+  AddRow(form, text::kChNo, chNo);
+  AddRow(form, text::kSlaveNo, slaveNo);
+}
+
+void PointFields::AddSlmpRows(QFormLayout* form) const {
+  AddRow(form, text::kSlmpDevice, slmp.device);
+  AddRow(form, text::kSlmpDeviceNoDec, slmp.decimal);
+  AddRow(form, text::kSlmpDeviceNoHex, slmp.hex);
+}
+
+void PointFields::Enable() const {
+  const int k = kind->currentIndex();
+  moduleAddress->setEnabled(k == kTypeCard);
+  chNo->setEnabled(k == kTypeCard);
+  slaveNo->setEnabled(k == kTypeModbusTcp || k == kTypeSlmp);
+  registerAddress->setEnabled(k == kTypeModbusTcp);
+  slmp.Enable(k == kTypeSlmp);
+}
+
+bool PointFields::Check(const FieldChecks& checks, int chNoMax, std::int32_t registerAddressMax) const {
+  switch (kind->currentIndex()) {
+    case kTypeCard:
+      return checks.Int(moduleAddress, 1, 16, text::kModuleAddressError) &&
+             checks.Int(chNo, 1, chNoMax, text::kChNoError);
+    case kTypeModbusTcp:
+      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) &&
+             checks.Int(registerAddress, 1, registerAddressMax, text::kRegisterAddressError);
+    case kTypeSlmp:
+      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) && slmp.Check(checks);
+    default: return true;
+  }
+}
+
 ChannelPoint::ChannelPoint(QWidget* parent, std::span<const SlmpDevice> devices, int registerTypeId)
-    : kind(ChoiceList(parent, {text::kChDisable, text::kIoModule, text::kModbusTcp, text::kSlmp})),
+    : kind(PointKindList(parent)),
       moduleAddress(EditField(parent, 60)),
       chNo(EditField(parent, 60)),
       slaveNo(EditField(parent, 60)),
@@ -22,38 +64,11 @@ ChannelPoint::ChannelPoint(QWidget* parent, std::span<const SlmpDevice> devices,
       slmp(parent, devices) {}
 
 void ChannelPoint::AddRows(QFormLayout* form) {
-  AddRow(form, text::kChSetting, kind);
-  AddRow(form, text::kModuleAddress, moduleAddress);
-  AddRow(form, text::kChNo, chNo);
-  AddRow(form, text::kSlaveNo, slaveNo);
+  const PointFields fields = Fields();
+  fields.AddKindRows(form);
   form->addRow(Tx(text::kRegisterType), registerType);
   AddRow(form, text::kRegisterAddress, registerAddress);
-  AddRow(form, text::kSlmpDevice, slmp.device);
-  AddRow(form, text::kSlmpDeviceNoDec, slmp.decimal);
-  AddRow(form, text::kSlmpDeviceNoHex, slmp.hex);
-}
-
-void ChannelPoint::Enable() {
-  const int k = Kind();
-  moduleAddress->setEnabled(k == kTypeCard);
-  chNo->setEnabled(k == kTypeCard);
-  slaveNo->setEnabled(k == kTypeModbusTcp || k == kTypeSlmp);
-  registerAddress->setEnabled(k == kTypeModbusTcp);
-  slmp.Enable(k == kTypeSlmp);
-}
-
-bool ChannelPoint::Check(const FieldChecks& checks, int chNoMax) const {
-  switch (Kind()) {
-    case kTypeCard:
-      return checks.Int(moduleAddress, 1, 16, text::kModuleAddressError) &&
-             checks.Int(chNo, 1, chNoMax, text::kChNoError);
-    case kTypeModbusTcp:
-      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) &&
-             checks.Int(registerAddress, 1, 65536, text::kRegisterAddressError);
-    case kTypeSlmp:
-      return checks.Int(slaveNo, 0, 31, text::kSlaveAddressError) && slmp.Check(checks);
-    default: return true;
-  }
+  fields.AddSlmpRows(form);
 }
 
 OutputPoint ChannelPoint::Shown(std::uint8_t modType) const {

@@ -1,8 +1,11 @@
 #pragma once
-// Where an output channel writes, as its screen shows it: the "CH setting"
-// list (Disable, I/O module, Modbus/TCP, SLMP) and the fields of each kind.
-// The AO and DO screens share the enables, the checks (291/292, 293/294,
-// 293 then 304/303) and the duplicate check against the other channels.
+// Where a channel writes or reads, as its screen shows it: the "CH setting"
+// list (Disable, I/O module, Modbus/TCP, SLMP, then an input's own sources)
+// and the fields of each kind. PointFields is what every point does alike:
+// the rows, the enables and the checks (291/292, 293/294, 293 then 304/303).
+// ChannelPoint is an output's point, which the AO and DO screens share with
+// the duplicate check against the other channels; InputPoint (input_point.h)
+// is an input's.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +23,39 @@ class QFormLayout;
 
 namespace tk48 {
 
+// The "CH setting" list: "Disable", "I/O module", "Modbus/TCP", "SLMP", then `moreKindIds`.
+QComboBox* PointKindList(QWidget* parent, std::span<const int> moreKindIds = {});
+
+// The fields every point has. Each point makes them in its own order, which
+// keyboard focus follows, and lends them here; the register type is its own.
+struct PointFields {
+  QComboBox* kind;
+  QLineEdit* moduleAddress;
+  QLineEdit* chNo;
+  QLineEdit* slaveNo;
+  QLineEdit* registerAddress;
+  const SlmpDeviceChoice& slmp;
+
+  // TYPE first: the SLMP device binding, which the point adds, reads the kind.
+  template <class Ch>
+  void Bind(FieldBindings& fields, Ch& ch) const {
+    fields.Choice(kind, ch.TYPE);
+    fields.Int(moduleAddress, ch.CARD_NO);
+    fields.Int(chNo, ch.CARD_CH);
+    fields.Int(slaveNo, ch.MOD_NODE);
+    fields.Int(registerAddress, ch.MOD_ADDRESS);
+  }
+  // The rows "CH setting" to "Slave No.".
+  void AddKindRows(QFormLayout* form) const;
+  // The rows "SLMP device" to "SLMP device No. (Hexadecimal)".
+  void AddSlmpRows(QFormLayout* form) const;
+  // The fields of the kind on, the others off.
+  void Enable() const;
+  // The checks of the kind's fields, CH No. up to `chNoMax`, the register
+  // address up to `registerAddressMax`.
+  bool Check(const FieldChecks& checks, int chNoMax, std::int32_t registerAddressMax) const;
+};
+
 class ChannelPoint {
  public:
   // `registerTypeId`: the fixed register type text ("Holding Register (4X)").
@@ -28,21 +64,17 @@ class ChannelPoint {
   // Binds TYPE first, then the point fields (the SLMP binding reads the kind).
   template <class Ch>
   void Bind(FieldBindings& fields, Ch& ch) {
-    fields.Choice(kind, ch.TYPE);
-    fields.Int(moduleAddress, ch.CARD_NO);
-    fields.Int(chNo, ch.CARD_CH);
-    fields.Int(slaveNo, ch.MOD_NODE);
-    fields.Int(registerAddress, ch.MOD_ADDRESS);
+    Fields().Bind(fields, ch);
     slmp.Bind(fields, ch.SLMP_DEV_CODE, ch.SLMP_DEV_NO, [this] { return Kind() == kTypeSlmp; });
   }
   // The rows "CH setting" to "SLMP device No. (Hexadecimal)".
   void AddRows(QFormLayout* form);
   int Kind() const { return kind->currentIndex(); }
   bool InUse() const { return Kind() > kTypeNone; }
-  // Every field of the point off, then those of the kind on.
-  void Enable();
+  // The fields of the kind on, the others off.
+  void Enable() { Fields().Enable(); }
   // The checks of the kind's fields; `chNoMax` 4 for AO, 16 for DO.
-  bool Check(const FieldChecks& checks, int chNoMax) const;
+  bool Check(const FieldChecks& checks, int chNoMax) const { return Fields().Check(checks, chNoMax, 65536); }
   // The point the screen names, with the fixed register type.
   OutputPoint Shown(std::uint8_t modType) const;
 
@@ -63,6 +95,9 @@ class ChannelPoint {
   QLabel* registerType;
   QLineEdit* registerAddress;
   SlmpDeviceChoice slmp;
+
+ private:
+  PointFields Fields() const { return {kind, moduleAddress, chNo, slaveNo, registerAddress, slmp}; }
 };
 
 // A list's check on leaving: the first pair of channels writing the same

@@ -73,7 +73,7 @@ void SlmpDeviceChoice::Carry() {
   if (Hex() != hexShown_) Show(Number());
 }
 
-void SlmpDeviceChoice::Enable(bool on) {
+void SlmpDeviceChoice::Enable(bool on) const {
   device->setEnabled(on);
   decimal->setEnabled(on && !Hex());
   hex->setEnabled(on && Hex());

@@ -30,7 +30,7 @@ class SlmpDeviceChoice {
   // After the user picked another device (ItemEditor::OnChoice).
   void Carry();
   // The device list and the box in use; everything off when `on` is false.
-  void Enable(bool on);
+  void Enable(bool on) const;
   // 304 on the hexadecimal box, then 303 on the decimal one, whichever is in use.
   bool Check(const FieldChecks& checks) const;
   bool Hex() const;

@@ -1,5 +1,6 @@
 #include "editors/toolkit/item_editor.h"
 
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -47,6 +48,13 @@ FootButtons ItemEditor::OkCancelColumn(std::initializer_list<QObject*> parts) {
   }
   column->addWidget(foot.box);
   return foot;
+}
+
+FootButtons ItemEditor::OkCancelColumns(QLayout* left, QLayout* right) {
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
+  return OkCancelColumn({columns});
 }
 
 void ItemEditor::Guard(QComboBox* list) {

@@ -27,6 +27,8 @@
 #include "editors/toolkit/field_checks.h"
 #include "editors/toolkit/keys.h"
 
+class QLayout;
+
 namespace tk48 {
 
 class UiPort;
@@ -69,6 +71,9 @@ class ItemEditor : public QDialog {
   // Lays the screen out as a column of `parts` (layouts or widgets, top to
   // bottom) over "OK" and "Cancel", wired to the OK step and to Cancel.
   FootButtons OkCancelColumn(std::initializer_list<QObject*> parts);
+  // Lays the screen out as two columns side by side, `left` and `right`, over
+  // "OK" and "Cancel" (the channel screens with a second column of settings).
+  FootButtons OkCancelColumns(QLayout* left, QLayout* right);
 
   // A list that changes which fields are in use: picking another entry first
   // validates the screen as it is; on failure the list keeps its old entry.

@@ -8,6 +8,7 @@
 #include "editors/toolkit/editor_text.h"
 #include "editors/toolkit/editor_widgets.h"
 #include "maintenance/packages.h"
+#include "maintenance/put_order.h"
 #include "maintenance/screens/maint_screens.h"
 #include "resources/strings.h"
 #include "resources/text_ids.h"
@@ -34,20 +35,18 @@ QLineEdit* PathRow(MaintScreen* screen, QFormLayout* form, int labelId, std::fun
   return field;
 }
 
-// The data package, then its directory. A directory refused after its data
-// reached the device leaves the device with half an upload: say so.
-// `uploadFailed` (0: none) follows any other failure.
-bool UploadPackages(MaintEnv& env, const CompressedPackages& p, File data, File dir, int directoryFailed,
-                    int uploadFailed) {
-  int failed = -1;
-  if (PutInOrder(env, {{data, p.data}, {dir, p.directory}}, &failed)) return true;
-  if (failed == 1 || uploadFailed) env.ui.Message(LoadText(failed == 1 ? directoryFailed : uploadFailed), Icon::Error);
-  return false;
+// `uploadFailed` (0: none) follows a failure other than the directory's.
+bool Upload(MaintEnv& env, const CompressedPackages& p, const PackageKind& kind, int uploadFailed) {
+  OneConnection connection(env);
+  const auto failed = UploadPackages(kind, p, connection.put(), env.ui);
+  if (failed && *failed != kDirectoryStep && uploadFailed) env.ui.Message(LoadText(uploadFailed), Icon::Error);
+  return !failed;
 }
 
-bool Reset(MaintEnv& env, int questionId, const std::array<std::uint8_t, 2>& steps) {
-  return Confirm(env.ui, questionId) &&
-         PutInOrder(env, {{File::Delete, std::span(steps).first(1)}, {File::Delete, std::span(steps).subspan(1)}});
+bool Reset(MaintEnv& env, int questionId, const PackageKind& kind) {
+  if (!Confirm(env.ui, questionId)) return false;
+  OneConnection connection(env);
+  return ResetPackages(kind, connection.put());
 }
 
 }  // namespace
@@ -73,9 +72,9 @@ CDlgMenUserJpg::CDlgMenUserJpg(QWidget* parent, MaintEnv& env) : MaintScreen(par
     const auto packages = BuildImagePackages(chosen, env_.ui);
     if (!packages) return;
     const auto compressed = CompressImagePackages(*packages, env_.ui);
-    if (compressed) UploadPackages(env_, *compressed, File::ImageData, File::ImageDir, text::kImageDirectoryFailed, 0);
+    if (compressed) Upload(env_, *compressed, kImagePackages, 0);
   });
-  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmFactoryReset, kResetImages); });
+  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmFactoryReset, kImagePackages); });
   AddBack();
 }
 
@@ -94,11 +93,10 @@ CDlgMenUserView::CDlgMenUserView(QWidget* parent, MaintEnv& env) : MaintScreen(p
     const auto packages = BuildViewPackages(chosen, env_.ui);
     const auto compressed = packages ? CompressViewPackages(*packages, env_.ui) : std::nullopt;
     if (!compressed) return;
-    if (UploadPackages(env_, *compressed, File::ViewData, File::ViewDir, text::kViewDirectoryFailed,
-                       text::kViewUploadFailed))
+    if (Upload(env_, *compressed, kViewPackages, text::kViewUploadFailed))
       env_.ui.Message(LoadText(text::kCompleted), Icon::Information);
   });
-  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmResetView, kResetView); });
+  AddCommand(text::kMenReset, [this] { Reset(env_, text::kConfirmResetView, kViewPackages); });
   AddBack();
 }
 

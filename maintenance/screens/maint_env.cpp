@@ -28,20 +28,8 @@ bool DownloadRecord(MaintEnv& env) {
   return env.download(env.record, ctx);
 }
 
-bool PutInOrder(MaintEnv& env, std::initializer_list<PutStep> steps, int* failedStep) {
-  DeviceContext ctx = env.device();
-  DeviceSession session(ctx);
-  if (failedStep) *failedStep = -1;
-  if (!session.Connect()) return false;
-  int index = 0;
-  for (const PutStep& step : steps) {
-    if (!session.Put(FileOf(step.file).name, step.data, FileOf(step.file).pollCode)) {
-      if (failedStep) *failedStep = index;
-      return false;
-    }
-    ++index;
-  }
-  return true;
+bool OneConnection::Put(File file, std::span<const std::uint8_t> data) {
+  return (session_.connected() || session_.Connect()) && session_.Put(FileOf(file).name, data, FileOf(file).pollCode);
 }
 
 }  // namespace tk48::maint

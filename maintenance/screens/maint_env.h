@@ -11,6 +11,7 @@
 
 #include "link/transfers.h"
 #include "maintenance/device_files.h"
+#include "maintenance/put_order.h"
 #include "model/setting_data.h"
 #include "port/ui_port.h"
 
@@ -35,12 +36,17 @@ bool PutFile(MaintEnv& env, File file, std::span<const std::uint8_t> data);
 std::optional<DeviceStatus> ReadStatus(MaintEnv& env);
 // The setting data into the maintenance record.
 bool DownloadRecord(MaintEnv& env);
-// Puts on one connection, in order, each only after the one before succeeded.
-// `failedStep`: the index of the put that failed; -1 when the connection did.
-struct PutStep {
-  File file;
-  std::span<const std::uint8_t> data;
+// Several puts on one connection, made before the first of them (the puts of
+// a PutInOrder run).
+class OneConnection {
+ public:
+  explicit OneConnection(MaintEnv& env) : ctx_(env.device()), session_(ctx_) {}
+  bool Put(File file, std::span<const std::uint8_t> data);
+  PutFunction put() { return std::bind_front(&OneConnection::Put, this); }
+
+ private:
+  DeviceContext ctx_;
+  DeviceSession session_;
 };
-bool PutInOrder(MaintEnv& env, std::initializer_list<PutStep> steps, int* failedStep = nullptr);
 
 }  // namespace tk48::maint

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <thread>
 
+#include "tests/e2e/sim_waits.h"
+
 extern char** environ;
 
 namespace tk48::testing {
@@ -23,6 +25,7 @@ constexpr std::chrono::seconds kStopWait{10};
 
 SimNetProcess::SimNetProcess(std::vector<std::string> options) {
   std::vector<std::string> args = {std::string(TK48_BIN_DIR) + "/tk48sim", "--tcp", "127.0.0.1:0"};
+  args.insert(args.end(), test::kSimWaits.begin(), test::kSimWaits.end());  // `options` may set them again
   args.insert(args.end(), options.begin(), options.end());
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());

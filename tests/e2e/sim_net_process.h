@@ -1,7 +1,8 @@
 #pragma once
 // tk48sim serving its network side on a free loopback port, for the tests:
-// started with the given options, ready once it printed "ready", stopped with
-// SIGTERM when the object goes. Every wait is bounded.
+// started with the tests' short waits and the given options, ready once it
+// printed "ready", stopped with SIGTERM when the object goes. Every wait is
+// bounded.
 #include <sys/types.h>
 
 #include <cstdint>

@@ -2,12 +2,17 @@
 // download and an upload, the access-settings upload, and the device faults.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "link/net_frame.h"
 #include "link/net_session.h"
+#include "link/net_socket.h"
 #include "model/defaults.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
@@ -254,6 +259,50 @@ TEST(SimNetSession, AccessSettingsUploadChangesOnlyThoseBlocks) {
   EXPECT_STREQ(after->COM.TCP_IP.IP_ADDRESS.MY, "192.168.10.20");
   EXPECT_EQ(AccessSettingsText(*after), AccessSettingsText(*edited));
   EXPECT_EQ(ConfigurationText(*after), ConfigurationText(*before));
+}
+
+// A bare connection to the simulator.
+Socket Connect(const SimNetProcess& sim) {
+  Socket socket(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  sockaddr_in peer{};
+  peer.sin_family = AF_INET;
+  peer.sin_port = htons(sim.port());
+  peer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  EXPECT_TRUE(ConnectWithin(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, 5s));
+  return socket;
+}
+
+// How long until the device hangs up; `bound` when it has not by then.
+std::chrono::milliseconds UntilHungUp(const Socket& socket, std::chrono::milliseconds bound) {
+  const auto start = std::chrono::steady_clock::now();
+  SetReceiveTimeout(socket, bound);
+  std::uint8_t byte = 0;
+  if (::recv(socket.fd(), &byte, 1, 0) != 0) return bound;
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+}
+
+// The device's waits, shortened: a client that says nothing is hung up on once
+// the idle wait has passed (the device's own is 30 s); after a connection the
+// device ended, the next is served once the client hangs up or the linger wait
+// has passed.
+TEST(SimNetSession, ASilentClientIsHungUpOnAndAnEndedConnectionLingers) {
+  SimNetProcess sim({"--account", "admin:secret", "--net-idle", "300", "--net-linger", "500"});
+  ASSERT_TRUE(sim.ready()) << sim.output();
+  {
+    const Socket silent = Connect(sim);
+    const auto waited = UntilHungUp(silent, 10s);
+    EXPECT_GE(waited, 250ms);
+    EXPECT_LT(waited, 10s);
+  }
+  // A request it cannot read ends the connection at once; this client stays.
+  const Socket ended = Connect(sim);
+  ASSERT_TRUE(SendAll(ended, std::vector<std::uint8_t>(kMessageHeaderSize, 0x5A)));
+  EXPECT_LT(UntilHungUp(ended, 10s), 10s);
+  const auto start = std::chrono::steady_clock::now();
+  LoginState login{"admin", "secret", false};
+  Connected next(sim, login);
+  EXPECT_TRUE(next.opened) << next.session.error();
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 250ms);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// Runs tk48sim for a test: a private temp folder, a bounded wait for its
-// "ready" line, and SIGTERM (then SIGKILL) when the test is done.
+// Runs tk48sim for a test: a private temp folder, the tests' short waits, a
+// bounded wait for its "ready" line, and SIGTERM (then SIGKILL) when the test
+// is done.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +14,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tests/e2e/sim_waits.h"
 
 namespace tk48::test {
 
@@ -57,6 +60,7 @@ class SimProcess {
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return false;
     std::vector<char*> argv{exe_.data()};
+    for (const auto& a : kSimWaits) argv.push_back(const_cast<char*>(a.c_str()));  // `args` may set them again
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_ = fork();

@@ -1,11 +1,15 @@
 // tk48sim's serial side driven through SerialLink on its pty.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
+#include "link/serial_frame.h"
 #include "link/serial_link.h"
+#include "link/serial_port.h"
 #include "model/defaults.h"
 #include "model/gzlib.h"
 #include "model/reader.h"
@@ -264,6 +268,37 @@ TEST_F(SimSerial, BaudRatePacesBothDirections) {
   start = std::chrono::steady_clock::now();
   EXPECT_EQ(GetFile("JDAT_P"), data);
   EXPECT_GE(std::chrono::steady_clock::now() - start, lineTime);
+}
+
+// The device's waits on the line, shortened: a frame cut short is dropped once
+// the frame wait has passed, so that the next frame stands on its own; a reply
+// block nobody answers comes again after each answer wait (the device's own
+// are 3 s and 1 s).
+TEST_F(SimSerial, AFrameCutShortIsDroppedAndAnUnansweredBlockComesAgain) {
+  Launch({"--frame-wait", "100", "--answer-wait", "200"});
+  link_.Close();
+  SerialPort port;
+  ASSERT_TRUE(port.Open(Link()));
+  const Frame status = MakeFrame(0, 'S', {}, true);
+  ASSERT_TRUE(port.Write(status.View().first(3)));
+  std::this_thread::sleep_for(600ms);
+  ASSERT_TRUE(port.Write(status.View()));
+  std::uint8_t answer = 0;
+  ASSERT_TRUE(port.ReadExact({&answer, 1}, 5s));
+  EXPECT_EQ(answer, kAck);
+
+  ASSERT_TRUE(port.Write(std::array{kEnq}));
+  Bytes first(kFrameOverhead + 6);
+  ASSERT_TRUE(port.ReadExact(first, 5s));
+  int copies = 0;
+  Bytes again(first.size());
+  const auto end = std::chrono::steady_clock::now() + 1500ms;
+  while (port.ReadExact(again, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   end - std::chrono::steady_clock::now()))) {
+    EXPECT_EQ(again, first);
+    ++copies;
+  }
+  EXPECT_GE(copies, 3);
 }
 
 }  // namespace
