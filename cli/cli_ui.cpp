@@ -36,7 +36,20 @@ void DrawBar(std::int64_t done, std::int64_t length) {
   std::fflush(stderr);
 }
 
+thread_local std::string* tResultSink = nullptr;
+
 }  // namespace
+
+bool PrintResult(std::string_view text) {
+  if (tResultSink) {
+    tResultSink->append(text);
+    return true;
+  }
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+ResultCapture::ResultCapture(std::string& sink) : previous_(tResultSink) { tResultSink = &sink; }
+ResultCapture::~ResultCapture() { tResultSink = previous_; }
 
 Answer CliUi::ShowMessage(std::string_view text, Icon, Buttons buttons) {
   std::fwrite(text.data(), 1, text.size(), stderr);
@@ -78,6 +91,47 @@ void CliUi::RunWithProgress(WaitKind, std::int64_t length, const std::function<v
     std::fflush(stderr);
   }
   worker.join();
+}
+
+Answer DeviceUi::ShowMessage(std::string_view text, Icon, Buttons buttons) {
+  const std::lock_guard lock(mutex_);
+  messages_.emplace_back(text);
+  return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+void DeviceUi::RunWaiting(WaitKind, const std::function<void()>& work) {
+  {
+    const std::lock_guard lock(mutex_);
+    waiting_ = true;
+  }
+  work();
+  const std::lock_guard lock(mutex_);
+  waiting_ = false;
+}
+
+// The progress function lives only while the transfer runs: it is cleared
+// under the lock before this returns, so Now() never calls one that is gone.
+void DeviceUi::RunWithProgress(WaitKind, std::int64_t length, const std::function<void()>& work,
+                               const std::function<std::int64_t()>& progress) {
+  {
+    const std::lock_guard lock(mutex_);
+    progress_ = &progress;
+    length_ = length;
+  }
+  work();
+  const std::lock_guard lock(mutex_);
+  progress_ = nullptr;
+}
+
+DeviceUi::Progress DeviceUi::Now() const {
+  const std::lock_guard lock(mutex_);
+  if (progress_) return {false, true, (*progress_)(), length_};
+  return {waiting_, false, 0, 0};
+}
+
+std::vector<std::string> DeviceUi::Messages() const {
+  const std::lock_guard lock(mutex_);
+  return messages_;
 }
 
 }  // namespace tk48::cli

@@ -3,11 +3,34 @@
 // answered yes (the command itself is the user's confirmation); the login comes
 // from the command's options.
 #include <chrono>
+#include <cstdint>
+#include <mutex>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "port/ui_port.h"
 
 namespace tk48::cli {
+
+// What a command prints as its result (a status, a maintenance reading): to
+// stdout, flushed; false when that fails. On a thread that runs one device of
+// a fleet, to that device's report instead (see ResultCapture).
+bool PrintResult(std::string_view text);
+
+// While it lives, PrintResult on this thread appends to `sink`: devices run
+// side by side on their own threads and each one's output stays its own.
+class ResultCapture {
+ public:
+  explicit ResultCapture(std::string& sink);
+  ~ResultCapture();
+  ResultCapture(const ResultCapture&) = delete;
+  ResultCapture& operator=(const ResultCapture&) = delete;
+
+ private:
+  std::string* previous_;
+};
 
 class CliUi : public UiPort {
  public:
@@ -32,6 +55,37 @@ class CliUi : public UiPort {
 
  private:
   std::optional<Credentials> login_;
+};
+
+// The UI port of one device among several: its messages are kept, in order,
+// for its line of the report; the work runs on the calling thread, and what
+// the transfer in progress has moved can be read from another thread.
+class DeviceUi : public CliUi {
+ public:
+  using CliUi::CliUi;
+  void RunWaiting(WaitKind, const std::function<void()>& work) override;
+  void RunWithProgress(WaitKind kind, std::int64_t length, const std::function<void()>& work,
+                       const std::function<std::int64_t()>& progress) override;
+
+  struct Progress {
+    bool waiting = false;  // connecting, the status check, the login
+    bool moving = false;   // a transfer: `done` bytes of `length`
+    std::int64_t done = 0;
+    std::int64_t length = 0;
+  };
+  // Safe from any thread.
+  Progress Now() const;
+  std::vector<std::string> Messages() const;
+
+ protected:
+  Answer ShowMessage(std::string_view text, Icon icon, Buttons buttons) override;
+
+ private:
+  mutable std::mutex mutex_;
+  bool waiting_ = false;
+  const std::function<std::int64_t()>* progress_ = nullptr;  // set while a transfer runs
+  std::int64_t length_ = 0;
+  std::vector<std::string> messages_;
 };
 
 }  // namespace tk48::cli

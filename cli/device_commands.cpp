@@ -28,20 +28,6 @@ int UsageError(const char* what) {
   return kExitUsage;
 }
 
-// "HOST" or "HOST:PORT" (port 1 to 65535).
-bool ParseHost(const std::string& text, std::string& host, int& port) {
-  const auto colon = text.rfind(':');
-  host = text.substr(0, colon);
-  port = kDefaultNetPort;
-  if (colon != std::string::npos) {
-    const char* first = text.data() + colon + 1;
-    const char* last = text.data() + text.size();
-    const auto [end, ec] = std::from_chars(first, last, port);
-    if (ec != std::errc{} || end != last || port < 1 || port > 65535) return false;
-  }
-  return !host.empty();
-}
-
 std::string WithoutLineEnd(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
@@ -54,24 +40,6 @@ std::optional<std::string> ReadLine(std::FILE* in) {
   while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
   if (c == EOF && line.empty()) return std::nullopt;
   return WithoutLineEnd(std::move(line));
-}
-
-// A line from standard input; on a terminal it is asked for and not echoed.
-std::optional<std::string> PasswordFromStdin() {
-  termios saved{};
-  const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-  if (terminal) {
-    termios quiet = saved;
-    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-    std::fputs("Password: ", stderr);
-  }
-  auto line = ReadLine(stdin);
-  if (terminal) {
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    std::fputc('\n', stderr);
-  }
-  return line;
 }
 
 // The password of --password-file FILE (its first line), --password - or
@@ -87,19 +55,17 @@ std::optional<std::string> Password(const Args& args, bool& usage) {
   }
   if (given && *given != "-") return given;
   if (given) {
-    auto line = PasswordFromStdin();
+    auto line = ReadSecretLine("Password: ");
     if (!line) UsageError("--password - found no line on standard input");
     return line;
   }
   usage = false;
-  const auto text = LoadInput(*file);
-  if (!text) return std::nullopt;
-  return WithoutLineEnd(text->substr(0, text->find('\n')));
+  return PasswordFromFile(*file);
 }
 
-// A bound given as "--name S" (whole seconds, 1 to 86400) goes to `apply`;
-// false after the usage message when it is no such number.
-bool Seconds(const Args& args, const char* name, const std::function<void(std::chrono::seconds)>& apply) {
+// A bound given as "--name S" (whole seconds, 1 to 86400); nullopt when not
+// given, false after the usage message when it is no such number.
+bool Seconds(const Args& args, const char* name, std::optional<std::chrono::seconds>& bound) {
   const auto text = args.Get(name);
   if (!text) return true;
   int seconds = 0;
@@ -108,47 +74,143 @@ bool Seconds(const Args& args, const char* name, const std::function<void(std::c
     std::fprintf(stderr, "tk48gcfg-cli: %s takes whole seconds, 1 to 86400\n", name);
     return false;
   }
-  apply(std::chrono::seconds(seconds));
+  bound = std::chrono::seconds(seconds);
   return true;
+}
+
+// The target the transport options name; nullopt with the exit code in `exit`.
+std::optional<DeviceTarget> TargetFromArgs(const Args& args, int& exit) {
+  exit = kExitUsage;
+  const auto usb = args.Get("--usb");
+  const auto net = args.Get("--net");
+  const auto refuse = [](const char* what) {
+    UsageError(what);
+    return std::nullopt;
+  };
+  if (usb.has_value() == net.has_value()) return refuse("give either --usb DEVICE or --net HOST[:PORT]");
+  DeviceTarget target;
+  target.usb = usb.has_value();
+  if (usb) {
+    target.path = *usb;
+    return target;
+  }
+  if (!ParseHost(*net, target.host, target.port)) return refuse("--net takes HOST or HOST:PORT");
+  const auto login = args.Get("--login");
+  if (!login) return refuse("--net needs --login ID");
+  bool usage = false;
+  const auto password = Password(args, usage);
+  if (!password) {
+    exit = usage ? kExitUsage : kExitFailed;
+    return std::nullopt;
+  }
+  target.credentials = Credentials{*login, *password};
+  return target;
 }
 
 }  // namespace
 
-int WithDevice(const Args& args, const std::function<bool(DeviceContext&)>& command) {
-  const auto usb = args.Get("--usb");
-  const auto net = args.Get("--net");
-  if (usb.has_value() == net.has_value()) return UsageError("give either --usb DEVICE or --net HOST[:PORT]");
+bool ParseHost(const std::string& text, std::string& host, int& port) {
+  const auto colon = text.rfind(':');
+  host = text.substr(0, colon);
+  port = kDefaultNetPort;
+  if (colon != std::string::npos) {
+    const char* first = text.data() + colon + 1;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(first, last, port);
+    if (ec != std::errc{} || end != last || port < 1 || port > 65535) return false;
+  }
+  return !host.empty();
+}
 
+std::optional<std::string> ReadSecretLine(std::string_view prompt) {
+  termios saved{};
+  const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+  if (terminal) {
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    std::fwrite(prompt.data(), 1, prompt.size(), stderr);
+  }
+  auto line = ReadLine(stdin);
+  if (terminal) {
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::fputc('\n', stderr);
+  }
+  return line;
+}
+
+std::optional<std::string> PasswordFromFile(const std::string& path) {
+  const auto text = LoadInput(path);
+  if (!text) return std::nullopt;
+  return WithoutLineEnd(text->substr(0, text->find('\n')));
+}
+
+std::optional<DeviceBounds> ParseBounds(const Args& args) {
+  DeviceBounds bounds;
+  if (!Seconds(args, "--timeout", bounds.timeout) || !Seconds(args, "--poll-limit", bounds.pollLimit))
+    return std::nullopt;
+  return bounds;
+}
+
+bool RunOnDevice(const DeviceTarget& target, const DeviceBounds& bounds, UiPort& ui, const DeviceCommand& command) {
   ConnectionSettings settings;
   ComPathResolver comPath;
-  std::optional<Credentials> credentials;
-  if (usb) {
-    settings.usb = true;
-    comPath = [path = *usb](int) { return std::optional<std::string>(path); };
+  settings.usb = target.usb;
+  if (target.usb) {
+    comPath = [path = target.path](int) { return std::optional<std::string>(path); };
   } else {
-    std::string host;
-    if (!ParseHost(*net, host, settings.netPort)) return UsageError("--net takes HOST or HOST:PORT");
-    const auto login = args.Get("--login");
-    if (!login) return UsageError("--net needs --login ID");
-    bool usage = false;
-    const auto password = Password(args, usage);
-    if (!password) return usage ? kExitUsage : kExitFailed;
-    settings.usb = false;
-    settings.entryName = host;
-    settings.addressBook[0] = {host, host};
-    credentials = Credentials{*login, *password};
+    settings.netPort = target.port;
+    settings.entryName = target.host;
+    settings.addressBook[0] = {target.host, target.host};
   }
   LoginState login;  // this run only; the password is never written anywhere
-  CliUi ui(std::move(credentials));
   DeviceContext ctx{settings, login, ui, std::move(comPath)};
   ctx.tagMessage = true;
-  if (!Seconds(args, "--timeout", [&](std::chrono::seconds s) {
-        ctx.netOptions.connectTimeout = s;
-        ctx.netOptions.receiveTimeout = s;
-      }) ||
-      !Seconds(args, "--poll-limit", [&](std::chrono::seconds s) { ctx.transferTiming.pollLimit = s; }))
-    return kExitUsage;
-  return command(ctx) ? kExitOk : kExitFailed;
+  ctx.transferTiming.workerPause = {};  // no progress dialog waits to show the end
+  if (bounds.timeout) {
+    ctx.netOptions.connectTimeout = *bounds.timeout;
+    ctx.netOptions.receiveTimeout = *bounds.timeout;
+  }
+  if (bounds.pollLimit) ctx.transferTiming.pollLimit = *bounds.pollLimit;
+  return command(ctx);
+}
+
+int WithDevice(const Args& args, const DeviceCommand& command) {
+  int exit = kExitUsage;
+  const auto target = TargetFromArgs(args, exit);
+  if (!target) return exit;
+  const auto bounds = ParseBounds(args);
+  if (!bounds) return kExitUsage;
+  CliUi ui(target->usb ? std::nullopt : std::optional(target->credentials));
+  return RunOnDevice(*target, *bounds, ui, command) ? kExitOk : kExitFailed;
+}
+
+std::string StatusText(const DeviceStatus& status) {
+  char head[32];
+  std::snprintf(head, sizeof head, "model: 0x%02X\n", status.model);
+  return head + VersionText(status) + "\nSD card: " + (status.sdCard() ? "inserted" : "none") +
+         "\nlogging: " + (status.logging() ? "running" : "stopped") + "\n";
+}
+
+// The backup is kept under the same cap as the desktop application's and as
+// privately (a folder others may read is named through the UI port).
+void KeepBackupsIn(const std::optional<std::string>& folder, DeviceContext& ctx) {
+  if (!folder) return;
+  BackupOrigin origin{BackupTransport::Network, ctx.settings.entryName};
+  if (ctx.settings.usb) {
+    constexpr std::string_view kDevFolder = "/dev/";
+    const std::string path = ctx.comPath ? ctx.comPath(ctx.settings.comPort).value_or("") : "";
+    const std::string_view name = path;
+    origin = {BackupTransport::Usb, std::string(name.starts_with(kDevFolder) ? name.substr(kDevFolder.size()) : name)};
+  }
+  ctx.keepBackup = BackupInto(BackupStore(*folder, kDefaultBackupCapMb * kBytesPerMb), std::move(origin), ctx.ui);
+}
+
+std::optional<std::string> DownloadText(DeviceContext& ctx) {
+  auto record = NewSettingData();
+  ApplyDefaults(*record);
+  if (!DownloadSettings(*record, ctx)) return std::nullopt;
+  return ConfigurationText(*record, ctx.ui);
 }
 
 namespace {
@@ -156,36 +218,14 @@ namespace {
 int Status(const Args& args) {
   return WithDevice(args, [](DeviceContext& ctx) {
     const auto status = ReadDeviceStatus(ctx);
-    if (!status) return false;
-    std::printf("model: 0x%02X\n%s\nSD card: %s\nlogging: %s\n", status->model, VersionText(*status).c_str(),
-                status->sdCard() ? "inserted" : "none", status->logging() ? "running" : "stopped");
-    return std::fflush(stdout) == 0;
+    return status && PrintResult(StatusText(*status));
   });
-}
-
-// "--backup-dir DIR": the download or upload is kept in DIR as the desktop
-// application keeps it, under the same cap and as privately (a DIR others may
-// read is named on stderr). USB names the device by its path without "/dev/",
-// the network by its host.
-void KeepBackupsAsAsked(const Args& args, DeviceContext& ctx) {
-  const auto dir = args.Get("--backup-dir");
-  if (!dir) return;
-  BackupOrigin origin{BackupTransport::Network, ctx.settings.entryName};
-  if (const auto usb = args.Get("--usb")) {
-    constexpr std::string_view kDevFolder = "/dev/";
-    const std::string_view path = *usb;
-    origin = {BackupTransport::Usb, std::string(path.starts_with(kDevFolder) ? path.substr(kDevFolder.size()) : path)};
-  }
-  ctx.keepBackup = BackupInto(BackupStore(*dir, kDefaultBackupCapMb * kBytesPerMb), std::move(origin), ctx.ui);
 }
 
 int Download(const Args& args) {
   return WithDevice(args, [&](DeviceContext& ctx) {
-    KeepBackupsAsAsked(args, ctx);
-    auto record = NewSettingData();
-    ApplyDefaults(*record);
-    if (!DownloadSettings(*record, ctx)) return false;
-    const auto text = ConfigurationText(*record, ctx.ui);
+    KeepBackupsIn(args.Get("--backup-dir"), ctx);
+    const auto text = DownloadText(ctx);
     return text && EmitDocument(args.Get("-o"), *text);
   });
 }
@@ -196,7 +236,7 @@ int Upload(const Args& args) {
   const auto text = LoadInput(args.positional[0]);
   if (!text) return kExitFailed;
   return WithDevice(args, [&](DeviceContext& ctx) {
-    KeepBackupsAsAsked(args, ctx);
+    KeepBackupsIn(args.Get("--backup-dir"), ctx);
     ctx.compressLevel = *level;
     auto record = NewSettingData();
     return LoadSettingsText(*record, *text, ctx.ui, ctx.tagMessage) && UploadSettings(*record, ctx);

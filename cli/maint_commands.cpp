@@ -4,6 +4,7 @@
 // menu's messages on stderr; reads print the screen's rows on stdout.
 #include <charconv>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "maintenance/device_files.h"
 #include "maintenance/menu_checks.h"
 #include "maintenance/packages.h"
+#include "maintenance/put_order.h"
 #include "maintenance/replies.h"
 #include "maintenance/schedule_files.h"
 #include "maintenance/schedule_view.h"
@@ -45,10 +47,7 @@ T Number(std::string_view text, T lo, T hi, const char* what) {
   return value;
 }
 
-bool Print(const std::string& text) {
-  std::fputs(text.c_str(), stdout);
-  return std::fflush(stdout) == 0;
-}
+bool Print(const std::string& text) { return PrintResult(text); }
 
 // One connected maintenance run.
 struct Run {
@@ -80,17 +79,8 @@ struct Run {
     const auto file = Ready() ? session.Get(kConfigFile, kReceiveBufferSize) : std::nullopt;
     return file && UnpackDownload(*file, *record, ctx.ui, ctx.tagMessage);
   }
-  // The two steps of a reset; the second only after the first succeeded.
-  bool Reset(const std::array<std::uint8_t, 2>& steps) {
-    return Put(File::Delete, std::span(steps).first(1)) && Put(File::Delete, std::span(steps).subspan(1));
-  }
-  // The data package then its directory; a directory refused after its data asks for a new upload or a reset.
-  bool PutPackages(const maint::CompressedPackages& p, File data, File dir, int directoryFailed) {
-    if (!Put(data, p.data)) return false;
-    if (Put(dir, p.directory)) return true;
-    ctx.ui.Message(LoadText(directoryFailed), Icon::Error);
-    return false;
-  }
+  // The package uploads and resets put their steps through this.
+  maint::PutFunction put() { return std::bind_front(&Run::Put, this); }
 };
 
 using Action = bool (*)(Run& run, const Positional& a, const Args& args);
@@ -180,9 +170,11 @@ std::array<std::string, maint::kImageSlots> ImageSlots(const Positional& a) {
 bool Images(Run& run, const Positional& a, const Args&) {
   const auto packages = maint::BuildImagePackages(ImageSlots(a), run.ctx.ui);
   const auto compressed = packages ? maint::CompressImagePackages(*packages, run.ctx.ui) : std::nullopt;
-  return compressed && run.PutPackages(*compressed, File::ImageData, File::ImageDir, text::kImageDirectoryFailed);
+  return compressed && !maint::UploadPackages(maint::kImagePackages, *compressed, run.put(), run.ctx.ui);
 }
-bool ImagesReset(Run& run, const Positional&, const Args&) { return run.Reset(maint::kResetImages); }
+bool ImagesReset(Run& run, const Positional&, const Args&) {
+  return maint::ResetPackages(maint::kImagePackages, run.put());
+}
 
 bool TrendClear(Run& run, const Positional& a, const Args&) {
   const int page = a[0] == "all" ? 0 : Number(a[0], 1, maint::kTrendPages, "PAGE");
@@ -205,9 +197,11 @@ bool EventClear(Run& run, const Positional&, const Args&) { return Fixed(run, Fi
 bool View(Run& run, const Positional& a, const Args&) {
   const auto packages = maint::BuildViewPackages(a[0], run.ctx.ui);
   const auto compressed = packages ? maint::CompressViewPackages(*packages, run.ctx.ui) : std::nullopt;
-  return compressed && run.PutPackages(*compressed, File::ViewData, File::ViewDir, text::kViewDirectoryFailed);
+  return compressed && !maint::UploadPackages(maint::kViewPackages, *compressed, run.put(), run.ctx.ui);
 }
-bool ViewReset(Run& run, const Positional&, const Args&) { return run.Reset(maint::kResetView); }
+bool ViewReset(Run& run, const Positional&, const Args&) {
+  return maint::ResetPackages(maint::kViewPackages, run.put());
+}
 bool Restart(Run& run, const Positional&, const Args&) { return Fixed(run, File::Ope); }
 
 bool UnitUsable(Run& run, int unit) {
@@ -364,6 +358,10 @@ int ViewPack(const Positional& a, const Args& args) {
 }  // namespace
 
 int Maintenance(const Args& args) {
+  return Maintenance(args, [&](const DeviceCommand& command) { return WithDevice(args, command); });
+}
+
+int Maintenance(const Args& args, const DeviceRunner& onDevice) {
   const std::string& name = args.positional[0];
   if (name == "help") return MaintUsage(stdout), kExitOk;
   for (const auto& c : kMaintCommands) {
@@ -376,7 +374,7 @@ int Maintenance(const Args& args) {
     try {
       if (!c.run) return ViewPack(rest, args);
       // The arguments are checked before any connection.
-      return WithDevice(args, [&](DeviceContext& ctx) {
+      return onDevice([&](DeviceContext& ctx) {
         Run run(ctx);
         return c.run(run, rest, args);
       });

@@ -1,31 +1,12 @@
 #include "csv/cell_checks.h"
 
-#include <algorithm>
-#include <cstdlib>
-
-#include "checks/checks.h"
+#include "checks/limit_checks.h"
 #include "csv/csv_text.h"
 
 namespace tk48 {
 namespace {
 
 std::string NumberText(std::string_view cell) { return TrimBlanks(FoldWidth(cell)); }
-
-// "%d.%d.%d.%d" as the address field writes it.
-bool IsDottedAddress(std::string_view s) {
-  int parts = 0;
-  while (true) {
-    std::size_t digits = 0;
-    int value = 0;
-    for (; digits < s.size() && s[digits] >= '0' && s[digits] <= '9'; ++digits) value = value * 10 + (s[digits] - '0');
-    if (digits == 0 || digits > 3 || value > 255) return false;
-    ++parts;
-    s.remove_prefix(digits);
-    if (s.empty()) return parts == 4;
-    if (s.front() != '.' || parts == 4) return false;
-    s.remove_prefix(1);
-  }
-}
 
 }  // namespace
 
@@ -37,59 +18,27 @@ std::u16string Units(std::string_view latin1) {
 }
 
 std::optional<std::int64_t> IntegerCell(std::string_view cell, std::int64_t min, std::int64_t max) {
-  const std::string t = NumberText(cell);
-  if (t.empty()) return std::nullopt;
-  const std::u16string u = Units(t);
-  if (min >= 0 && max > INT32_MAX) {
-    const auto hi = static_cast<std::uint32_t>(std::min<std::int64_t>(max, UINT32_MAX));
-    if (!CheckUInt(u, static_cast<std::uint32_t>(min), hi, 0, 0)) return std::nullopt;
-    return static_cast<std::int64_t>(static_cast<std::uint32_t>(std::strtoul(t.c_str(), nullptr, 10)));
-  }
-  const auto lo = static_cast<std::int32_t>(std::max<std::int64_t>(min, INT32_MIN));
-  const auto hi = static_cast<std::int32_t>(std::min<std::int64_t>(max, INT32_MAX));
-  if (!CheckInt(u, lo, hi, 0, 0)) return std::nullopt;
-  return static_cast<std::int64_t>(std::strtol(t.c_str(), nullptr, 10));
+  return IntegerValue(NumberText(cell), min, max);
 }
 
 std::optional<std::uint32_t> HexCell(std::string_view cell, std::uint32_t max) {
-  const std::string t = NumberText(cell);
-  if (t.empty() || !CheckHex(Units(t), 0, max, 0, 0)) return std::nullopt;
-  return static_cast<std::uint32_t>(std::strtoul(t.c_str(), nullptr, 16));
+  return HexValue(NumberText(cell), max);
 }
 
 std::optional<std::int64_t> WholeCell(std::string_view cell, const CellLimit& l) {
-  if (l.check != Check::OneOf)
-    return IntegerCell(cell, static_cast<std::int64_t>(l.min), static_cast<std::int64_t>(l.max));
-  const auto v = IntegerCell(cell, INT32_MIN, INT32_MAX);
-  if (!v || std::find(l.set.begin(), l.set.end(), *v) == l.set.end()) return std::nullopt;
-  return v;
+  return WholeValue(NumberText(cell), l);
 }
 
-std::optional<double> NumberCell(std::string_view cell, const CellLimit& l) {
-  if (l.check != Check::Real && l.check != Check::RealNonZero) {
-    const auto v = WholeCell(cell, l);
-    return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
-  }
-  const std::string t = NumberText(cell);
-  const auto check = l.check == Check::Real ? CheckReal : CheckRealNonZero;
-  if (t.empty() || !check(Units(t), 0, l.places, 0, l.min, l.max, nullptr)) return std::nullopt;
-  return std::strtod(t.c_str(), nullptr);
-}
+std::optional<double> NumberCell(std::string_view cell, const CellLimit& l) { return NumberValue(NumberText(cell), l); }
 
-bool TextCellFits(std::string_view latin1, const CellLimit& l) {
-  const std::u16string u = Units(latin1);
-  switch (l.check) {
-    case Check::Ascii:
-      return CheckAsciiText(u, l.chars, 0, 0, 0, 0);
-    case Check::Length:
-      return CheckLength(u, l.chars, 0, 0);
-    case Check::Name:
-      return latin1.find('"') == std::string_view::npos && CheckText(u, l.chars, 0, 0);
-    case Check::Address:
-      return latin1.empty() || IsDottedAddress(latin1);
-    default:
-      return CheckText(u, l.chars, 0, 0);
-  }
+bool TextCellFits(std::string_view latin1, const CellLimit& l) { return TextFits(latin1, Units(latin1), l); }
+
+CellLimit LimitOf(const CsvRow& row, const CsvItem& it) {
+  const unsigned char* value =
+      reinterpret_cast<const unsigned char*>(&it.d) + row.offset + static_cast<std::size_t>(it.i) * row.stride;
+  for (const EditorLimit* l : row.limits)
+    if (LimitHolds(*l, value)) return l->limit;
+  return SchemaLimit(*row.node);
 }
 
 }  // namespace tk48

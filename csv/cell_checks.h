@@ -1,13 +1,15 @@
 #pragma once
 // The checks of one value cell: a number is trimmed and folded to half-width,
-// then goes through the editors' silent checks with the cell's limits; a text
-// goes through its editor's text check. Nothing here looks at the record.
+// then goes through the editors' silent checks with the cell's limits
+// (checks/limit_checks.h); a text goes through its editor's text check.
+// Nothing here looks at the record but the item a limit depends on.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "csv/cell_limits.h"
+#include "checks/editor_limits.h"
+#include "csv/csv_layout.h"
 
 namespace tk48 {
 
@@ -24,5 +26,9 @@ std::optional<std::int64_t> WholeCell(std::string_view cell, const CellLimit& li
 std::optional<double> NumberCell(std::string_view cell, const CellLimit& limit);
 // Whether a text cell passes its editor's text check.
 bool TextCellFits(std::string_view latin1, const CellLimit& limit);
+
+// The limit of `row`'s cell for item `it`: the first of the row's editor limits
+// that holds for the item, else the schema's.
+CellLimit LimitOf(const CsvRow& row, const CsvItem& it);
 
 }  // namespace tk48

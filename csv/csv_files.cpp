@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "csv/cell_limits.h"
+#include "checks/editor_limits.h"
 #include "csv/csv_layout.h"
 #include "csv/layout_builders.h"
 #include "model/field_path.h"

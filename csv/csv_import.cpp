@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "csv/cell_checks.h"
-#include "csv/cell_limits.h"
 #include "csv/csv_export.h"
 #include "csv/csv_text.h"
 #include "csv/csv_ties.h"

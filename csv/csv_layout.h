@@ -73,7 +73,7 @@ struct CsvRow {
   std::uint32_t auxOffset = 0, auxStride = 0;
   const Node* gateNode = nullptr;
   std::uint32_t gateOffset = 0, gateStride = 0;
-  std::vector<const EditorLimit*> limits;  // the editor's limits where the schema's are not (csv/cell_limits.h)
+  std::vector<const EditorLimit*> limits;  // the editor's limits where the schema's are not (checks/editor_limits.h)
 };
 
 struct CsvList {

@@ -52,8 +52,12 @@ struct EditOutcome {
   bool ok() const { return refused.empty(); }
 };
 // Applies the changes to `record` when every one passes; otherwise the record
-// is left untouched and every refusal is listed. A diff line whose old value
-// differs from the record's is refused unless `force`.
+// is left untouched and every refusal is listed, in the order of the changes.
+// A diff line whose old value differs from the record's is refused unless
+// `force` (or unless the record already holds its new value: nothing to do). Once every value passes, the result must keep the rules between
+// fields and read back from the file it makes (a pen's channel against a pen
+// type changed beside it): a fault there is laid to the change nearest it.
+// A password's value is never shown in a refusal.
 EditOutcome ApplyChanges(SettingData& record, std::span<const AskedChange> changes, bool force = false);
 
 // "2 fields changed: IO.AI[5].SCALE_100 100.000 -> 5.000, SYSTEM.NAME ..." or

@@ -1387,6 +1387,33 @@ inline constexpr StringEntry kStringTable[] = {
     // bounded reads: what is read whole must be a regular file of a size the program takes
     {27960, "%s is not a regular file."},
     {27961, "%s is larger than %s bytes."},
+    // scripted edits: the refusals of set and apply, and their change summary
+    {28000, "no field of the configuration file has this path"},
+    {28001, "the field is changed more than once"},
+    {28002, "the file holds %s, not %s"},
+    {28003, "the file holds another password than the change expects"},
+    {28004, "the change of a password is hidden: make the changes with diff --show-secrets"},
+    {28005, "expects PATH=VALUE or a line of diff (PATH: old -> new)"},
+    {28006, "%s=%s: %s"},
+    {28007, "line %zu: %s"},
+    {28008, "(not shown)"},
+    {28009, "expects the number as the configuration file writes it"},
+    {28010, "expects a number from %s to %s with at most %d decimals"},
+    {28011, "expects a number other than 0 from %s to %s with at most %d decimals"},
+    {28012, "is already the port of %s"},
+    {28013, "expects at most %d characters (%d of plain ASCII)"},
+    {28014, "expects at most %d printable ASCII characters, without a backslash"},
+    {28015, "expects at most %d characters"},
+    {28016, "expects at most %d characters, without a double quote"},
+    {28017, "expects an address of four numbers from 0 to 255, or nothing"},
+    {28018, "holds a control character that a configuration file cannot carry"},
+    {28019, "expects at most %d bytes of UTF-8"},
+    {28020, "is not UTF-8 text"},
+    {28021, "no change"},
+    {28022, "1 field changed: %s"},
+    {28023, "%zu fields changed: %s"},
+    {28024, "%s %s -> %s"},
+    {28025, "%s, and %zu more"},
 };
 
 namespace detail {

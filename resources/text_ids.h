@@ -1098,5 +1098,32 @@ inline constexpr int kSecretSet = 27956;
 // bounded reads: the path; the path and the largest size taken
 inline constexpr int kNotARegularFile = 27960;
 inline constexpr int kFileTooLarge = 27961;
+// scripted edits (set, apply): why a value is refused, and what changed
+inline constexpr int kEditNoSuchField = 28000;
+inline constexpr int kEditTwice = 28001;
+inline constexpr int kEditNotExpected = 28002;        // the value held, the value the change expects
+inline constexpr int kEditSecretNotExpected = 28003;
+inline constexpr int kEditHiddenSecret = 28004;
+inline constexpr int kEditBadLine = 28005;
+inline constexpr int kEditRefusal = 28006;            // path, value, reason
+inline constexpr int kEditRefusalAtLine = 28007;      // line, refusal
+inline constexpr int kEditSecretValue = 28008;        // a password's value in a refusal
+inline constexpr int kEditNotFileForm = 28009;
+inline constexpr int kEditRealRange = 28010;          // min, max, decimals
+inline constexpr int kEditRealRangeNonZero = 28011;   // min, max, decimals
+inline constexpr int kEditPortTaken = 28012;          // the other server's port field
+inline constexpr int kEditTextLength = 28013;         // characters, ASCII characters
+inline constexpr int kEditAsciiLength = 28014;
+inline constexpr int kEditLength = 28015;
+inline constexpr int kEditNameLength = 28016;
+inline constexpr int kEditAddress = 28017;
+inline constexpr int kEditControlCharacter = 28018;
+inline constexpr int kEditTextBytes = 28019;
+inline constexpr int kEditNotUtf8 = 28020;
+inline constexpr int kEditNoChange = 28021;
+inline constexpr int kEditOneChanged = 28022;         // the change
+inline constexpr int kEditFieldsChanged = 28023;      // count, the changes
+inline constexpr int kEditChangeItem = 28024;         // path, before, after
+inline constexpr int kEditMoreChanges = 28025;        // the changes listed, how many more
 
 }  // namespace tk48::text

@@ -9,6 +9,7 @@
 
 #include "model/defaults.h"
 #include "model/writer.h"
+#include "tests/e2e/cli_folder.h"
 #include "tests/e2e/cli_run.h"
 
 namespace tk48 {
@@ -16,15 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliCsv : public ::testing::Test {
+class CliCsv : public test::CliFolder {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tk48-cli-csv-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    CliFolder::SetUp();
     fs::create_directories(dir_ / "out");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   // The configuration file of the defaults after `change`.
   std::string Config(void (*change)(SettingData&)) const {
     auto r = NewSettingData();
@@ -36,7 +34,6 @@ class CliCsv : public ::testing::Test {
   std::size_t Files() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator()));
   }
-  fs::path dir_;
 };
 
 TEST_F(CliCsv, ExportsTheWholeSetOrTheFilesNamed) {

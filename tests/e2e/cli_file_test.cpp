@@ -10,6 +10,7 @@
 
 #include <expat.h>
 
+#include "tests/e2e/cli_folder.h"
 #include "tests/e2e/cli_run.h"
 
 namespace tk48 {
@@ -18,21 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 test::CliRun Cli(const std::vector<std::string>& args) { return test::RunCli(args); }
 
-class CliFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tk48-cli-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-    return Path(name);
-  }
-  fs::path dir_;
-};
+class CliFiles : public test::CliFolder {};
 
 std::string Doc(const std::string& body) { return "<TK48G_CFG>\r\n" + body + "</TK48G_CFG>\r\n"; }
 
